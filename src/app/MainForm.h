@@ -1,0 +1,154 @@
+// The main window: toolbar strip, the OpenGL table, the timers, the sound
+// players.  It owns the board and wires events to the game's rules; the
+// rules themselves live in board/, play/ and persist/.
+//
+// Its methods are spread over several files, one per concern:
+//   MainForm.cpp            creation, projection, closing, Draw
+//   MainForm_Play.cpp       mouse on the table, the four game timers, NewGame
+//   MainForm_Cut.cpp        Setimg / CreateJigsy on the real textures
+//   MainForm_Settings.cpp   Settings.ini and the four switches
+//   MainForm_Sound.cpp      music, start-up sound, join/milestone/finish sounds
+//   MainForm_Game.cpp       saving and loading games
+//   MainForm_Background.cpp table background and its chooser
+//   MainForm_NewGame.cpp    the new-game button flow
+#pragma once
+
+#include <QLabel>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+#include "board/Board.h"
+#include "board/TextureList.h"
+#include "ui/MyImageList.h"
+
+class TDrawPanel;
+class TMySpeedButton;
+class TBrowseFrm;
+class TNewGameFrm;
+class TBGChangeFrm;
+class IMediaPlayer;
+class TWaveList;
+class TGLTextures;
+
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // The dialogs are created after the main window (program entry order).
+    void SetDialogs(TBrowseFrm *browse, TNewGameFrm *newGame, TBGChangeFrm *bgChange);
+    // All command-line arguments joined by single blanks.
+    void SetCommandLineGame(const QString &path) { CommandLineGame = path; }
+
+    // One complete frame, drawn at once.
+    void Draw();
+
+    Board board;
+
+    // ---- components ----
+    QWidget *Panel1 = nullptr;
+    QLabel *TimeLab = nullptr;
+    TMySpeedButton *NewGameBtn = nullptr;
+    TMySpeedButton *LoadBtn = nullptr;
+    TMySpeedButton *SaveBtn = nullptr;
+    TMySpeedButton *RoundPlaceBtn = nullptr;
+    TMySpeedButton *MusicBtn = nullptr;
+    TMySpeedButton *Eff3dBtn = nullptr;
+    TMySpeedButton *ShadowBtn = nullptr;
+    TMySpeedButton *BgBtn = nullptr;
+    TMySpeedButton *ChMusBtn = nullptr;
+    TDrawPanel *DrawPanel = nullptr;
+
+    QTimer ReSizeTimer; // 100 ms one-shot projection rebuild
+    QTimer Timer1;      // 500 ms after start-up: command-line game, start-up sound
+    QTimer Timer2;      // 1000 ms: the clock
+    QTimer DrawTimer;   // 1000 ms: periodic redraw
+    QTimer PlayerTimer; // 1000 ms: music repeat
+    QTimer AniTimer;    // 50 ms: quarter turns and the final fade
+
+    TMyImageList il; // the 15 overlay images
+    TMyImageList bg; // installed table backgrounds
+    QStringList MusicList;
+    TTextureList TextureList;
+    std::unique_ptr<TGLTextures> GL; // texture uploads, valid while the context lives
+
+    std::unique_ptr<IMediaPlayer> Player;  // music and the start-up sound
+    std::unique_ptr<IMediaPlayer> Player2; // milestone sounds
+    std::unique_ptr<TWaveList> wl;         // the three stored waves
+
+    TBrowseFrm *BrowseFrm = nullptr;
+    TNewGameFrm *NewGameFrm = nullptr;
+    TBGChangeFrm *BGChangeFrm = nullptr;
+
+    QString CommandLineGame;
+    // Read from Settings.ini at start-up, used once the backgrounds are listed.
+    bool StartBgFromFile = false;
+    QString StartBgFileName;
+
+    // ---- MainForm.cpp ----
+    void FormCreate();
+    void InitGL();
+    void ReSizeTimerTimer();
+    void FormResize();
+    void FormClose();
+    void FormDestroy();
+    // A short message box with the program's title.
+    void ShowMessage(const QString &text);
+
+    // ---- MainForm_Play.cpp ----
+    void DrawPanelMouseDown(Qt::MouseButton button, int x, int y);
+    void DrawPanelMouseMove(int x, int y);
+    void DrawPanelMouseUp(Qt::MouseButton button, int x, int y);
+    void Timer1Timer();
+    void Timer2Timer();
+    void DrawTimerTimer();
+    void AniTimerTimer();
+    void NewGame();
+    void AutoRoundJigsy();
+    int TableWidth() const;
+    int TableHeight() const;
+
+    // ---- MainForm_Cut.cpp ----
+    bool Setimg(const QString &fileName);
+    bool CreateJigsy();
+
+    // ---- MainForm_Settings.cpp ----
+    void ReadSettings();
+    void RoundPlaceBtnClick();
+    void MusicBtnClick();
+    void Eff3dBtnClick();
+    void ShadowBtnClick();
+    // Writes one boolean key of section "Set"; reports a write failure.
+    void WriteSettingBool(const QString &key, bool value);
+
+    // ---- MainForm_Sound.cpp ----
+    void CreateSound();
+    void LoadMuz();
+    void ChMusBtnClick();
+    void PlayerTimerTimer();
+    void PlayStartupSound();
+    void PlayWave(int item);      // 0 join click, 2 completion
+    void PlayMilestone();         // a random "SND/Ok<n>.wav", item 0 if it fails
+    void StopMusicForFinish();    // the finished picture silences the music
+    void StartRandomTrack();      // a new game's music
+
+    // ---- MainForm_Game.cpp ----
+    void SaveBtnClick();
+    void LoadBtnClick();
+    bool LoadGame(const QString &path);
+
+    // ---- MainForm_Background.cpp ----
+    void LoadBG();
+    void SetBgBmp(bool fromFile, const QString &fileName);
+    void BgBtnClick();
+
+    // ---- MainForm_NewGame.cpp ----
+    void NewGameBtnClick();
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+};

@@ -1,0 +1,71 @@
+#include "board/Board.h"
+
+#include <QRegularExpression>
+
+const TCutInfo CutTable[3] = {
+    {0, 0, 0, 0, 0, 0, 0},
+    {7, 5, 120, 40, 0, 20, 128},
+    {17, 11, 59, 24, 11, 13, 64},
+};
+
+void Tpiece::Assign(const Tpiece &src)
+{
+    ImgTex = src.ImgTex;
+    ShdTex = src.ShdTex;
+    X = src.X;
+    Y = src.Y;
+    Row = src.Row;
+    Col = src.Col;
+}
+
+Tpiece &Tpieces::Add()
+{
+    m_items.emplace_back();
+    return m_items.back();
+}
+
+std::vector<int> Board::Members(int g) const
+{
+    std::vector<int> out;
+    if (g < 0 || g >= Groups.Count())
+        return out;
+    const QStringList &subs = Groups.Items(g).Subitems;
+    out.reserve(size_t(subs.size()));
+    for (const QString &s : subs)
+        out.push_back(s.toInt());
+    return out;
+}
+
+void BringToTop(Board &b, int piece)
+{
+    const QString key = QString::number(piece);
+    const int at = b.DrawOrder.indexOf(key);
+    if (at < 0 || at == b.DrawOrder.size() - 1)
+        return;
+    b.DrawOrder.removeAt(at);
+    b.DrawOrder.append(key);
+}
+
+QString FormatGameTime(int64_t seconds)
+{
+    int64_t s = seconds % 86400;
+    if (s < 0)
+        s += 86400;
+    return QStringLiteral("%1:%2:%3")
+        .arg(s / 3600)
+        .arg((s / 60) % 60, 2, 10, QLatin1Char('0'))
+        .arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+bool ParseGameTime(const QString &text, int64_t &seconds)
+{
+    static const QRegularExpression re(QStringLiteral("^\\s*(\\d{1,2}):(\\d{2}):(\\d{2})\\s*$"));
+    const auto m = re.match(text);
+    if (!m.hasMatch())
+        return false;
+    const int h = m.captured(1).toInt(), mi = m.captured(2).toInt(), s = m.captured(3).toInt();
+    if (h > 23 || mi > 59 || s > 59)
+        return false;
+    seconds = h * 3600 + mi * 60 + s;
+    return true;
+}

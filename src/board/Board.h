@@ -1,0 +1,133 @@
+// The state of one game on the table: the cut in use, the pieces, their
+// groups and stacking order, and the few per-game flags that drawing, play
+// and saving read.  One Board per process, owned by the main window.
+#pragma once
+
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+#include "ui/MyList.h"
+
+// Geometry of one cut.  Seven signed 32-bit fields, in this order.
+struct TCutInfo {
+    int32_t Cols;      // pieces per row
+    int32_t Rows;      // rows of pieces
+    int32_t CellSize;  // side of one piece square (tile of mask/shadow/relief)
+    int32_t Overlap;   // CellSize - pitch
+    int32_t TurnShift; // correction of neighbour capture positions
+    int32_t Margin;    // home-cell corner to piece-square corner
+    int32_t TexSize;   // side of every piece texture (power of two)
+};
+
+// Indexed by SizeIndex: 1 = 5 x 7 (35 pieces), 2 = 17 x 11 (187 pieces).
+// Entry 0 is unused so that the index reads as in the rest of the game.
+extern const TCutInfo CutTable[3];
+
+// Derived values; nothing caches them.
+inline int Pitch(const TCutInfo &c) { return c.CellSize - c.Overlap; }
+inline int PictureWidth(const TCutInfo &c) { return c.Cols * Pitch(c); }
+inline int PictureHeight(const TCutInfo &c) { return c.Rows * Pitch(c); }
+inline int TexInset(const TCutInfo &c) { return (c.TexSize - c.CellSize) / 2; }
+inline int HalfTex(const TCutInfo &c) { return c.TexSize / 2; }
+inline int PieceCount(const TCutInfo &c) { return c.Cols * c.Rows; }
+
+// One piece.  Fields in their stored order.
+struct Tpiece {
+    uint32_t ImgTex = 0;   // piece picture texture (RGBA, alpha from the mask)
+    uint32_t ShdTex = 0;   // piece shadow texture (black, alpha from the shadow)
+    int32_t IndexHint = 0; // written only by SetIndex; read by nothing
+    uint8_t Rotation = 0;  // quarter turns clockwise on screen, 0..3
+    int32_t X = 0;         // board x of the texture square's top-left corner
+    int32_t Y = 0;         // board y of the same corner
+    int32_t Row = 0;       // home row
+    int32_t Col = 0;       // home column
+    int32_t GrabX = 0;     // cursor x - X during a group drag; pre-snap X in fitting
+    int32_t GrabY = 0;
+    int32_t Group = 0;     // index into Groups, -1 when alone
+
+    // Copies the textures, the position and the home cell, nothing else.
+    void Assign(const Tpiece &src);
+    // Stores the value; never moves the piece.
+    void SetIndex(int32_t value) { IndexHint = value; }
+};
+
+// All pieces, in home order (row-major); never reordered.  Piece i has
+// Row = i div Cols and Col = i mod Cols.
+class Tpieces {
+public:
+    explicit Tpieces(void *owner = nullptr) : m_owner(owner) {}
+    Tpiece &Add();                      // appends a zeroed piece
+    Tpiece &operator[](int i) { return m_items[size_t(i)]; }
+    const Tpiece &operator[](int i) const { return m_items[size_t(i)]; }
+    int Count() const { return int(m_items.size()); }
+    void Clear() { m_items.clear(); }   // frees the items, not their textures
+    void *Owner() const { return m_owner; }
+
+    std::vector<Tpiece>::iterator begin() { return m_items.begin(); }
+    std::vector<Tpiece>::iterator end() { return m_items.end(); }
+    std::vector<Tpiece>::const_iterator begin() const { return m_items.begin(); }
+    std::vector<Tpiece>::const_iterator end() const { return m_items.end(); }
+
+private:
+    void *m_owner;
+    std::vector<Tpiece> m_items;
+};
+
+struct Board {
+    // The cut
+    uint8_t SizeIndex = 1;
+    uint8_t FlipHor = 0;
+    uint8_t FlipVer = 0;
+
+    Tpieces Pieces;
+    QStringList DrawOrder; // decimal piece indices, bottom first, top last
+    TMyList Groups;        // one item per group; Subitems = decimal members
+
+    // Drawing and game flags
+    float PieceAlpha = 1.0f;
+    bool PiecesVisible = false;
+    bool ShowFinished = false;
+    bool Cutting = false;
+    float CutProgress = 0.0f; // 0..256, width of the progress fill
+    int32_t FinishedTex = -1;
+    int32_t BgTileW = 256;
+    int32_t BgTileH = 256;
+
+    // Settings
+    bool Eff3DOn = true;
+    bool ShadowOn = true;
+    bool PlayMusic = true;
+    uint8_t BgIndex = 0;
+    bool BgDrawStretch = false;
+
+    bool OwnImage = false;
+    int64_t GameTime = 0;  // elapsed whole seconds; shown as a time of day
+    int32_t JoinCount = 0;
+
+    // Dragging
+    bool Dragging = false;
+    bool DragGroup = false;
+    int32_t DragPiece = 0;
+    int32_t DragOffsetX = 0;
+    int32_t DragOffsetY = 0;
+
+    // Turning and the animation timer's mode
+    bool AniTurning = false;
+    int32_t TurnAngle = 0;
+    int32_t TurnPiece = -1;
+    bool RotateEnabled = true;
+
+    const TCutInfo &Cut() const { return CutTable[SizeIndex == 2 ? 2 : 1]; }
+    int GroupOf(int piece) const { return Pieces[piece].Group; }
+    // Members of group g as piece indices, in joining order.
+    std::vector<int> Members(int g) const;
+};
+
+// Moves the piece's index to the top (end) of the stacking order.
+void BringToTop(Board &b, int piece);
+
+// "H:mm:ss" of the elapsed seconds taken as a time of day (whole days drop).
+QString FormatGameTime(int64_t seconds);
+// Parses "H:mm:ss" / "HH:mm:ss"; false for anything that is not a time of day.
+bool ParseGameTime(const QString &text, int64_t &seconds);

@@ -1,0 +1,13 @@
+// Fast JPEG decoding for thumbnails: large pictures are shrunk by 2, 4 or 8
+// while decoding, chosen by width + height.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// B is the bitmap to fill: QImage::Format_Grayscale8 (8-bit) or
+// QImage::Format_BGR888 (24-bit, blue first).  With autoFormat the bitmap
+// becomes 8-bit for a grey JPEG and 24-bit otherwise; without it a 24-bit B
+// stays 24-bit and any other format fails.  False for a missing file,
+// damaged data or a CMYK/YCCK file.
+bool DecodeJpeg(QImage &B, const QString &path, bool autoFormat);

@@ -1,0 +1,11 @@
+// OpenGL side of the textures: uploads and deletes on the current context.
+#pragma once
+
+#include "board/TextureSink.h"
+
+class TGLTextures : public ITextureSink {
+public:
+    uint32_t UploadRGBA(const QImage &rgba) override;
+    int32_t ReplaceRGBA(int32_t name, const QImage &rgba) override;
+    void DeleteTexture(uint32_t name) override;
+};

@@ -1,0 +1,6 @@
+#include "persist/BGChangeFrm.h"
+
+TBGChangeFrm::TBGChangeFrm(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Выбери фон стола"));
+}

@@ -1,0 +1,1 @@
+// The rules of play live in this folder.

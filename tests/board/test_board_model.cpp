@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "board/Board.h"
+
+namespace {
+
+Board MakeBoard(int sizeIndex)
+{
+    Board b;
+    b.SizeIndex = uint8_t(sizeIndex);
+    const TCutInfo &c = b.Cut();
+    for (int i = 0; i < PieceCount(c); ++i) {
+        Tpiece &p = b.Pieces.Add();
+        p.Row = i / c.Cols;
+        p.Col = i % c.Cols;
+        b.DrawOrder << QString::number(i);
+    }
+    return b;
+}
+
+} // namespace
+
+TEST(CutTable, DerivedGeometryOfBothCuts)
+{
+    const TCutInfo &small = CutTable[1], &big = CutTable[2];
+    EXPECT_EQ(Pitch(small), 80);
+    EXPECT_EQ(Pitch(big), 35);
+    EXPECT_EQ(PictureWidth(small), 560);
+    EXPECT_EQ(PictureHeight(small), 400);
+    EXPECT_EQ(PictureWidth(big), 595);
+    EXPECT_EQ(PictureHeight(big), 385);
+    EXPECT_EQ(TexInset(small), 4);
+    EXPECT_EQ(TexInset(big), 2);
+    EXPECT_EQ(HalfTex(small), 64);
+    EXPECT_EQ(HalfTex(big), 32);
+    // The home-cell corner sits inset + Margin from the piece corner.
+    EXPECT_EQ(TexInset(small) + small.Margin, 24);
+    EXPECT_EQ(TexInset(big) + big.Margin, 15);
+    // The 17 x 11 square reaches 13 before its cell and 11 after it.
+    EXPECT_EQ(big.CellSize - big.Margin - Pitch(big), 11);
+}
+
+TEST(Pieces, RowMajorHomeCells)
+{
+    Board small = MakeBoard(1);
+    EXPECT_EQ(small.Pieces[8].Row, 1);
+    EXPECT_EQ(small.Pieces[8].Col, 1);
+    Board big = MakeBoard(2);
+    EXPECT_EQ(big.Pieces[186].Row, 10);
+    EXPECT_EQ(big.Pieces[186].Col, 16);
+}
+
+TEST(Pieces, AddedPieceIsZeroAndAssignCopiesOnlyPlaceAndTextures)
+{
+    Tpieces ps;
+    Tpiece &a = ps.Add();
+    EXPECT_EQ(a.Group, 0);
+    EXPECT_EQ(a.Rotation, 0);
+    a = Tpiece{};
+    Tpiece src;
+    src.ImgTex = 5;
+    src.ShdTex = 6;
+    src.X = 10;
+    src.Y = 11;
+    src.Row = 2;
+    src.Col = 3;
+    src.Rotation = 2;
+    src.Group = 7;
+    src.GrabX = 9;
+    Tpiece dst;
+    dst.Assign(src);
+    EXPECT_EQ(dst.ImgTex, 5u);
+    EXPECT_EQ(dst.ShdTex, 6u);
+    EXPECT_EQ(dst.X, 10);
+    EXPECT_EQ(dst.Col, 3);
+    EXPECT_EQ(dst.Rotation, 0);
+    EXPECT_EQ(dst.Group, 0);
+    EXPECT_EQ(dst.GrabX, 0);
+}
+
+TEST(DrawOrder, BringToTopMovesOnlyThatPiece)
+{
+    Board b = MakeBoard(1);
+    BringToTop(b, 34);
+    EXPECT_EQ(b.DrawOrder.size(), 35);
+    EXPECT_EQ(b.DrawOrder.last(), "34");
+    EXPECT_EQ(b.DrawOrder.first(), "0");
+    BringToTop(b, 0);
+    EXPECT_EQ(b.DrawOrder.last(), "0");
+    EXPECT_EQ(b.DrawOrder.first(), "1");
+    EXPECT_EQ(b.DrawOrder[33], "34");
+}
+
+TEST(Groups, MembersInJoiningOrder)
+{
+    Board b = MakeBoard(1);
+    TMyListItem &g = b.Groups.Add();
+    g.Subitems << "8" << "0" << "9";
+    EXPECT_EQ(b.Members(0), (std::vector<int>{8, 0, 9}));
+    EXPECT_TRUE(b.Members(1).empty());
+    EXPECT_TRUE(b.Members(-1).empty());
+}
+
+TEST(GameTime, FormatsAsTimeOfDayAndParsesBack)
+{
+    EXPECT_EQ(FormatGameTime(0), "0:00:00");
+    EXPECT_EQ(FormatGameTime(7 * 60 + 41), "0:07:41");
+    EXPECT_EQ(FormatGameTime(86400 + 5), "0:00:05");
+    int64_t s = -1;
+    EXPECT_TRUE(ParseGameTime("00:00:00", s));
+    EXPECT_EQ(s, 0);
+    EXPECT_TRUE(ParseGameTime("23:59:59", s));
+    EXPECT_EQ(s, 86399);
+    EXPECT_FALSE(ParseGameTime("24:00:00", s));
+    EXPECT_FALSE(ParseGameTime("1:60:00", s));
+    EXPECT_FALSE(ParseGameTime("junk", s));
+}
