@@ -4,6 +4,7 @@
 //
 // Its methods are spread over several files, one per concern:
 //   MainForm.cpp            creation, projection, closing, Draw
+//   MainForm_Toolbar.cpp    the toolbar strip and its buttons
 //   MainForm_Play.cpp       mouse on the table, the four game timers, NewGame
 //   MainForm_Cut.cpp        Setimg / CreateJigsy on the real textures
 //   MainForm_Settings.cpp   Settings.ini and the four switches
@@ -98,6 +99,10 @@ public:
     // A short message box with the program's title.
     void ShowMessage(const QString &text);
 
+    // ---- MainForm_Toolbar.cpp ----
+    // Panel1's nine image buttons and TimeLab, at their places, with hints.
+    void CreateToolbar();
+
     // ---- MainForm_Play.cpp ----
     void DrawPanelMouseDown(Qt::MouseButton button, int x, int y);
     void DrawPanelMouseMove(int x, int y);
@@ -110,6 +115,9 @@ public:
     void AutoRoundJigsy();
     int TableWidth() const;
     int TableHeight() const;
+    // After a drop or a resize: a piece whose hit square lies wholly off the
+    // table is brought back (with its group) the least distance.
+    void KeepPiecesOnTable();
 
     // ---- MainForm_Cut.cpp ----
     bool Setimg(const QString &fileName);

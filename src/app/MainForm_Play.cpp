@@ -11,3 +11,4 @@ void TMainForm::NewGame() {}
 void TMainForm::AutoRoundJigsy() {}
 int TMainForm::TableWidth() const { return 0; }
 int TMainForm::TableHeight() const { return 0; }
+void TMainForm::KeepPiecesOnTable() {}
