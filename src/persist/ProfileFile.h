@@ -47,6 +47,10 @@ public:
     // "Unable to write to %s" with the path filled in.
     static QString WriteErrorText(const QString &path);
 
+    // Test seam: the next Close() that writes stops after this many bytes of
+    // the new file, as a crash or a full disk would.  Negative turns it off.
+    static void SimulateWriteFailureAfter(qint64 bytes);
+
 private:
     struct Impl;
     QString m_path;
