@@ -1,4 +1,5 @@
-// OpenGL side of the textures: uploads and deletes on the current context.
+// OpenGL side of the textures: uploads and deletes on the table's context
+// (made current through the texture layer's context hook first).
 #pragma once
 
 #include "board/TextureSink.h"

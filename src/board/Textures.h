@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <cstdint>
+#include <functional>
 
 #include "board/Board.h"
 #include "board/TextureList.h"
@@ -20,6 +21,32 @@ void CropToPow2(QImage &B);
 QByteArray MaskedBitmapBuffer(const QImage &C, const QImage &M, bool invert);
 // RGB bytes of a 24-bit bitmap, bottom row first, rows packed.
 QByteArray BottomUpRGBBuffer(const QImage &B);
+// RGBA bytes of a picture's own pixels, top row first (alpha kept).
+QByteArray TopDownRGBABuffer(const QImage &img);
+
+// What one upload of a picture hands to the graphics card: the packed rows
+// and whether they carry alpha (4 components) or not (3).
+struct TPixelUpload {
+    QByteArray Bytes;
+    int Width = 0;
+    int Height = 0;
+    int Components = 0; // 3 = RGB, 4 = RGBA; 0 = nothing to upload
+    bool TopDown = true; // rows run top row first
+};
+// The upload TexFromPicture (keepPng = true) or TexReplaceFromPicture
+// (keepPng = false) makes of a picture.  A PNG keeps its own alpha only in
+// the first; everything else is drawn onto a 24-bit bitmap (over white),
+// optionally cropped to powers of two, and read bottom row first, with
+// alpha from the red byte or from the bitmap's key colour when asked.
+TPixelUpload PictureUpload(const TPicture &P, bool redAlpha, bool keyAlpha, bool pow2, bool keepPng);
+
+// ---- the table's context ----
+// Every routine below makes the table's context current through this hook
+// first (set by the main window; tests with their own current context
+// leave it empty).  A hook answering false means there is no context: the
+// routine then does nothing and returns 0.
+void SetTextureContextHook(std::function<bool()> hook);
+bool MakeTextureContextCurrent();
 
 // ---- OpenGL (context current) ----
 uint32_t NewTexture(TTextureList &list, bool clamp, bool listed);
