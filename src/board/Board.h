@@ -3,6 +3,7 @@
 // and saving read.  One Board per process, owned by the main window.
 #pragma once
 
+#include <QImage>
 #include <QStringList>
 #include <cstdint>
 #include <vector>
@@ -83,6 +84,7 @@ struct Board {
     Tpieces Pieces;
     QStringList DrawOrder; // decimal piece indices, bottom first, top last
     TMyList Groups;        // one item per group; Subitems = decimal members
+    QImage PictureBmp;     // the game's picture at the cut's size, 24-bit (Format_BGR888)
 
     // Drawing and game flags
     float PieceAlpha = 1.0f;

@@ -7,7 +7,11 @@
 
 // B is the bitmap to fill: QImage::Format_Grayscale8 (8-bit) or
 // QImage::Format_BGR888 (24-bit, blue first).  With autoFormat the bitmap
-// becomes 8-bit for a grey JPEG and 24-bit otherwise; without it a 24-bit B
-// stays 24-bit and any other format fails.  False for a missing file,
-// damaged data or a CMYK/YCCK file.
+// becomes 8-bit for a grey JPEG and 24-bit otherwise; without it the
+// bitmap keeps its depth (a colour JPEG decodes to grey into an 8-bit B)
+// and any other format fails.  False for a missing file, damaged data or a
+// CMYK/YCCK file.
 bool DecodeJpeg(QImage &B, const QString &path, bool autoFormat);
+
+// The reduction used for a picture of w x h: 1, 2, 4 or 8.
+int DecodeJpegDenominator(int w, int h);

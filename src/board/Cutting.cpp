@@ -1,0 +1,203 @@
+#include "board/Cutting.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include "app/ProgramFiles.h"
+
+namespace {
+
+QString CutSuffix(int sizeIndex) { return sizeIndex == 2 ? QStringLiteral("17_11") : QStringLiteral("5_7"); }
+// The 5 x 7 files have always lived in "Image", the 17 x 11 ones in
+// "image"; the lookup ignores case, so one folder serves both.
+QString CutFolder(int sizeIndex) { return sizeIndex == 2 ? QStringLiteral("image/") : QStringLiteral("Image/"); }
+
+inline const uint8_t *Pixel(const QImage &img, int x, int y) { return img.constScanLine(y) + 3 * x; }
+
+// Reads one shape bitmap, which must be the cut's grid of tiles.
+TAssetResult LoadShape(const QString &relative, const TCutInfo &cut, QImage &out)
+{
+    const QString path = ProgramFile(relative);
+    if (!QFileInfo(path).isFile())
+        return TAssetResult::MissingFile;
+    QImageReader reader(path);
+    const QSize expected(cut.Cols * cut.CellSize, cut.Rows * cut.CellSize);
+    if (reader.size() != expected)
+        return TAssetResult::DamagedFile;
+    QImage img;
+    if (!reader.read(&img) || img.size() != expected)
+        return TAssetResult::DamagedFile;
+    out = img.convertToFormat(QImage::Format_BGR888);
+    return TAssetResult::Ok;
+}
+
+} // namespace
+
+QString ShapeFolderName() { return QStringLiteral("Image"); }
+
+QString MaskFileName(int sizeIndex) { return CutFolder(sizeIndex) + "JigsyMask" + CutSuffix(sizeIndex) + ".bmp"; }
+
+QString ShadowFileName(int sizeIndex)
+{
+    return CutFolder(sizeIndex) + "JigsyShadow" + CutSuffix(sizeIndex) + ".bmp";
+}
+
+QString ReliefFileName(int sizeIndex, int flipHor, int flipVer)
+{
+    return CutFolder(sizeIndex) + "JigsyBlend" + CutSuffix(sizeIndex) + "_" + QString::number(flipHor) +
+           QString::number(flipVer) + ".bmp";
+}
+
+void FlipBitmap(QImage &B, uint16_t flags)
+{
+    const bool hor = (flags & 0xFF) != 0, ver = (flags >> 8) != 0;
+    if (!hor && !ver)
+        return;
+    const int w = B.width(), h = B.height();
+    QImage out(w, h, QImage::Format_BGR888);
+    const QImage src = B.convertToFormat(QImage::Format_BGR888);
+    for (int y = 0; y < h; ++y) {
+        const uint8_t *s = src.constScanLine(ver ? h - 1 - y : y);
+        uint8_t *d = out.scanLine(y);
+        if (!hor) {
+            memcpy(d, s, size_t(w) * 3);
+            continue;
+        }
+        for (int x = 0; x < w; ++x) {
+            const uint8_t *p = s + 3 * (w - 1 - x);
+            d[3 * x] = p[0];
+            d[3 * x + 1] = p[1];
+            d[3 * x + 2] = p[2];
+        }
+    }
+    B = std::move(out);
+}
+
+void ApplyRelief(QImage &A, int c, int r, const QImage &relief, const TCutInfo &cut)
+{
+    const int inset = TexInset(cut), cell = cut.CellSize;
+    // Outside the tile the relief is black, and black never acts.
+    for (int ty = 0; ty < cell; ++ty) {
+        const int y = inset + ty;
+        if (y < 0 || y >= A.height())
+            continue;
+        uint8_t *a = A.scanLine(y);
+        const uint8_t *rl = Pixel(relief, c * cell, r * cell + ty);
+        for (int tx = 0; tx < cell; ++tx) {
+            const int x = inset + tx;
+            const uint8_t *rp = rl + 3 * tx;
+            if (x < 0 || x >= A.width() || rp[0] == 0 || rp[1] == 0 || rp[2] == 0)
+                continue;
+            uint8_t *ap = a + 3 * x;
+            ap[0] = ClampByte(ap[0] + rp[0] - 127);
+            ap[1] = ClampByte(ap[1] + rp[1] - 127);
+            ap[2] = ClampByte(ap[2] + rp[2] - 127);
+        }
+    }
+}
+
+TAssetResult LoadCutAssets(int sizeIndex, uint8_t flipHor, uint8_t flipVer, bool relief, TCutAssets &out,
+                           QString &file)
+{
+    if (!QFileInfo(ProgramFile(ShapeFolderName())).isDir()) {
+        file = ShapeFolderName();
+        return TAssetResult::NoFolder;
+    }
+    const TCutInfo &cut = CutTable[sizeIndex == 2 ? 2 : 1];
+    TCutAssets loaded;
+    file = MaskFileName(sizeIndex);
+    TAssetResult rc = LoadShape(file, cut, loaded.Mask);
+    if (rc != TAssetResult::Ok)
+        return rc;
+    file = ShadowFileName(sizeIndex);
+    if ((rc = LoadShape(file, cut, loaded.Shadow)) != TAssetResult::Ok)
+        return rc;
+    if (relief) {
+        file = ReliefFileName(sizeIndex, flipHor, flipVer);
+        if ((rc = LoadShape(file, cut, loaded.Relief)) != TAssetResult::Ok)
+            return rc;
+    }
+    file.clear();
+    const uint16_t flags = FlipFlags(flipHor, flipVer);
+    FlipBitmap(loaded.Mask, flags);
+    FlipBitmap(loaded.Shadow, flags);
+    out = std::move(loaded);
+    return TAssetResult::Ok;
+}
+
+QString AssetErrorMessage(TAssetResult result, const QString &file)
+{
+    switch (result) {
+    case TAssetResult::Ok:
+        return {};
+    case TAssetResult::NoFolder:
+        return QStringLiteral("Внимание не найдены файлы необходимые для работы программы!\rПрограмма будет закрыта");
+    case TAssetResult::MissingFile:
+        return QStringLiteral("Не найден файл «%1», без него нельзя разрезать картинку на кусочки.").arg(file);
+    case TAssetResult::DamagedFile:
+        return QStringLiteral("Файл «%1» испорчен, без него нельзя разрезать картинку на кусочки.").arg(file);
+    }
+    return {};
+}
+
+QImage PieceBitmap(const QImage &picture, const TCutInfo &cut, int col, int row)
+{
+    QImage A(cut.TexSize, cut.TexSize, QImage::Format_BGR888);
+    A.fill(Qt::white);
+    const int inset = TexInset(cut);
+    const int px = PieceSquareX(cut, col), py = PieceSquareY(cut, row);
+    // Only the part of the square inside the picture is copied.
+    const int x0 = std::max(px, 0), x1 = std::min(px + cut.CellSize, picture.width());
+    const int y0 = std::max(py, 0), y1 = std::min(py + cut.CellSize, picture.height());
+    if (x1 <= x0 || y1 <= y0)
+        return A;
+    for (int y = y0; y < y1; ++y)
+        memcpy(A.scanLine(inset + y - py) + 3 * (inset + x0 - px), Pixel(picture, x0, y), size_t(x1 - x0) * 3);
+    return A;
+}
+
+namespace {
+
+// RGBA of colour C with alpha 255 - blue of the shape tile (c, r) placed
+// at (inset, inset); zero alpha around the tile.
+QImage MaskedImage(const QImage &C, const QImage &shape, const TCutInfo &cut, int col, int row)
+{
+    const int T = cut.TexSize, inset = TexInset(cut), cell = cut.CellSize;
+    QImage out(T, T, QImage::Format_RGBA8888);
+    for (int y = 0; y < T; ++y) {
+        const uint8_t *c = C.constScanLine(y);
+        uint8_t *o = out.scanLine(y);
+        const int ty = y - inset;
+        const bool rowIn = ty >= 0 && ty < cell;
+        const uint8_t *m = rowIn ? Pixel(shape, col * cell, row * cell + ty) : nullptr;
+        for (int x = 0; x < T; ++x) {
+            const int tx = x - inset;
+            o[4 * x] = c[3 * x + 2];
+            o[4 * x + 1] = c[3 * x + 1];
+            o[4 * x + 2] = c[3 * x];
+            o[4 * x + 3] = (rowIn && tx >= 0 && tx < cell) ? uint8_t(255 - m[3 * tx]) : 0;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QImage PieceImage(const QImage &picture, const TCutAssets &assets, const TCutInfo &cut, int col, int row)
+{
+    QImage A = PieceBitmap(picture, cut, col, row);
+    if (!assets.Relief.isNull())
+        ApplyRelief(A, col, row, assets.Relief, cut);
+    return MaskedImage(A, assets.Mask, cut, col, row);
+}
+
+QImage PieceShadowImage(const TCutAssets &assets, const TCutInfo &cut, int col, int row)
+{
+    static thread_local QImage black;
+    if (black.width() != cut.TexSize) {
+        black = QImage(cut.TexSize, cut.TexSize, QImage::Format_BGR888);
+        black.fill(Qt::black);
+    }
+    return MaskedImage(black, assets.Shadow, cut, col, row);
+}

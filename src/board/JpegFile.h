@@ -1,0 +1,40 @@
+// A JPEG file read through libjpeg-turbo: its header, and its pixels at
+// full size or shrunk by 2, 4 or 8 while decoding (the decoder skips most
+// of the work then).  The file is mapped, not copied.
+#pragma once
+
+#include <QFile>
+#include <QImage>
+#include <QString>
+
+class TJpegFile {
+public:
+    TJpegFile();
+    ~TJpegFile();
+    TJpegFile(const TJpegFile &) = delete;
+    TJpegFile &operator=(const TJpegFile &) = delete;
+
+    // Maps the file and reads its header; false for a missing file or one
+    // that does not start like a JPEG.
+    bool Open(const QString &path);
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    // Colour channels of the picture: 1 (grey), 3 (colour) or 4 (CMYK/YCCK).
+    int Channels() const { return m_channels; }
+
+    // Size of the picture shrunk by 1, 2, 4 or 8: each side divided and
+    // rounded up, exactly as the decoder delivers it.
+    static int ScaledSide(int side, int denom) { return (side + denom - 1) / denom; }
+
+    // Decodes into `out`, Format_Grayscale8 when grey is set, else
+    // Format_BGR888, upright.  With strict set a warning of the decoder (a
+    // truncated file, damaged data) fails too.  Refuses 4-channel files.
+    bool Decode(QImage &out, int denom, bool grey, bool strict) const;
+
+private:
+    QFile m_file;
+    const uchar *m_data = nullptr;
+    qint64 m_size = 0;
+    void *m_handle = nullptr;
+    int m_width = 0, m_height = 0, m_channels = 0;
+};

@@ -1,0 +1,199 @@
+#include "board/PictureSetup.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QTransform>
+#include <cfenv>
+#include <cmath>
+
+#include "board/GBlur.h"
+#include "board/JpegFile.h"
+
+namespace {
+
+// Headers claiming more than this are refused before anything is
+// allocated: a 200-megapixel camera file still passes.
+constexpr qint64 MaxPixels = 260'000'000;
+// Qt's own limit is lifted no further than a picture of MaxPixels needs.
+constexpr int MaxAllocationMB = int(MaxPixels * 4 / (1024 * 1024)) + 1;
+
+bool KnownFormat(const QByteArray &format)
+{
+    return format == "jpeg" || format == "png" || format == "bmp" || format == "ico";
+}
+
+// The picture as the camera meant it: mirrored, then turned a quarter
+// clockwise, as the EXIF orientation says.
+QImage Upright(QImage img, QImageIOHandler::Transformations t)
+{
+    if (t == QImageIOHandler::TransformationNone)
+        return img;
+    img = img.mirrored(t & QImageIOHandler::TransformationMirror, t & QImageIOHandler::TransformationFlip);
+    if (t & QImageIOHandler::TransformationRotate90)
+        img = img.transformed(QTransform().rotate(90));
+    return img;
+}
+
+bool ReadJpeg(const QString &path, QImageIOHandler::Transformations orientation, QSize cover, QImage &out)
+{
+    TJpegFile jpeg;
+    if (!jpeg.Open(path) || jpeg.Channels() == 4)
+        return false;
+    // The sides of the picture as it will stand, after a quarter turn.
+    const bool turned = orientation & QImageIOHandler::TransformationRotate90;
+    const int w = turned ? jpeg.Height() : jpeg.Width(), h = turned ? jpeg.Width() : jpeg.Height();
+    int denom = 1;
+    if (!cover.isEmpty())
+        for (int d : {8, 4, 2})
+            if (TJpegFile::ScaledSide(w, d) >= cover.width() && TJpegFile::ScaledSide(h, d) >= cover.height()) {
+                denom = d;
+                break;
+            }
+    QImage img;
+    if (!jpeg.Decode(img, denom, false, true))
+        return false;
+    out = Upright(std::move(img), orientation);
+    return true;
+}
+
+} // namespace
+
+QString SetimgMessage(TSetimgResult result)
+{
+    switch (result) {
+    case TSetimgResult::Ok:
+        return {};
+    case TSetimgResult::Unreadable:
+        return QStringLiteral("Не могу загрузить эту картинку, файл либо отсутствует, либо испорчен!");
+    case TSetimgResult::TooSmall:
+        return QStringLiteral("Эта картинка слишком маленькая, выбери картинку побольше!");
+    }
+    return {};
+}
+
+bool ReadPicture(const QString &path, QSize cover, QImage &out)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QByteArray format = reader.format();
+    if (!KnownFormat(format))
+        return false;
+    const QSize size = reader.size();
+    if (size.width() <= 0 || size.height() <= 0 || qint64(size.width()) * size.height() > MaxPixels)
+        return false;
+
+    QImage img;
+    if (format == "jpeg") {
+        TJpegFile probe;
+        if (probe.Open(path) && probe.Channels() != 4) {
+            if (!ReadJpeg(path, reader.transformation(), cover, img))
+                return false;
+            out = std::move(img);
+            return true;
+        }
+        // CMYK and the like: Qt's own decoder below.
+    }
+    const qint64 bytes = qint64(size.width()) * size.height() * 4;
+    reader.setAllocationLimit(std::clamp(int(bytes / (1024 * 1024)) + 8, 128, MaxAllocationMB));
+    reader.setAutoTransform(true);
+    if (!reader.read(&img) || img.isNull())
+        return false;
+    out = img.convertToFormat(QImage::Format_BGR888);
+    return !out.isNull();
+}
+
+QSize CoverSize(QSize picture, QSize target)
+{
+    // nearbyint rounds halves to even in the default rounding mode.
+    std::fesetround(FE_TONEAREST);
+    const double width = picture.width(), height = picture.height();
+    const int h1 = int(std::nearbyint(height / width * target.width()));
+    if (h1 < target.height())
+        return {int(std::nearbyint(width / height * target.height())), target.height()};
+    return {target.width(), h1};
+}
+
+TSetimgResult FitPictureToCut(const QImage &src, bool ownImage, const TCutInfo &cut, QImage &out)
+{
+    if (src.isNull())
+        return TSetimgResult::Unreadable;
+    if (ownImage) {
+        out = src.convertToFormat(QImage::Format_BGR888);
+        return TSetimgResult::Ok;
+    }
+    const QSize target(PictureWidth(cut), PictureHeight(cut));
+    if (src.width() < target.width() || src.height() < target.height())
+        return TSetimgResult::TooSmall;
+    const QSize scaledSize = CoverSize(src.size(), target);
+    const QImage scaled = scaledSize == src.size()
+                              ? src
+                              : src.scaled(scaledSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QRect part(QPoint(0, 0), target);
+    if (scaled.width() == target.width())
+        part.moveTop((scaled.height() - target.height()) / 2);
+    else
+        part.moveLeft((scaled.width() - target.width()) / 2);
+    out = scaled.copy(part).convertToFormat(QImage::Format_BGR888);
+    return TSetimgResult::Ok;
+}
+
+TSetimgResult LoadPictureForCut(const QString &path, bool ownImage, const TCutInfo &cut, QImage &out)
+{
+    QImage loaded;
+    const QSize cover = ownImage ? QSize() : QSize(PictureWidth(cut), PictureHeight(cut));
+    if (!ReadPicture(path, cover, loaded))
+        return TSetimgResult::Unreadable;
+    return FitPictureToCut(loaded, ownImage, cut, out);
+}
+
+namespace {
+
+void FillRect(QImage &img, int x0, int y0, int x1, int y1, uint8_t v)
+{
+    x0 = std::max(x0, 0);
+    y0 = std::max(y0, 0);
+    x1 = std::min(x1, img.width());
+    y1 = std::min(y1, img.height());
+    for (int y = y0; y < y1; ++y)
+        if (x1 > x0)
+            memset(img.scanLine(y) + 3 * x0, v, size_t(x1 - x0) * 3);
+}
+
+} // namespace
+
+void MakeFinishedBitmaps(const QImage &picture, QImage &A, QImage &B)
+{
+    const int PW = picture.width(), PH = picture.height();
+    B = QImage(1024, 512, QImage::Format_BGR888);
+    B.fill(Qt::white);
+    FillRect(B, 5, 5, PW + 7, PH + 7, 0);
+    GBlur(B, 3.0);
+    FillRect(B, 5, 5, PW + 5, PH + 5, 0);
+
+    A = QImage(1024, 512, QImage::Format_BGR888);
+    A.fill(Qt::black);
+    const QImage pic = picture.convertToFormat(QImage::Format_BGR888);
+    const int w = std::min(PW, A.width() - 5), h = std::min(PH, A.height() - 5);
+    for (int y = 0; y < h; ++y)
+        memcpy(A.scanLine(5 + y) + 15, pic.constScanLine(y), size_t(w) * 3);
+}
+
+QImage FinishedTextureImage(const QImage &picture)
+{
+    QImage A, B;
+    MakeFinishedBitmaps(picture, A, B);
+    QImage out(A.size(), QImage::Format_RGBA8888);
+    for (int y = 0; y < A.height(); ++y) {
+        const uint8_t *a = A.constScanLine(y), *b = B.constScanLine(y);
+        uint8_t *o = out.scanLine(y);
+        for (int x = 0; x < A.width(); ++x) {
+            o[4 * x] = a[3 * x + 2];
+            o[4 * x + 1] = a[3 * x + 1];
+            o[4 * x + 2] = a[3 * x];
+            o[4 * x + 3] = uint8_t(255 - b[3 * x]);
+        }
+    }
+    return out;
+}

@@ -1,0 +1,42 @@
+// Turning a picture file into the picture of a game: loading it upright,
+// refusing what is too small or unreadable, scaling it to cover the cut and
+// cropping the middle, and the finished picture with its soft shadow.
+// Pure pixel work; the main window shows the messages and uploads.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include "board/Board.h"
+
+enum class TSetimgResult { Ok, Unreadable, TooSmall };
+
+// The message the player sees for a refused picture (empty for Ok).
+QString SetimgMessage(TSetimgResult result);
+
+// Reads a picture file (JPEG, PNG, BMP, ICO) upright as its camera meant
+// it (EXIF orientation applied), as a 24-bit bitmap (Format_BGR888).
+// When `cover` is not empty a large JPEG is decoded shrunk by 2, 4 or 8,
+// as far as it still covers `cover`.  False for a missing, truncated,
+// damaged or absurdly large file, or one that is not a picture.
+bool ReadPicture(const QString &path, QSize cover, QImage &out);
+
+// Scale-to-cover of a w x h picture onto the target, keeping the aspect
+// ratio, rounding halves to even.
+QSize CoverSize(QSize picture, QSize target);
+
+// Brings a loaded picture to the cut's picture size: an installed picture
+// (ownImage) as it is; any other scaled to cover and cropped in the middle.
+TSetimgResult FitPictureToCut(const QImage &src, bool ownImage, const TCutInfo &cut, QImage &out);
+
+// Both steps: the picture of a game from a file.
+TSetimgResult LoadPictureForCut(const QString &path, bool ownImage, const TCutInfo &cut, QImage &out);
+
+// The two bitmaps of the finished picture (1024 x 512, 24-bit): A black
+// with the picture at (5, 5); B white with the blurred black shadow
+// (5, 5)..(PW + 7, PH + 7) and the picture's own rectangle black again.
+void MakeFinishedBitmaps(const QImage &picture, QImage &A, QImage &B);
+// The finished picture's texture image (Format_RGBA8888): colour from A,
+// alpha = 255 - blue of B.
+QImage FinishedTextureImage(const QImage &picture);

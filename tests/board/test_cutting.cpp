@@ -1,0 +1,248 @@
+// Cutting the picture into pieces with the generated shape bitmaps.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "TestImages.h"
+#include "app/ProgramFiles.h"
+#include "board/Cutting.h"
+
+namespace {
+
+// Points the game at the build's program folder for one test.
+class ProgramDirScope {
+public:
+    explicit ProgramDirScope(const QString &dir) : m_old(ProgramDir()) { SetProgramDir(dir); }
+    ~ProgramDirScope() { SetProgramDir(m_old); }
+
+private:
+    QString m_old;
+};
+
+void CopyShape(const QString &relative, const QString &toDir)
+{
+    const QString from = FindCaseInsensitive(QStringLiteral(JIGSY_PROGRAM_DIR), relative);
+    const QString name = QFileInfo(relative).fileName();
+    ASSERT_TRUE(QFile::copy(from, toDir + "/Image/" + name)) << qPrintable(from);
+}
+
+uint8_t Alpha(const QImage &rgba, int x, int y) { return rgba.constScanLine(y)[4 * x + 3]; }
+
+} // namespace
+
+TEST(Cutting, ClampByteAndFlipFlags)
+{
+    EXPECT_EQ(ClampByte(-5), 0);
+    EXPECT_EQ(ClampByte(0), 0);
+    EXPECT_EQ(ClampByte(255), 255);
+    EXPECT_EQ(ClampByte(256), 255);
+    EXPECT_EQ(ClampByte(300), 255);
+    EXPECT_EQ(ClampByte(128), 128);
+    EXPECT_EQ(FlipFlags(1, 0), 0x0001);
+    EXPECT_EQ(FlipFlags(0, 1), 0x0100);
+}
+
+TEST(Cutting, FlipBitmapMirrorsRowsThenColumns)
+{
+    const QImage src = TestPattern(5, 3);
+    QImage b = src;
+    FlipBitmap(b, FlipFlags(1, 0));
+    EXPECT_EQ(b.pixel(0, 1), src.pixel(4, 1));
+    b = src;
+    FlipBitmap(b, FlipFlags(0, 1));
+    EXPECT_EQ(b.pixel(1, 0), src.pixel(1, 2));
+    b = src;
+    FlipBitmap(b, FlipFlags(1, 1));
+    EXPECT_EQ(b.pixel(0, 0), src.pixel(4, 2));
+    EXPECT_EQ(b.format(), QImage::Format_BGR888);
+    b = src;
+    FlipBitmap(b, 0);
+    EXPECT_EQ(b, src);
+}
+
+TEST(Cutting, ShapeFileNames)
+{
+    EXPECT_EQ(MaskFileName(1), "Image/JigsyMask5_7.bmp");
+    EXPECT_EQ(MaskFileName(2), "image/JigsyMask17_11.bmp");
+    EXPECT_EQ(ShadowFileName(1), "Image/JigsyShadow5_7.bmp");
+    EXPECT_EQ(ShadowFileName(2), "image/JigsyShadow17_11.bmp");
+    EXPECT_EQ(ReliefFileName(1, 1, 0), "Image/JigsyBlend5_7_10.bmp");
+    EXPECT_EQ(ReliefFileName(2, 0, 1), "image/JigsyBlend17_11_01.bmp");
+}
+
+TEST(Cutting, PieceSquaresReachPastThePicture)
+{
+    const TCutInfo &cut = CutTable[1];
+    EXPECT_EQ(PieceSquareX(cut, 0), -20);
+    EXPECT_EQ(PieceSquareY(cut, 0), -20);
+    EXPECT_EQ(PieceSquareX(cut, 34 % 7), 460);
+    EXPECT_EQ(PieceSquareY(cut, 34 / 7), 300);
+
+    const QImage pic = TestPattern(560, 400);
+    const QImage first = PieceBitmap(pic, cut, 0, 0);
+    ASSERT_EQ(first.size(), QSize(128, 128));
+    // Inset 4 + 20 outside the picture stays white.
+    EXPECT_EQ(first.pixel(23, 23), qRgb(255, 255, 255));
+    EXPECT_EQ(first.pixel(24, 24), pic.pixel(0, 0));
+    EXPECT_EQ(first.pixel(123, 123), pic.pixel(99, 99));
+    const QImage last = PieceBitmap(pic, cut, 6, 4);
+    EXPECT_EQ(last.pixel(4, 4), pic.pixel(460, 300));
+    EXPECT_EQ(last.pixel(103, 103), pic.pixel(559, 399));
+    EXPECT_EQ(last.pixel(104, 104), qRgb(255, 255, 255));
+}
+
+TEST(Cutting, ReliefLightensDarkensAndSkipsBlack)
+{
+    const TCutInfo &cut = CutTable[1];
+    QImage relief(cut.Cols * cut.CellSize, cut.Rows * cut.CellSize, QImage::Format_BGR888);
+    relief.fill(QColor(127, 127, 127));
+    QImage A(128, 128, QImage::Format_BGR888);
+    A.fill(QColor(10, 100, 200));
+    const QImage before = A;
+    ApplyRelief(A, 2, 1, relief, cut);
+    EXPECT_EQ(A, before); // 127 changes nothing
+
+    relief.fill(QColor(255, 255, 255));
+    ApplyRelief(A, 2, 1, relief, cut);
+    EXPECT_EQ(A.pixelColor(50, 50), QColor(138, 228, 255)); // +128, clamped
+    EXPECT_EQ(A.pixelColor(2, 2), QColor(10, 100, 200));    // outside the tile
+
+    A = before;
+    relief.fill(QColor(0, 255, 255)); // any byte 0: the relief does not act
+    ApplyRelief(A, 2, 1, relief, cut);
+    EXPECT_EQ(A, before);
+}
+
+TEST(Cutting, ReliefFileOpenedOnlyWhenReliefIsOn)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Image"));
+    CopyShape(MaskFileName(1), dir.path());
+    CopyShape(ShadowFileName(1), dir.path());
+    ProgramDirScope scope(dir.path());
+
+    TCutAssets assets;
+    QString file;
+    ASSERT_EQ(LoadCutAssets(1, 1, 0, false, assets, file), TAssetResult::Ok);
+    EXPECT_TRUE(assets.Relief.isNull());
+    EXPECT_EQ(assets.Mask.format(), QImage::Format_BGR888);
+
+    EXPECT_EQ(LoadCutAssets(1, 1, 0, true, assets, file), TAssetResult::MissingFile);
+    EXPECT_EQ(file, "Image/JigsyBlend5_7_10.bmp");
+    EXPECT_TRUE(AssetErrorMessage(TAssetResult::MissingFile, file).contains("JigsyBlend5_7_10.bmp"));
+
+    CopyShape(ReliefFileName(1, 1, 0), dir.path());
+    ASSERT_EQ(LoadCutAssets(1, 1, 0, true, assets, file), TAssetResult::Ok);
+    EXPECT_FALSE(assets.Relief.isNull());
+
+    // The 17 x 11 files are looked for in "image" and found in "Image".
+    EXPECT_EQ(LoadCutAssets(2, 0, 0, false, assets, file), TAssetResult::MissingFile);
+    EXPECT_EQ(file, "image/JigsyMask17_11.bmp");
+    CopyShape(MaskFileName(2), dir.path());
+    CopyShape(ShadowFileName(2), dir.path());
+    EXPECT_EQ(LoadCutAssets(2, 0, 0, false, assets, file), TAssetResult::Ok);
+}
+
+TEST(Cutting, MissingFolderAndDamagedFilesAreReported)
+{
+    QTemporaryDir dir;
+    ProgramDirScope scope(dir.path());
+    TCutAssets assets;
+    QString file;
+    EXPECT_EQ(LoadCutAssets(1, 0, 0, true, assets, file), TAssetResult::NoFolder);
+    EXPECT_EQ(AssetErrorMessage(TAssetResult::NoFolder, file),
+              QStringLiteral("Внимание не найдены файлы необходимые для работы программы!\rПрограмма будет закрыта"));
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir("image"));
+    ASSERT_TRUE(WriteFile(dir.path() + "/image/JigsyMask5_7.bmp", "garbage"));
+    EXPECT_EQ(LoadCutAssets(1, 0, 0, false, assets, file), TAssetResult::DamagedFile);
+    EXPECT_EQ(file, "Image/JigsyMask5_7.bmp");
+    ASSERT_TRUE(TestPattern(100, 100).save(dir.path() + "/image/JigsyMask5_7.bmp", "BMP"));
+    EXPECT_EQ(LoadCutAssets(1, 0, 0, false, assets, file), TAssetResult::DamagedFile); // wrong size
+}
+
+TEST(Cutting, PieceImagesTakeColourMaskAndShadow)
+{
+    ProgramDirScope scope(QStringLiteral(JIGSY_PROGRAM_DIR));
+    const TCutInfo &cut = CutTable[1];
+    TCutAssets assets;
+    QString file;
+    ASSERT_EQ(LoadCutAssets(1, 0, 0, false, assets, file), TAssetResult::Ok) << qPrintable(file);
+    const QImage pic = TestPattern(560, 400);
+    const QImage img = PieceImage(pic, assets, cut, 3, 2);
+    ASSERT_EQ(img.format(), QImage::Format_RGBA8888);
+    ASSERT_EQ(img.size(), QSize(128, 128));
+    // The middle of the home cell is inside the piece and shows the picture.
+    const QColor c = pic.pixelColor(3 * 80 + 40, 2 * 80 + 40);
+    const uint8_t *p = img.constScanLine(24 + 40) + 4 * (24 + 40);
+    EXPECT_EQ(p[0], c.red());
+    EXPECT_EQ(p[1], c.green());
+    EXPECT_EQ(p[2], c.blue());
+    EXPECT_EQ(p[3], 255);
+    EXPECT_EQ(Alpha(img, 0, 0), 0);     // around the tile
+    EXPECT_EQ(Alpha(img, 5, 5), 0);     // tile corner: outside the piece
+
+    const QImage shadow = PieceShadowImage(assets, cut, 3, 2);
+    ASSERT_EQ(shadow.format(), QImage::Format_RGBA8888);
+    const uint8_t *s = shadow.constScanLine(64) + 4 * 64;
+    EXPECT_EQ(s[0], 0);
+    EXPECT_GT(s[3], 100);              // a real shadow under the middle...
+    EXPECT_LT(s[3], 255);              // ...but not a black slab
+    EXPECT_EQ(Alpha(shadow, 1, 1), 0);
+}
+
+// The heart of the cut: for both cuts and all four mirrorings the solved
+// pieces cover every pixel of the puzzle's frame, with no gap along the
+// seams, and never show a pixel from outside the picture.
+TEST(Cutting, AssembledPiecesCoverTheFrameInEveryMirroring)
+{
+    ProgramDirScope scope(QStringLiteral(JIGSY_PROGRAM_DIR));
+    for (int sizeIndex = 1; sizeIndex <= 2; ++sizeIndex) {
+        const TCutInfo &cut = CutTable[sizeIndex];
+        const int PW = PictureWidth(cut), PH = PictureHeight(cut);
+        // The frame that maps onto itself when the tiles are mirrored.
+        const int FW = sizeIndex == 1 ? 560 : 593, FH = sizeIndex == 1 ? 400 : 383;
+        const QImage pic = TestPattern(PW, PH);
+        for (int flips = 0; flips < 4; ++flips) {
+            const uint8_t h = flips & 1, v = flips >> 1;
+            SCOPED_TRACE(QStringLiteral("cut %1, FlipHor %2, FlipVer %3").arg(sizeIndex).arg(h).arg(v).toStdString());
+            TCutAssets assets;
+            QString file;
+            ASSERT_EQ(LoadCutAssets(sizeIndex, h, v, true, assets, file), TAssetResult::Ok) << qPrintable(file);
+
+            std::vector<int> sum(size_t(PW) * PH, 0);
+            std::vector<double> clear(size_t(PW) * PH, 1.0); // what the background still shows
+            int outside = 0;
+            const int inset = TexInset(cut);
+            for (int r = 0; r < cut.Rows; ++r)
+                for (int c = 0; c < cut.Cols; ++c) {
+                    const QImage img = PieceImage(pic, assets, cut, c, r);
+                    for (int ty = 0; ty < cut.TexSize; ++ty)
+                        for (int tx = 0; tx < cut.TexSize; ++tx) {
+                            const int a = Alpha(img, tx, ty);
+                            if (a == 0)
+                                continue;
+                            const int X = PieceSquareX(cut, c) + tx - inset, Y = PieceSquareY(cut, r) + ty - inset;
+                            if (X < 0 || Y < 0 || X >= PW || Y >= PH) {
+                                ++outside;
+                                continue;
+                            }
+                            sum[size_t(Y * PW + X)] += a;
+                            clear[size_t(Y * PW + X)] *= 1.0 - a / 255.0;
+                        }
+                }
+            EXPECT_EQ(outside, 0) << "pixels from outside the picture are shown";
+            int gaps = 0, seams = 0;
+            for (int y = 0; y < FH; ++y)
+                for (int x = 0; x < FW; ++x) {
+                    const size_t i = size_t(y * PW + x);
+                    gaps += sum[i] < 253;
+                    seams += clear[i] > 3.0 / 255;
+                }
+            EXPECT_EQ(gaps, 0) << "pixels of the frame left uncovered";
+            EXPECT_EQ(seams, 0) << "pixels where the table shows through a seam";
+        }
+    }
+}
