@@ -1,4 +1,6 @@
-// The table: an OpenGL widget whose mouse events go to the main window.
+// The table: an OpenGL widget whose paint is the game's frame and whose
+// mouse events go to the main window in board coordinates (the widget's
+// logical pixels).
 #pragma once
 
 #include <QOpenGLWidget>
@@ -9,14 +11,18 @@ class TDrawPanel : public QOpenGLWidget {
     Q_OBJECT
 public:
     explicit TDrawPanel(TMainForm *form, QWidget *parent = nullptr);
+    // Inside paintGL: the context is current and the frame is being made.
+    bool Painting() const { return m_painting; }
 
 protected:
     void initializeGL() override;
     void paintGL() override;
+    void resizeGL(int w, int h) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
 
 private:
     TMainForm *m_form;
+    bool m_painting = false;
 };

@@ -98,6 +98,21 @@ public:
     void FormDestroy();
     // A short message box with the program's title.
     void ShowMessage(const QString &text);
+    // The OpenGL half of FormCreate, run by the table once its context
+    // exists: clear colour, InitGL, the background slot, the background,
+    // the overlay textures.
+    void FormCreateGL();
+    // The frame the table paints (exposures and Draw alike).
+    void PaintTable();
+    // Makes the table's context current; false while there is none.
+    bool MakeTableCurrent();
+    // Artwork or OpenGL the game had to start without; named together in
+    // one message once the window is up.
+    void NoteMissing(const QString &what);
+    QStringList Missing;
+    bool TableGLReady = false;   // FormCreateGL has run
+    bool InTableGLInit = false;  // inside FormCreateGL (context current)
+    bool MissingShown = false;
 
     // ---- MainForm_Toolbar.cpp ----
     // Panel1's nine image buttons and TimeLab, at their places, with hints.

@@ -1,19 +1,76 @@
+// The program entry: the splash for two seconds, then the main window, the
+// picture browser, the new-game dialog and the background chooser, in that
+// order; the splash goes before the message loop starts.
 #include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QIcon>
+#include <QScreen>
+#include <QThread>
+#include <memory>
 
 #include "app/MainForm.h"
+#include "app/SplashForm.h"
 #include "persist/BGChangeFrm.h"
 #include "persist/NewGameFrm.h"
 #include "ui/BrowseFrm.h"
 
+namespace {
+
+// Keeps the splash painted while the time passes.
+void Pause(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+        QThread::msleep(10);
+    }
+}
+
+void CentreOnScreen(QWidget &w)
+{
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        w.move(area.center() - QPoint(w.width() / 2, w.height() / 2));
+    }
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    Q_INIT_RESOURCE(jigsy_art);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Jigsy"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
+
+    const QImage splashPicture(QStringLiteral(":/art/splash.png"));
+    auto splash = std::make_unique<TSlashFrm>(splashPicture);
+    if (splash->HasPicture()) {
+        splash->ShowOverScreen();
+        Pause(2000);
+    }
+
     TMainForm form;
-    TBrowseFrm browse;
+    if (!splash->HasPicture())
+        form.NoteMissing(QStringLiteral("splash.png"));
+    TBrowseFrm browse(nullptr);
+    CentreOnScreen(browse);
     TNewGameFrm newGame(&form);
     TBGChangeFrm bgChange(&form);
     form.SetDialogs(&browse, &newGame, &bgChange);
+
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    form.SetCommandLineGame(args.join(QLatin1Char(' ')));
+
+    splash->close();
+    splash.reset();
+    // Without a window manager (a bare X server) maximizing does nothing;
+    // the window then still covers the screen's working area.
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        form.setGeometry(screen->availableGeometry());
     form.showMaximized();
     return app.exec();
 }

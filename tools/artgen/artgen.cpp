@@ -1,0 +1,571 @@
+// Draws the game's artwork: the table overlays (corner plate, time panel,
+// digits, colon, cutting label, progress fill), the nine toolbar glyphs at
+// 1x and 2x, the splash picture and the window icon, and writes the Qt
+// resource file that carries them into the program.
+//
+//   artgen <output folder>
+//
+// Everything shares one look: jigsaw shapes, a navy outline, warm gold and
+// cream on deep blue, soft bevels.
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QTextStream>
+#include <cstdio>
+#include <functional>
+
+#include "PiecePath.h"
+
+namespace {
+
+const QColor Navy(0x1B, 0x33, 0x58);
+const QColor NavyLight(0x2F, 0x5A, 0x8C);
+const QColor Gold(0xF4, 0xB9, 0x3A);
+const QColor GoldLight(0xFF, 0xE2, 0x8A);
+const QColor GoldDark(0xD0, 0x8A, 0x12);
+const QColor Cream(0xFF, 0xF6, 0xE0);
+const QColor Coral(0xE8, 0x65, 0x4A);
+const QColor Green(0x4F, 0xB0, 0x5A);
+const QColor Blue(0x3A, 0x7B, 0xC8);
+const QColor Sky(0xA6, 0xCA, 0xF0);
+
+QImage Canvas(int w, int h)
+{
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    return img;
+}
+
+void Prepare(QPainter &p, double scale)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.scale(scale, scale);
+}
+
+QLinearGradient Vertical(const QRectF &r, const QColor &top, const QColor &bottom)
+{
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    return g;
+}
+
+QPen Outline(double w, const QColor &c = Navy)
+{
+    QPen pen(c, w);
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::RoundCap);
+    return pen;
+}
+
+// A raised shape: gradient fill, light inner edge top-left, shade
+// bottom-right, navy outline.
+void Bevel(QPainter &p, const QPainterPath &path, const QColor &base, double edge, double outline)
+{
+    const QRectF r = path.boundingRect();
+    QLinearGradient g(r.topLeft(), r.bottomRight());
+    g.setColorAt(0, base.lighter(135));
+    g.setColorAt(0.55, base);
+    g.setColorAt(1, base.darker(118));
+    p.fillPath(path, g);
+    p.save();
+    p.setClipPath(path);
+    p.strokePath(path.translated(edge, edge), Outline(2 * edge, QColor(255, 255, 255, 150)));
+    p.strokePath(path.translated(-edge, -edge), Outline(2 * edge, QColor(0, 0, 0, 60)));
+    p.restore();
+    p.strokePath(path, Outline(outline));
+}
+
+// Text as a path, outlined then filled, so it reads on any table.
+void OutlinedText(QPainter &p, const QPointF &baseline, const QFont &font, const QString &text,
+                  const QBrush &fill, double outline, const QColor &outlineColour = Navy)
+{
+    QPainterPath path;
+    path.addText(baseline, font, text);
+    if (outline > 0)
+        p.strokePath(path, Outline(outline, outlineColour));
+    p.fillPath(path, fill);
+}
+
+QFont Font(const QString &family, double px, bool bold, bool italic = false)
+{
+    QFont f(family);
+    f.setPixelSize(int(px));
+    f.setBold(bold);
+    f.setItalic(italic);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+// Text centred horizontally on cx, baseline at y.
+void CentredText(QPainter &p, double cx, double y, const QFont &font, const QString &text, const QBrush &fill,
+                 double outline)
+{
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRectF r = path.boundingRect();
+    OutlinedText(p, QPointF(cx - r.center().x(), y), font, text, fill, outline);
+}
+
+// The plaque the overlays sit on: deep blue glass with a gold rim.
+void Plaque(QPainter &p, const QRectF &r, double radius, double rim)
+{
+    QPainterPath path;
+    path.addRoundedRect(r, radius, radius);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, QColor(0x2F, 0x5A, 0x8C, 235));
+    g.setColorAt(1, QColor(0x12, 0x24, 0x42, 235));
+    p.fillPath(path, g);
+    // A glassy sheen over the upper half.
+    QPainterPath sheen;
+    sheen.addRoundedRect(r.adjusted(rim, rim, -rim, -r.height() / 2), radius - rim, radius - rim);
+    p.fillPath(sheen, Vertical(sheen.boundingRect(), QColor(255, 255, 255, 55), QColor(255, 255, 255, 0)));
+    p.strokePath(path, Outline(rim, Gold));
+}
+
+QPainterPath Piece(const QRectF &body, int top, int right, int bottom, int left)
+{
+    const int tabs[4] = {top, right, bottom, left};
+    return PiecePath(body, tabs);
+}
+
+// ---- table overlays ----
+
+QImage CornerPlate()
+{
+    QImage img = Canvas(256, 64);
+    QPainter p(&img);
+    Prepare(p, 1);
+    Plaque(p, QRectF(3, 5, 250, 54), 14, 2);
+    Bevel(p, Piece(QRectF(17, 19, 24, 24), 1, 1, -1, 0), Gold, 1.2, 1.6);
+    QFont title = Font(QStringLiteral("Liberation Serif"), 40, true, true);
+    OutlinedText(p, QPointF(58, 46), title, QStringLiteral("Jigsy"), Vertical(QRectF(0, 16, 1, 32), GoldLight, Gold),
+                 3);
+    QFont tag = Font(QStringLiteral("Liberation Sans"), 12, false, true);
+    p.setFont(tag);
+    p.setPen(Sky);
+    p.drawText(QRectF(150, 24, 96, 30), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("собери картинку"));
+    return img;
+}
+
+QImage TimePanel()
+{
+    QImage img = Canvas(256, 64);
+    QPainter p(&img);
+    Prepare(p, 1);
+    Plaque(p, QRectF(3, 5, 250, 54), 14, 2);
+    CentredText(p, 128, 32, Font(QStringLiteral("Liberation Serif"), 22, true),
+                QStringLiteral("Картинка собрана!"), Vertical(QRectF(0, 14, 1, 20), GoldLight, Gold), 2.5);
+    CentredText(p, 128, 50, Font(QStringLiteral("Liberation Sans"), 13, false, true), QStringLiteral("ваше время"),
+                QBrush(Cream), 0);
+    return img;
+}
+
+// Digits and the colon: gold figures with a navy rim and a soft shadow.
+QImage Glyph(const QString &text)
+{
+    QImage img = Canvas(32, 32);
+    QPainter p(&img);
+    Prepare(p, 1);
+    const QFont f = Font(QStringLiteral("Liberation Sans"), 29, true);
+    QPainterPath path;
+    path.addText(0, 0, f, text);
+    const QRectF r = path.boundingRect();
+    const QPointF at(16 - r.center().x(), 16 - r.center().y());
+    path.translate(at);
+    p.fillPath(path.translated(1.2, 1.6), QColor(0, 0, 0, 90));
+    p.strokePath(path, Outline(3.2));
+    p.fillPath(path, Vertical(path.boundingRect(), GoldLight, GoldDark));
+    return img;
+}
+
+QImage CuttingLabel()
+{
+    QImage img = Canvas(128, 32);
+    QPainter p(&img);
+    Prepare(p, 1);
+    Plaque(p, QRectF(2, 2, 124, 28), 10, 1.5);
+    CentredText(p, 64, 22, Font(QStringLiteral("Liberation Sans"), 16, true), QStringLiteral("Нарезка..."),
+                QBrush(Cream), 0);
+    return img;
+}
+
+// Stretched over the bar's width, so it changes only from top to bottom.
+QImage ProgressFill()
+{
+    QImage img(64, 16, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&img);
+    QLinearGradient g(0, 0, 0, 16);
+    g.setColorAt(0.0, Navy);
+    g.setColorAt(0.07, Navy);
+    g.setColorAt(0.08, QColor(0xFF, 0xF0, 0xB8));
+    g.setColorAt(0.35, GoldLight);
+    g.setColorAt(0.6, Gold);
+    g.setColorAt(0.92, GoldDark);
+    g.setColorAt(0.93, Navy);
+    g.setColorAt(1.0, Navy);
+    p.fillRect(img.rect(), g);
+    return img;
+}
+
+// ---- toolbar glyphs (drawn on a 32-unit square, any scale) ----
+
+void NewGameGlyph(QPainter &p)
+{
+    Bevel(p, Piece(QRectF(5, 10, 15, 15), 1, 1, 0, 0), Gold, 1.0, 1.5);
+    p.setPen(Outline(1.5));
+    p.setBrush(Vertical(QRectF(17, 17, 13, 13), Green.lighter(125), Green.darker(110)));
+    p.drawEllipse(QPointF(24, 24), 6.5, 6.5);
+    p.setPen(Outline(2.2, Qt::white));
+    p.drawLine(QPointF(24, 20.5), QPointF(24, 27.5));
+    p.drawLine(QPointF(20.5, 24), QPointF(27.5, 24));
+}
+
+void LoadGlyph(QPainter &p)
+{
+    QPainterPath back;
+    back.moveTo(3, 8);
+    back.lineTo(11, 8);
+    back.lineTo(13.5, 11);
+    back.lineTo(26, 11);
+    back.lineTo(26, 26);
+    back.lineTo(3, 26);
+    back.closeSubpath();
+    p.fillPath(back, Vertical(back.boundingRect(), GoldDark.lighter(110), GoldDark));
+    p.strokePath(back, Outline(1.5));
+    QPainterPath front;
+    front.moveTo(3, 26);
+    front.lineTo(7.5, 15);
+    front.lineTo(30, 15);
+    front.lineTo(26, 26);
+    front.closeSubpath();
+    p.fillPath(front, Vertical(front.boundingRect(), GoldLight, Gold));
+    p.strokePath(front, Outline(1.5));
+    // A piece coming out of the folder.
+    Bevel(p, Piece(QRectF(15, 3.5, 8, 8), 0, 1, 0, -1), Blue, 0.7, 1.2);
+}
+
+void SaveGlyph(QPainter &p)
+{
+    QPainterPath body;
+    body.moveTo(5, 4);
+    body.lineTo(24, 4);
+    body.lineTo(28, 8);
+    body.lineTo(28, 28);
+    body.lineTo(4, 28);
+    body.lineTo(4, 5);
+    body.closeSubpath();
+    p.fillPath(body, Vertical(body.boundingRect(), Blue.lighter(120), NavyLight));
+    p.strokePath(body, Outline(1.5));
+    QPainterPath shutter;
+    shutter.addRoundedRect(QRectF(9, 4, 13, 9), 1, 1);
+    p.fillPath(shutter, Vertical(shutter.boundingRect(), QColor(235, 238, 244), QColor(180, 188, 200)));
+    p.strokePath(shutter, Outline(1.2));
+    p.fillRect(QRectF(17, 6, 3, 5), Navy);
+    QPainterPath label;
+    label.addRoundedRect(QRectF(8, 17, 16, 11), 1.5, 1.5);
+    p.fillPath(label, Cream);
+    p.strokePath(label, Outline(1.2));
+    p.setPen(Outline(1.2, Coral));
+    p.drawLine(QPointF(11, 21), QPointF(21, 21));
+    p.drawLine(QPointF(11, 24.5), QPointF(19, 24.5));
+}
+
+void RoundPlaceGlyph(QPainter &p)
+{
+    QPainterPath table;
+    table.addRoundedRect(QRectF(3, 3, 26, 26), 3, 3);
+    p.fillPath(table, Vertical(table.boundingRect(), Sky.lighter(110), Sky.darker(112)));
+    p.strokePath(table, Outline(1.5));
+    const QColor colours[4] = {Gold, Coral, Green, Blue};
+    const QPointF spots[8] = {{5.5, 5.5},  {13, 5.5},  {20.5, 5.5}, {20.5, 13},
+                              {20.5, 20.5}, {13, 20.5}, {5.5, 20.5}, {5.5, 13}};
+    for (int i = 0; i < 8; ++i) {
+        QPainterPath sq;
+        sq.addRoundedRect(QRectF(spots[i], QSizeF(6, 6)), 1.2, 1.2);
+        p.fillPath(sq, colours[i % 4]);
+        p.strokePath(sq, Outline(1.0));
+    }
+}
+
+void Note(QPainter &p, const QPointF &head, double size, bool flag)
+{
+    QPainterPath h;
+    h.addEllipse(QPointF(0, 0), 3.6 * size, 2.6 * size);
+    QTransform t;
+    t.translate(head.x(), head.y());
+    t.rotate(-22);
+    const QPainterPath headPath = t.map(h);
+    p.fillPath(headPath, Navy);
+    p.setPen(Outline(1.8 * size));
+    const QPointF top(head.x() + 3.1 * size, head.y() - 15 * size);
+    p.drawLine(QPointF(head.x() + 3.1 * size, head.y() - 1 * size), top);
+    if (flag) {
+        QPainterPath f;
+        f.moveTo(top);
+        f.cubicTo(top + QPointF(1, 4 * size), top + QPointF(6 * size, 5 * size), top + QPointF(4.5 * size, 11 * size));
+        p.strokePath(f, Outline(1.8 * size));
+    }
+}
+
+void MusicGlyph(QPainter &p)
+{
+    // Two beamed notes with a gold glow behind.
+    QRadialGradient glow(QPointF(16, 16), 15);
+    glow.setColorAt(0, QColor(0xFF, 0xE2, 0x8A, 200));
+    glow.setColorAt(1, QColor(0xFF, 0xE2, 0x8A, 0));
+    p.fillRect(QRectF(0, 0, 32, 32), glow);
+    Note(p, QPointF(9, 25), 1.0, false);
+    Note(p, QPointF(22, 22), 1.0, false);
+    QPainterPath beam;
+    beam.moveTo(12.1, 10);
+    beam.lineTo(25.1, 7);
+    beam.lineTo(25.1, 11);
+    beam.lineTo(12.1, 14);
+    beam.closeSubpath();
+    p.fillPath(beam, Navy);
+    p.strokePath(beam, Outline(1.0));
+}
+
+void Eff3dGlyph(QPainter &p)
+{
+    const QPainterPath piece = Piece(QRectF(7, 8, 17, 17), 1, -1, 0, 1);
+    QPainterPath base = piece.translated(1.5, 1.5);
+    p.fillPath(base, QColor(0, 0, 0, 70));
+    Bevel(p, piece, Blue, 1.8, 1.5);
+}
+
+void ShadowGlyph(QPainter &p)
+{
+    const QPainterPath piece = Piece(QRectF(5, 7, 16, 16), 1, 1, 0, 0);
+    for (int i = 3; i >= 1; --i)
+        p.fillPath(piece.translated(2.0 + i, 2.0 + i), QColor(0, 0, 0, 40));
+    Bevel(p, piece, Gold, 1.0, 1.5);
+}
+
+void Frame(QPainter &p, const QRectF &r)
+{
+    QPainterPath frame;
+    frame.addRoundedRect(r, 2, 2);
+    p.fillPath(frame, Cream);
+    p.strokePath(frame, Outline(1.5));
+    const QRectF in = r.adjusted(2.5, 2.5, -2.5, -2.5);
+    p.fillRect(in, Vertical(in, Sky, Sky.lighter(115)));
+    p.save();
+    p.setClipRect(in);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Gold);
+    p.drawEllipse(QPointF(in.right() - 4, in.top() + 4), 2.6, 2.6);
+    QPainterPath hills;
+    hills.moveTo(in.left(), in.bottom());
+    hills.lineTo(in.left(), in.bottom() - 4);
+    hills.quadTo(in.left() + in.width() * 0.3, in.top() + in.height() * 0.25, in.left() + in.width() * 0.55,
+                 in.bottom() - 5);
+    hills.quadTo(in.left() + in.width() * 0.8, in.top() + in.height() * 0.45, in.right(), in.bottom() - 3);
+    hills.lineTo(in.right(), in.bottom());
+    hills.closeSubpath();
+    p.fillPath(hills, Vertical(hills.boundingRect(), Green.lighter(115), Green.darker(120)));
+    p.restore();
+    p.setPen(Outline(1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(in);
+}
+
+void BgGlyph(QPainter &p)
+{
+    QPainterPath back;
+    back.addRoundedRect(QRectF(8, 3, 21, 17), 2, 2);
+    p.fillPath(back, Vertical(back.boundingRect(), Coral.lighter(120), Coral));
+    p.strokePath(back, Outline(1.5));
+    Frame(p, QRectF(3, 10, 22, 18));
+}
+
+void ChMusGlyph(QPainter &p)
+{
+    // A note inside a turning arrow.
+    QPainterPath arc;
+    arc.arcMoveTo(QRectF(3.5, 3.5, 25, 25), 60);
+    arc.arcTo(QRectF(3.5, 3.5, 25, 25), 60, 280);
+    p.strokePath(arc, Outline(4.6));
+    p.strokePath(arc, Outline(2.4, Green.lighter(115)));
+    const QPointF end = arc.currentPosition();
+    QPainterPath head;
+    head.moveTo(end + QPointF(-4.5, -4.0));
+    head.lineTo(end + QPointF(5.0, -1.5));
+    head.lineTo(end + QPointF(-1.5, 5.5));
+    head.closeSubpath();
+    p.fillPath(head, Green.lighter(115));
+    p.strokePath(head, Outline(1.2));
+    Note(p, QPointF(14, 21), 0.78, true);
+}
+
+struct ToolGlyph {
+    const char *name;
+    std::function<void(QPainter &)> draw;
+};
+
+QImage ToolbarGlyph(const ToolGlyph &g, int scale)
+{
+    QImage img = Canvas(32 * scale, 32 * scale);
+    QPainter p(&img);
+    Prepare(p, scale);
+    g.draw(p);
+    return img;
+}
+
+// ---- splash and icon ----
+
+QImage SoftShadow(const QPainterPath &shape, QSize size, QPointF offset, int alpha)
+{
+    QImage sh = Canvas(size.width(), size.height());
+    {
+        QPainter p(&sh);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillPath(shape.translated(offset), QColor(0, 0, 0, alpha));
+    }
+    // Down and up again, smoothly: a cheap wide blur.
+    return sh.scaled(size / 8, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage Splash()
+{
+    QImage img = Canvas(512, 512);
+    const double s = 140, x0 = 116, y0 = 70;
+    struct P {
+        QPainterPath path;
+        QColor colour;
+    };
+    P pieces[4] = {
+        {Piece(QRectF(x0, y0, s, s), 1, 1, -1, 1), Blue},
+        {Piece(QRectF(x0 + s, y0, s, s), -1, 1, 1, -1), Gold},
+        {Piece(QRectF(x0, y0 + s, s, s), 1, -1, 1, -1), Coral},
+        {Piece(QRectF(x0 + s, y0 + s, s, s), -1, -1, 1, 1), Green},
+    };
+    // The last piece is lifted off and turned a little: the game in play.
+    QTransform lift;
+    lift.translate(x0 + 1.5 * s + 26, y0 + 1.5 * s + 18);
+    lift.rotate(9);
+    lift.translate(-(x0 + 1.5 * s), -(y0 + 1.5 * s));
+    pieces[3].path = lift.map(pieces[3].path);
+
+    QPainterPath all;
+    for (int i = 0; i < 3; ++i)
+        all = all.united(pieces[i].path);
+    {
+        QPainter p(&img);
+        p.drawImage(0, 0, SoftShadow(all, img.size(), QPointF(6, 10), 110));
+        p.drawImage(0, 0, SoftShadow(pieces[3].path, img.size(), QPointF(16, 22), 120));
+    }
+    QPainter p(&img);
+    Prepare(p, 1);
+    for (int i = 0; i < 4; ++i) {
+        Bevel(p, pieces[i].path, pieces[i].colour, 5, 4);
+        // A soft light on every piece.
+        const QRectF r = pieces[i].path.boundingRect();
+        QRadialGradient light(r.center() - QPointF(r.width() * 0.18, r.height() * 0.2), r.width() * 0.55);
+        light.setColorAt(0, QColor(255, 255, 255, 70));
+        light.setColorAt(1, QColor(255, 255, 255, 0));
+        p.save();
+        p.setClipPath(pieces[i].path);
+        p.fillRect(r, light);
+        p.restore();
+    }
+    // The name across the table.
+    const QFont title = Font(QStringLiteral("Liberation Serif"), 118, true, true);
+    QPainterPath text;
+    text.addText(0, 0, title, QStringLiteral("Jigsy"));
+    const QRectF tr = text.boundingRect();
+    text.translate(256 - tr.center().x(), 388 - tr.bottom() + tr.height() * 0.0);
+    p.drawImage(0, 0, SoftShadow(text, img.size(), QPointF(4, 7), 150));
+    p.strokePath(text, Outline(10));
+    p.fillPath(text, Vertical(text.boundingRect(), GoldLight, Gold.darker(105)));
+    p.strokePath(text, Outline(1.5, QColor(255, 255, 255, 120)));
+    // What is happening, on a small plaque so it reads on any desktop.
+    Plaque(p, QRectF(176, 452, 160, 34), 12, 2);
+    CentredText(p, 256, 475, Font(QStringLiteral("Liberation Sans"), 16, true), QStringLiteral("Загрузка..."),
+                QBrush(Cream), 0);
+    return img;
+}
+
+QImage Icon()
+{
+    QImage img = Canvas(256, 256);
+    const QPainterPath piece = Piece(QRectF(44, 64, 148, 148), 1, 1, -1, -1);
+    {
+        QPainter p(&img);
+        p.drawImage(0, 0, SoftShadow(piece, img.size(), QPointF(4, 8), 120));
+    }
+    QPainter p(&img);
+    Prepare(p, 1);
+    Bevel(p, piece, Gold, 7, 7);
+    CentredText(p, 118, 172, Font(QStringLiteral("Liberation Serif"), 110, true, true), QStringLiteral("J"),
+                Vertical(QRectF(0, 80, 1, 100), Blue.lighter(120), Navy), 0);
+    return img;
+}
+
+bool Save(const QImage &img, const QString &dir, const QString &rel, QStringList &listed)
+{
+    const QString path = dir + QLatin1Char('/') + rel;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!img.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
+        std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    listed << rel;
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: artgen <output folder>\n");
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QStringList files;
+    bool ok = true;
+
+    QList<QImage> il;
+    il << CornerPlate() << TimePanel();
+    for (int d = 0; d <= 9; ++d)
+        il << Glyph(QString::number(d));
+    il << Glyph(QStringLiteral(":")) << CuttingLabel() << ProgressFill();
+    for (int i = 0; i < il.size(); ++i)
+        ok &= Save(il[i], out, QStringLiteral("art/il/%1.png").arg(i, 2, 10, QLatin1Char('0')), files);
+
+    const ToolGlyph glyphs[] = {
+        {"NewGameBtn", NewGameGlyph}, {"LoadBtn", LoadGlyph},   {"SaveBtn", SaveGlyph},
+        {"RoundPlaceBtn", RoundPlaceGlyph}, {"MusicBtn", MusicGlyph}, {"Eff3dBtn", Eff3dGlyph},
+        {"ShadowBtn", ShadowGlyph}, {"BgBtn", BgGlyph},        {"ChMusBtn", ChMusGlyph},
+    };
+    for (const ToolGlyph &g : glyphs) {
+        ok &= Save(ToolbarGlyph(g, 1), out, QStringLiteral("art/toolbar/%1.png").arg(QLatin1String(g.name)), files);
+        ok &= Save(ToolbarGlyph(g, 2), out, QStringLiteral("art/toolbar/%1@2x.png").arg(QLatin1String(g.name)),
+                   files);
+    }
+    ok &= Save(Splash(), out, QStringLiteral("art/splash.png"), files);
+    ok &= Save(Icon(), out, QStringLiteral("art/icon.png"), files);
+
+    QFile qrc(out + QStringLiteral("/art.qrc"));
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "artgen: cannot write art.qrc\n");
+        return 1;
+    }
+    QTextStream ts(&qrc);
+    ts << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
+    for (const QString &f : files)
+        ts << "  <file>" << f << "</file>\n";
+    ts << "</qresource>\n</RCC>\n";
+    return ok ? 0 : 1;
+}
