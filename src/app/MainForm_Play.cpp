@@ -1,14 +1,119 @@
+// The table's mouse events, the four game timers and the new game's layout:
+// each handler hands the board to the rules of play and then does what they
+// report (redraw, sounds, timers).
 #include "app/MainForm.h"
 
-void TMainForm::DrawPanelMouseDown(Qt::MouseButton, int, int) {}
-void TMainForm::DrawPanelMouseMove(int, int) {}
-void TMainForm::DrawPanelMouseUp(Qt::MouseButton, int, int) {}
-void TMainForm::Timer1Timer() {}
-void TMainForm::Timer2Timer() {}
-void TMainForm::DrawTimerTimer() {}
-void TMainForm::AniTimerTimer() {}
-void TMainForm::NewGame() {}
-void TMainForm::AutoRoundJigsy() {}
-int TMainForm::TableWidth() const { return 0; }
-int TMainForm::TableHeight() const { return 0; }
-void TMainForm::KeepPiecesOnTable() {}
+#include <QFileInfo>
+
+#include "app/DrawPanel.h"
+#include "play/Animation.h"
+#include "play/Clock.h"
+#include "play/Drag.h"
+#include "play/Layout.h"
+#include "play/Random.h"
+#include "play/Reach.h"
+#include "ui/MySpeedButton.h"
+
+namespace {
+
+bool ToPlayButton(Qt::MouseButton button, play::TMouseBtn &out)
+{
+    switch (button) {
+    case Qt::LeftButton: out = play::TMouseBtn::Left; return true;
+    case Qt::RightButton: out = play::TMouseBtn::Right; return true;
+    case Qt::MiddleButton: out = play::TMouseBtn::Middle; return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+void TMainForm::DrawPanelMouseDown(Qt::MouseButton button, int x, int y)
+{
+    play::TMouseBtn btn;
+    if (!ToPlayButton(button, btn))
+        return;
+    const play::TPlayResult r = play::DrawPanelMouseDown(board, btn, x, y);
+    if (r.StartAniTimer)
+        AniTimer.start();
+    if (r.Redraw)
+        Draw();
+}
+
+void TMainForm::DrawPanelMouseMove(int x, int y)
+{
+    if (play::DrawPanelMouseMove(board, x, y).Redraw)
+        Draw();
+}
+
+void TMainForm::DrawPanelMouseUp(Qt::MouseButton, int, int)
+{
+    const play::TPlayResult r = play::DrawPanelMouseUp(board, TableWidth(), TableHeight());
+    if (r.PlayJoinClick)
+        PlayWave(0);
+    if (r.PlayMilestone)
+        PlayMilestone();
+    if (r.Finished) {
+        Timer2.stop();
+        board.ShowFinished = true;
+        board.AniTurning = false;
+        AniTimer.start();
+        StopMusicForFinish();
+        PlayWave(2);
+    }
+    if (r.Redraw)
+        Draw();
+}
+
+void TMainForm::Timer1Timer()
+{
+    Timer1.stop();
+    if (!CommandLineGame.isEmpty() && QFileInfo(CommandLineGame).isFile())
+        LoadGame(CommandLineGame);
+    PlayStartupSound();
+}
+
+void TMainForm::Timer2Timer()
+{
+    const QString text = play::Timer2Timer(board);
+    if (TimeLab)
+        TimeLab->setText(text);
+}
+
+void TMainForm::DrawTimerTimer()
+{
+    if (play::DrawTimerTimer(board))
+        Draw();
+}
+
+void TMainForm::AniTimerTimer()
+{
+    const play::TPlayResult r = play::AniTimerTimer(board);
+    if (r.StopAniTimer)
+        AniTimer.stop();
+    if (r.Redraw)
+        Draw();
+}
+
+void TMainForm::NewGame()
+{
+    const bool edgeLayout = RoundPlaceBtn && RoundPlaceBtn->Down();
+    const bool made = play::NewGame(board, play::GameRandom(), TableWidth(), TableHeight(), edgeLayout,
+                                    [this] { return CreateJigsy(); });
+    // A fade or turn of the last game must not run on into the new one.
+    if (made)
+        AniTimer.stop();
+}
+
+void TMainForm::AutoRoundJigsy()
+{
+    play::AutoRoundJigsy(board, play::GameRandom(), TableWidth(), TableHeight());
+}
+
+int TMainForm::TableWidth() const { return DrawPanel ? DrawPanel->width() : 0; }
+int TMainForm::TableHeight() const { return DrawPanel ? DrawPanel->height() : 0; }
+
+void TMainForm::KeepPiecesOnTable()
+{
+    play::KeepPiecesOnTable(board, TableWidth(), TableHeight());
+}

@@ -1,0 +1,94 @@
+// A drop on the big cut with one group of 186 members, and a whole
+// press-move-release cycle of that group.
+#include <benchmark/benchmark.h>
+
+#include "board/Board.h"
+#include "play/Drag.h"
+#include "play/Fitting.h"
+
+namespace {
+
+// 187 pieces: all but the last joined in the finished picture at (100, 100);
+// the last one alone, far away.
+Board BigBoard()
+{
+    Board b;
+    b.SizeIndex = 2;
+    const TCutInfo &c = b.Cut();
+    const int n = PieceCount(c);
+    TMyListItem &g = b.Groups.Add();
+    for (int i = 0; i < n; ++i) {
+        Tpiece &p = b.Pieces.Add();
+        p.Row = i / c.Cols;
+        p.Col = i % c.Cols;
+        p.X = 100 + p.Col * Pitch(c);
+        p.Y = 100 + p.Row * Pitch(c);
+        p.Group = 0;
+        b.DrawOrder << QString::number(i);
+        if (i < n - 1)
+            g.Subitems << QString::number(i);
+    }
+    Tpiece &last = b.Pieces[n - 1];
+    last.Group = -1;
+    last.X = 900;
+    last.Y = 600;
+    b.JoinCount = n - 2;
+    return b;
+}
+
+// The big group dropped where nothing fits: every member is tested.
+void BM_TestPsAddGroupNoFit(benchmark::State &state)
+{
+    Board b = BigBoard();
+    b.DragPiece = 0;
+    for (auto _ : state) {
+        const play::TPlayResult r = play::TestPsAdd(b);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_TestPsAddGroupNoFit)->Unit(benchmark::kMicrosecond);
+
+// The lone piece dropped beside the big group: it joins and all 186 members
+// are stacked on top again (the finishing join).
+void BM_TestPsAddJoinIntoBigGroup(benchmark::State &state)
+{
+    const Board start = [] {
+        Board b = BigBoard();
+        Tpiece &last = b.Pieces[186];
+        last.X = 100 + 16 * 35 + 2;
+        last.Y = 100 + 10 * 35 - 1;
+        b.DragPiece = 186;
+        return b;
+    }();
+    for (auto _ : state) {
+        state.PauseTiming();
+        Board b = start;
+        state.ResumeTiming();
+        const play::TPlayResult r = play::TestPsAdd(b);
+        benchmark::DoNotOptimize(r);
+        if (!r.Finished)
+            state.SkipWithError("the drop did not join");
+    }
+}
+BENCHMARK(BM_TestPsAddJoinIntoBigGroup)->Unit(benchmark::kMicrosecond);
+
+// Press on the big group, one motion, release (fitting included).
+void BM_PressMoveRelease(benchmark::State &state)
+{
+    Board b = BigBoard();
+    int dx = 7;
+    for (auto _ : state) {
+        const Tpiece &p = b.Pieces[0];
+        const int x = p.X + 30, y = p.Y + 30;
+        play::DrawPanelMouseDown(b, play::TMouseBtn::Left, x, y);
+        play::DrawPanelMouseMove(b, x + dx, y);
+        const play::TPlayResult r = play::DrawPanelMouseUp(b, 2000, 2000);
+        benchmark::DoNotOptimize(r);
+        dx = -dx;
+    }
+}
+BENCHMARK(BM_PressMoveRelease)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,99 @@
+#include "play/Drag.h"
+
+#include "play/Fitting.h"
+#include "play/HitTest.h"
+#include "play/Reach.h"
+
+namespace play {
+
+namespace {
+
+bool InGroup(const Board &b, int piece)
+{
+    const int g = b.Pieces[piece].Group;
+    return g >= 0 && g < b.Groups.Count();
+}
+
+} // namespace
+
+TPlayResult DrawPanelMouseDown(Board &b, TMouseBtn button, int x, int y)
+{
+    TPlayResult r;
+    if (b.TurnPiece >= 0)
+        return r; // a quarter turn is running: every press is ignored
+    if (button == TMouseBtn::Right && !b.RotateEnabled)
+        return r;
+    const int piece = PieceAt(b, x, y);
+    if (piece < 0) {
+        r.Redraw = true;
+        return r;
+    }
+    if (button == TMouseBtn::Right) {
+        // The animation's first tick redraws.  A drag in progress goes on.
+        b.TurnPiece = piece;
+        b.TurnAngle = 0;
+        b.AniTurning = true;
+        r.StartAniTimer = true;
+        return r;
+    }
+    b.Dragging = true;
+    b.DragPiece = piece;
+    if (!InGroup(b, piece)) {
+        Tpiece &p = b.Pieces[piece];
+        b.DragOffsetX = x - p.X;
+        b.DragOffsetY = y - p.Y;
+        b.DragGroup = false;
+        BringToTop(b, piece);
+    } else {
+        b.DragGroup = true;
+        for (int m : b.Members(b.Pieces[piece].Group)) {
+            if (m < 0 || m >= b.Pieces.Count())
+                continue;
+            Tpiece &p = b.Pieces[m];
+            p.GrabX = x - p.X;
+            p.GrabY = y - p.Y;
+            BringToTop(b, m);
+        }
+    }
+    r.Redraw = true;
+    return r;
+}
+
+TPlayResult DrawPanelMouseMove(Board &b, int x, int y)
+{
+    TPlayResult r;
+    if (!b.Dragging)
+        return r;
+    if (b.DragPiece < 0 || b.DragPiece >= b.Pieces.Count())
+        return r;
+    if (b.DragGroup && InGroup(b, b.DragPiece)) {
+        for (int m : b.Members(b.Pieces[b.DragPiece].Group)) {
+            if (m < 0 || m >= b.Pieces.Count())
+                continue;
+            Tpiece &p = b.Pieces[m];
+            p.X = x - p.GrabX;
+            p.Y = y - p.GrabY;
+        }
+    } else {
+        Tpiece &p = b.Pieces[b.DragPiece];
+        p.X = x - b.DragOffsetX;
+        p.Y = y - b.DragOffsetY;
+    }
+    r.Redraw = true;
+    return r;
+}
+
+TPlayResult DrawPanelMouseUp(Board &b, int tableWidth, int tableHeight)
+{
+    if (!b.Dragging)
+        return {};
+    b.Dragging = false;
+    b.DragGroup = false;
+    TPlayResult r = TestPsAdd(b);
+    KeepPiecesOnTable(b, tableWidth, tableHeight);
+    r.Redraw = true;
+    return r;
+}
+
+} // namespace play
+

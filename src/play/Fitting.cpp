@@ -1,0 +1,221 @@
+#include "play/Fitting.h"
+
+namespace play {
+
+namespace {
+
+enum { kRight = 0, kDown = 1, kLeft = 2, kUp = 3 };
+
+bool ValidPiece(const Board &b, int i) { return i >= 0 && i < b.Pieces.Count(); }
+
+void AppendUnlessThere(QStringList &list, int piece)
+{
+    const QString key = QString::number(piece);
+    if (!list.contains(key))
+        list.append(key);
+}
+
+// The grid neighbour of p in direction d, or -1 at the picture's border.
+int GridNeighbour(const Board &b, const Tpiece &p, int d)
+{
+    const TCutInfo &c = b.Cut();
+    switch (d) {
+    case kRight: return p.Col < c.Cols - 1 ? p.Row * c.Cols + p.Col + 1 : -1;
+    case kDown: return p.Row < c.Rows - 1 ? (p.Row + 1) * c.Cols + p.Col : -1;
+    case kLeft: return p.Col >= 1 ? p.Row * c.Cols + p.Col - 1 : -1;
+    default: return p.Row >= 1 ? (p.Row - 1) * c.Cols + p.Col : -1;
+    }
+}
+
+} // namespace
+
+int Tolerance(const Board &b) { return b.SizeIndex == 1 ? 7 : 5; }
+
+TFitRect CalcFitRect(const Board &b, int p, int n, int d)
+{
+    const TCutInfo &c = b.Cut();
+    const Tpiece &P = b.Pieces[p];
+    const Tpiece &N = b.Pieces[n];
+    const int h = Tolerance(b);
+    const int pitch = Pitch(c);
+    TFitRect r{};
+    switch ((d + P.Rotation) % 4) {
+    case kRight:
+        r.Left = P.X + c.Overlap - h;
+        r.Top = P.Y - h;
+        r.PointX = N.X - c.Overlap + c.TurnShift;
+        r.PointY = N.Y;
+        r.SnapX = N.X - pitch;
+        r.SnapY = N.Y;
+        break;
+    case kDown:
+        r.Left = P.X - h;
+        r.Top = P.Y + c.Overlap - h;
+        r.PointX = N.X;
+        r.PointY = N.Y - c.Overlap + c.TurnShift;
+        r.SnapX = N.X;
+        r.SnapY = N.Y - pitch;
+        break;
+    case kLeft:
+        r.Left = P.X - c.Overlap - h;
+        r.Top = P.Y - h;
+        r.PointX = N.X + c.Overlap - c.TurnShift;
+        r.PointY = N.Y;
+        r.SnapX = N.X + pitch;
+        r.SnapY = N.Y;
+        break;
+    default:
+        r.Left = P.X - h;
+        r.Top = P.Y - c.Overlap - h;
+        r.PointX = N.X;
+        r.PointY = N.Y + c.Overlap - c.TurnShift;
+        r.SnapX = N.X;
+        r.SnapY = N.Y + pitch;
+        break;
+    }
+    r.Right = r.Left + 2 * h;
+    r.Bottom = r.Top + 2 * h;
+    return r;
+}
+
+bool TestPs(Board &b, int p, int &neighbour)
+{
+    if (!ValidPiece(b, p))
+        return false;
+    for (int d = kRight; d <= kUp; ++d) {
+        Tpiece &P = b.Pieces[p];
+        const int n = GridNeighbour(b, P, d);
+        if (!ValidPiece(b, n))
+            continue;
+        const Tpiece &N = b.Pieces[n];
+        if (N.Rotation != P.Rotation)
+            continue;
+        if (P.Group != -1 && N.Group == P.Group)
+            continue;
+        const TFitRect r = CalcFitRect(b, p, n, d);
+        if (!r.Captures())
+            continue;
+        P.GrabX = P.X;
+        P.GrabY = P.Y;
+        P.X = r.SnapX;
+        P.Y = r.SnapY;
+        neighbour = n;
+        return true;
+    }
+    return false;
+}
+
+int MulDiv(int a, int b, int c)
+{
+    if (c == 0)
+        return -1;
+    const int64_t num = int64_t(a) * int64_t(b);
+    const bool negative = (num < 0) != (c < 0);
+    const int64_t an = num < 0 ? -num : num;
+    const int64_t ac = c < 0 ? -int64_t(c) : int64_t(c);
+    const int64_t q = (an + ac / 2) / ac;
+    return int(negative ? -q : q);
+}
+
+TPlayResult CountJoin(Board &b)
+{
+    TPlayResult r;
+    const int n = PieceCount(b.Cut());
+    ++b.JoinCount;
+    if (b.JoinCount >= n - 1) {
+        b.ShowFinished = true;
+        b.AniTurning = false;
+        // A turn still running would otherwise never end: its timer now
+        // fades, and a pending turn blocks every later press.
+        b.TurnPiece = -1;
+        b.TurnAngle = 0;
+        r.Finished = true;
+        return r;
+    }
+    if (MulDiv(10, b.JoinCount, n) == MulDiv(10, b.JoinCount - 1, n))
+        r.PlayJoinClick = true;
+    else
+        r.PlayMilestone = true;
+    return r;
+}
+
+namespace {
+
+// A lone piece D dropped: it joins the neighbour's group or forms a new one.
+TPlayResult JoinSingle(Board &b, int d)
+{
+    int n = -1;
+    if (!TestPs(b, d, n))
+        return {};
+    const int h = b.Pieces[n].Group;
+    if (h >= 0 && h < b.Groups.Count()) {
+        b.Pieces[d].Group = h;
+        BringToTop(b, n);
+        b.Groups.Items(h).Subitems.append(QString::number(d));
+        for (int m : b.Members(h))
+            if (m != n)
+                BringToTop(b, m);
+    } else {
+        TMyListItem &g = b.Groups.Add();
+        g.Subitems.append(QString::number(n));
+        g.Subitems.append(QString::number(d));
+        const int index = b.Groups.Count() - 1;
+        b.Pieces[d].Group = index;
+        b.Pieces[n].Group = index;
+        BringToTop(b, n);
+    }
+    return CountJoin(b);
+}
+
+// A group G dropped: the first member that fits joins, the rest follow it.
+TPlayResult JoinGroup(Board &b, int g)
+{
+    const std::vector<int> members = b.Members(g);
+    for (int f : members) {
+        int n = -1;
+        if (!TestPs(b, f, n))
+            continue;
+        const int dx = b.Pieces[f].X - b.Pieces[f].GrabX;
+        const int dy = b.Pieces[f].Y - b.Pieces[f].GrabY;
+        for (int m : members) {
+            if (m == f || m < 0 || m >= b.Pieces.Count())
+                continue;
+            b.Pieces[m].X += dx;
+            b.Pieces[m].Y += dy;
+        }
+        const int h = b.Pieces[n].Group;
+        if (h >= 0 && h < b.Groups.Count()) {
+            for (int m : b.Members(h)) {
+                if (m == n || m < 0 || m >= b.Pieces.Count())
+                    continue;
+                b.Pieces[m].Group = g;
+                BringToTop(b, m);
+                AppendUnlessThere(b.Groups.Items(g).Subitems, m);
+            }
+            b.Pieces[n].Group = g;
+            BringToTop(b, n);
+            AppendUnlessThere(b.Groups.Items(g).Subitems, n);
+        } else {
+            b.Pieces[n].Group = g;
+            BringToTop(b, n);
+            b.Groups.Items(g).Subitems.append(QString::number(n));
+        }
+        return CountJoin(b);
+    }
+    return {};
+}
+
+} // namespace
+
+TPlayResult TestPsAdd(Board &b)
+{
+    const int d = b.DragPiece;
+    if (!ValidPiece(b, d))
+        return {};
+    const int g = b.Pieces[d].Group;
+    if (g < 0 || g >= b.Groups.Count())
+        return JoinSingle(b, d);
+    return JoinGroup(b, g);
+}
+
+} // namespace play

@@ -1,1 +1,0 @@
-// The rules of play live in this folder.

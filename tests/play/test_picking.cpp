@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include "PlayTestBoard.h"
+#include "play/Drag.h"
+#include "play/HitTest.h"
+
+using namespace play;
+
+TEST(HitTest, LeftAndTopEdgesHitRightAndBottomMissWhateverTheTurn)
+{
+    for (int cut : {1, 2}) {
+        Board b = MakeBoard(cut);
+        const TCutInfo &c = b.Cut();
+        for (int rot = 0; rot < 4; ++rot) {
+            Tpiece &p = b.Pieces[3];
+            p.X = 100;
+            p.Y = 200;
+            p.Rotation = uint8_t(rot);
+            SCOPED_TRACE(testing::Message() << "cut " << cut << " rotation " << rot);
+            EXPECT_EQ(PieceAt(b, 100 + c.Margin, 200 + c.Margin), 3);
+            EXPECT_EQ(PieceAt(b, 100 + c.CellSize - 1, 200 + c.CellSize - 1), 3);
+            EXPECT_EQ(PieceAt(b, 100 + c.CellSize, 250), -1);
+            EXPECT_EQ(PieceAt(b, 150, 200 + c.CellSize), -1);
+            EXPECT_EQ(PieceAt(b, 100 + c.Margin - 1, 250), -1);
+            EXPECT_EQ(PieceAt(b, 150, 200 + c.Margin - 1), -1);
+        }
+    }
+}
+
+TEST(HitTest, TopmostInDrawOrderWins)
+{
+    Board b = MakeBoard(1);
+    b.Pieces[0].X = b.Pieces[0].Y = 100;
+    b.Pieces[7].X = b.Pieces[7].Y = 130;
+    EXPECT_EQ(PieceAt(b, 150, 150), 7); // 7 lies later in DrawOrder
+    BringToTop(b, 0);
+    EXPECT_EQ(PieceAt(b, 150, 150), 0);
+}
+
+TEST(Press, SinglePieceDragFollowsCursorAndEndsOnTop)
+{
+    Board b = MakeBoard(1);
+    b.Pieces[0].X = 100;
+    b.Pieces[0].Y = 100;
+    TPlayResult r = DrawPanelMouseDown(b, TMouseBtn::Left, 150, 160);
+    EXPECT_TRUE(r.Redraw);
+    EXPECT_TRUE(b.Dragging);
+    EXPECT_FALSE(b.DragGroup);
+    EXPECT_EQ(b.DragPiece, 0);
+    EXPECT_EQ(b.DragOffsetX, 50);
+    EXPECT_EQ(b.DragOffsetY, 60);
+    EXPECT_EQ(b.DrawOrder.last(), "0");
+
+    // Beyond the table's edge, with some of the hit square still on it.
+    EXPECT_TRUE(DrawPanelMouseMove(b, -50, 700).Redraw);
+    EXPECT_EQ(b.Pieces[0].X, -100);
+    EXPECT_EQ(b.Pieces[0].Y, 640);
+
+    r = DrawPanelMouseUp(b, 800, 800);
+    EXPECT_TRUE(r.Redraw);
+    EXPECT_FALSE(b.Dragging);
+    EXPECT_FALSE(DrawPanelMouseMove(b, 0, 0).Redraw); // motion without a drag costs nothing
+    EXPECT_EQ(b.Pieces[0].X, -100);
+    EXPECT_EQ(b.Pieces[0].Y, 640);
+    EXPECT_FALSE(DrawPanelMouseUp(b, kBigTable, kBigTable).Redraw);
+}
+
+TEST(Press, MiddleButtonDragsToo)
+{
+    Board b = MakeBoard(2);
+    b.Pieces[5].X = b.Pieces[5].Y = 0;
+    DrawPanelMouseDown(b, TMouseBtn::Middle, 20, 20);
+    EXPECT_TRUE(b.Dragging);
+    EXPECT_EQ(b.DragPiece, 5);
+}
+
+TEST(Press, GroupDragKeepsShapeAndStacksMembersInMemberOrder)
+{
+    Board b = MakeBoard(1);
+    b.Pieces[9].X = 300; b.Pieces[9].Y = 300;
+    b.Pieces[1].X = 300; b.Pieces[1].Y = 220;
+    b.Pieces[2].X = 380; b.Pieces[2].Y = 220;
+    MakeGroup(b, {2, 9, 1});
+    DrawPanelMouseDown(b, TMouseBtn::Left, 330, 340); // on piece 9
+    EXPECT_TRUE(b.DragGroup);
+    EXPECT_EQ(b.DragPiece, 9);
+    const QStringList top = b.DrawOrder.mid(b.DrawOrder.size() - 3);
+    EXPECT_EQ(top, QStringList({"2", "9", "1"}));
+    DrawPanelMouseMove(b, 1330, 1345);
+    EXPECT_EQ(b.Pieces[9].X, 1300);
+    EXPECT_EQ(b.Pieces[9].Y, 1305);
+    EXPECT_EQ(b.Pieces[1].X, 1300);
+    EXPECT_EQ(b.Pieces[1].Y, 1225);
+    EXPECT_EQ(b.Pieces[2].X, 1380);
+    EXPECT_EQ(b.Pieces[2].Y, 1225);
+}
+
+TEST(Press, IgnoredCases)
+{
+    Board b = MakeBoard(1);
+    b.Pieces[4].X = b.Pieces[4].Y = 0;
+
+    // On the empty table: only a redraw.
+    TPlayResult r = DrawPanelMouseDown(b, TMouseBtn::Left, 900, 900);
+    EXPECT_TRUE(r.Redraw);
+    EXPECT_FALSE(b.Dragging);
+
+    // Right button with turning not allowed: nothing at all.
+    b.RotateEnabled = false;
+    r = DrawPanelMouseDown(b, TMouseBtn::Right, 50, 50);
+    EXPECT_FALSE(r.Redraw);
+    EXPECT_FALSE(r.StartAniTimer);
+    EXPECT_EQ(b.TurnPiece, -1);
+
+    // While a turn runs (piece 0 counts as a piece) every press is ignored.
+    b.RotateEnabled = true;
+    b.TurnPiece = 0;
+    for (TMouseBtn btn : {TMouseBtn::Left, TMouseBtn::Right, TMouseBtn::Middle}) {
+        r = DrawPanelMouseDown(b, btn, 50, 50);
+        EXPECT_FALSE(r.Redraw);
+        EXPECT_FALSE(r.StartAniTimer);
+        EXPECT_FALSE(b.Dragging);
+        EXPECT_EQ(b.TurnPiece, 0);
+    }
+}
+
+TEST(Press, RightButtonStartsATurnWithoutRedrawing)
+{
+    Board b = MakeBoard(1);
+    b.Pieces[0].X = b.Pieces[0].Y = 0;
+    const TPlayResult r = DrawPanelMouseDown(b, TMouseBtn::Right, 50, 50);
+    EXPECT_TRUE(r.StartAniTimer);
+    EXPECT_FALSE(r.Redraw);
+    EXPECT_EQ(b.TurnPiece, 0);
+    EXPECT_EQ(b.TurnAngle, 0);
+    EXPECT_TRUE(b.AniTurning);
+    EXPECT_FALSE(b.Dragging);
+}
+
+TEST(Press, RightPressDuringADragTurnsAndTheDragGoesOn)
+{
+    Board b = MakeBoard(1);
+    b.Pieces[6].X = b.Pieces[6].Y = 0;
+    DrawPanelMouseDown(b, TMouseBtn::Left, 50, 50);
+    DrawPanelMouseMove(b, 250, 250);
+    const TPlayResult r = DrawPanelMouseDown(b, TMouseBtn::Right, 250, 250);
+    EXPECT_TRUE(r.StartAniTimer);
+    EXPECT_EQ(b.TurnPiece, 6);
+    EXPECT_TRUE(b.Dragging);
+    DrawPanelMouseMove(b, 260, 270);
+    EXPECT_EQ(b.Pieces[6].X, 210);
+    EXPECT_EQ(b.Pieces[6].Y, 220);
+    // Releasing any button ends the drag.
+    DrawPanelMouseUp(b, kBigTable, kBigTable);
+    EXPECT_FALSE(b.Dragging);
+}
+
+TEST(Release, PressAndReleaseWithoutMotionStillFits)
+{
+    Board b = MakeBoard(1);
+    b.Pieces[0].X = 100; b.Pieces[0].Y = 100;
+    b.Pieces[1].X = 183; b.Pieces[1].Y = 96; // within reach of 0's right side
+    DrawPanelMouseDown(b, TMouseBtn::Left, 150, 150);
+    const TPlayResult r = DrawPanelMouseUp(b, kBigTable, kBigTable);
+    EXPECT_TRUE(r.Redraw);
+    EXPECT_TRUE(r.PlayJoinClick);
+    EXPECT_EQ(b.Pieces[0].X, 103);
+    EXPECT_EQ(b.Pieces[0].Y, 96);
+    EXPECT_EQ(b.JoinCount, 1);
+}
