@@ -1,8 +1,78 @@
+// Settings.ini and the four toolbar switches.
 #include "app/MainForm.h"
 
-void TMainForm::ReadSettings() {}
-void TMainForm::RoundPlaceBtnClick() {}
-void TMainForm::MusicBtnClick() {}
-void TMainForm::Eff3dBtnClick() {}
-void TMainForm::ShadowBtnClick() {}
-void TMainForm::WriteSettingBool(const QString &, bool) {}
+#include "persist/Settings.h"
+#include "persist/Sound.h"
+#include "persist/SoundRules.h"
+#include "ui/MySpeedButton.h"
+
+namespace {
+bool IsDown(const TMySpeedButton *b) { return b && b->Down(); }
+void SetDown(TMySpeedButton *b, bool down)
+{
+    if (b)
+        b->setDown(down); // from code: the handler does not run
+}
+} // namespace
+
+void TMainForm::ReadSettings()
+{
+    const TStartSettings s = TSettingsFile().Read(IsDown(RoundPlaceBtn));
+    board.ShadowOn = s.ShadowOn;
+    board.PlayMusic = s.PlayMusic;
+    board.Eff3DOn = s.Eff3DOn;
+    board.BgIndex = s.BgIndex;
+    board.BgDrawStretch = s.BgDrawStretch;
+    StartBgFromFile = s.BgFromFile;
+    StartBgFileName = s.BgFileName;
+    SetDown(RoundPlaceBtn, s.RoundPlace);
+    SetDown(ShadowBtn, board.ShadowOn);
+    SetDown(MusicBtn, board.PlayMusic);
+    SetDown(Eff3dBtn, board.Eff3DOn);
+}
+
+void TMainForm::WriteSettingBool(const QString &key, bool value)
+{
+    QString error;
+    if (!TSettingsFile().WriteBool(key, value, &error))
+        ShowMessage(error);
+}
+
+namespace {
+// Runs a switch and shows a write failure after the switch's own work.
+void RunSwitch(TMainForm *form, TMySpeedButton *btn, bool *variable, const std::function<void()> &work,
+               const QString &key)
+{
+    const QString error = ApplySwitch(IsDown(btn), variable, work, TSettingsFile(), key);
+    if (!error.isEmpty())
+        form->ShowMessage(error);
+}
+} // namespace
+
+void TMainForm::RoundPlaceBtnClick()
+{
+    // The button's state is the setting; the next new game reads it.
+    RunSwitch(this, RoundPlaceBtn, nullptr, nullptr, QStringLiteral("RoundPlace"));
+}
+
+void TMainForm::MusicBtnClick()
+{
+    RunSwitch(this, MusicBtn, &board.PlayMusic, [this] {
+        if (board.PlayMusic)
+            ChMusBtnClick();
+        else
+            StopMusic(Player.get());
+    }, QStringLiteral("PlayMusic"));
+}
+
+void TMainForm::Eff3dBtnClick()
+{
+    // Baked into the pieces when a picture is cut: shows from the next game.
+    RunSwitch(this, Eff3dBtn, &board.Eff3DOn, nullptr, QStringLiteral("Eff3D"));
+}
+
+void TMainForm::ShadowBtnClick()
+{
+    // The next frame shows or omits the shadows.
+    RunSwitch(this, ShadowBtn, &board.ShadowOn, nullptr, QStringLiteral("PMShadow"));
+}

@@ -1,11 +1,65 @@
+// Music, the start-up sound and the join, milestone and finish sounds.
 #include "app/MainForm.h"
 
-void TMainForm::CreateSound() {}
-void TMainForm::LoadMuz() {}
-void TMainForm::ChMusBtnClick() {}
-void TMainForm::PlayerTimerTimer() {}
-void TMainForm::PlayStartupSound() {}
-void TMainForm::PlayWave(int) {}
-void TMainForm::PlayMilestone() {}
-void TMainForm::StopMusicForFinish() {}
-void TMainForm::StartRandomTrack() {}
+#include "app/ProgramFiles.h"
+#include "persist/SdlSound.h"
+#include "persist/SoundRules.h"
+#include "ui/MySpeedButton.h"
+
+void TMainForm::CreateSound()
+{
+    // No sound card: the players fail to open quietly and the game is silent.
+    Player = std::make_unique<TSdlMusicPlayer>();
+    Player2 = std::make_unique<TSdlChunkPlayer>();
+    wl = std::make_unique<TSdlWaveList>(QStringList{ProgramFile(QStringLiteral("SND/wave0.wav")),
+                                                    ProgramFile(QStringLiteral("SND/wave1.wav")),
+                                                    ProgramFile(QStringLiteral("SND/wave2.wav"))});
+    PlayerTimer.setInterval(1000);
+    connect(&PlayerTimer, &QTimer::timeout, this, &TMainForm::PlayerTimerTimer, Qt::UniqueConnection);
+    PlayerTimer.start();
+}
+
+void TMainForm::LoadMuz()
+{
+    MusicList = ListProgramMusic();
+}
+
+void TMainForm::ChMusBtnClick()
+{
+    const QString hint = ChangeTrack(MusicList, board.PlayMusic, Player.get(), SystemRandom());
+    if (!hint.isNull() && ChMusBtn)
+        ChMusBtn->setToolTip(hint);
+}
+
+void TMainForm::StartRandomTrack()
+{
+    // A new game changes the track the same way the button does.
+    ChMusBtnClick();
+}
+
+void TMainForm::PlayerTimerTimer()
+{
+    RepeatAtEnd(board.PlayMusic, Player.get());
+}
+
+void TMainForm::PlayStartupSound()
+{
+    if (board.PlayMusic)
+        PlayFile(StartupSoundFile(), Player.get());
+}
+
+void TMainForm::PlayWave(int item)
+{
+    if (wl)
+        wl->Play(item);
+}
+
+void TMainForm::PlayMilestone()
+{
+    ::PlayMilestone(Player2.get(), wl.get(), SystemRandom());
+}
+
+void TMainForm::StopMusicForFinish()
+{
+    StopForFinish(Player.get());
+}

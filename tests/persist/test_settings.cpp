@@ -1,0 +1,134 @@
+// Settings.ini: start-up reading and the switches' writes.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/ProgramFiles.h"
+#include "persist/ProfileFile.h"
+#include "persist/Settings.h"
+
+namespace {
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void WriteAll(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+class SettingsTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path;
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        path = dir.filePath("Settings.ini");
+    }
+};
+
+} // namespace
+
+TEST_F(SettingsTest, NoFileGivesTheDefaults)
+{
+    for (bool roundDefault : {false, true}) {
+        const TStartSettings s = TSettingsFile(path).Read(roundDefault);
+        EXPECT_TRUE(s.ShadowOn);
+        EXPECT_TRUE(s.PlayMusic);
+        EXPECT_TRUE(s.Eff3DOn);
+        EXPECT_EQ(s.BgIndex, 0);
+        EXPECT_FALSE(s.BgDrawStretch);
+        EXPECT_FALSE(s.BgFromFile);
+        EXPECT_TRUE(s.BgFileName.isEmpty());
+        EXPECT_EQ(s.RoundPlace, roundDefault); // the switch's own state
+    }
+    EXPECT_FALSE(QFile::exists(path)); // reading creates nothing
+}
+
+TEST_F(SettingsTest, EveryKeyIsReadAndNamesIgnoreCase)
+{
+    WriteAll(path, "[set]\npmshadow=0\nPLAYMUSIC=0\nEff3D=0\nbgind=0x0A\nBgDrawStretch=1\n"
+                   "BgFromFile=1\nBgFileName=/pics/\xd1\x84\xd0\xbe\xd0\xbd.jpg\nRoundPlace=1\n");
+    const TStartSettings s = TSettingsFile(path).Read(false);
+    EXPECT_FALSE(s.ShadowOn);
+    EXPECT_FALSE(s.PlayMusic);
+    EXPECT_FALSE(s.Eff3DOn);
+    EXPECT_EQ(s.BgIndex, 10);
+    EXPECT_TRUE(s.BgDrawStretch);
+    EXPECT_TRUE(s.BgFromFile);
+    EXPECT_EQ(s.BgFileName, QString::fromUtf8("/pics/фон.jpg"));
+    EXPECT_TRUE(s.RoundPlace);
+}
+
+TEST_F(SettingsTest, BackgroundNumberIsKeptInOneByte)
+{
+    const std::pair<const char *, int> cases[] = {{"256", 0}, {"300", 44}, {"255", 255}, {"-1", 255}, {"junk", 0}};
+    for (const auto &c : cases) {
+        WriteAll(path, QByteArray("[Set]\nbgind=") + c.first + "\n");
+        EXPECT_EQ(TSettingsFile(path).Read(false).BgIndex, c.second) << c.first;
+    }
+}
+
+TEST_F(SettingsTest, NonNumbersReadAsTheDefaults)
+{
+    WriteAll(path, "[Set]\nPMShadow=off\nPlayMusic=\nEff3D=no\nRoundPlace=yes\n");
+    const TStartSettings s = TSettingsFile(path).Read(true);
+    EXPECT_TRUE(s.ShadowOn);
+    EXPECT_TRUE(s.PlayMusic);
+    EXPECT_TRUE(s.Eff3DOn);
+    EXPECT_TRUE(s.RoundPlace);
+}
+
+TEST_F(SettingsTest, TogglingCreatesTheFileWithOneKeyAndTwiceWritesTwice)
+{
+    bool shadow = true;
+    int work = 0;
+    TSettingsFile file(path);
+    EXPECT_TRUE(ApplySwitch(false, &shadow, [&] { ++work; }, file, "PMShadow").isEmpty());
+    EXPECT_FALSE(shadow);
+    EXPECT_EQ(ReadAll(path), QByteArray("[Set]\nPMShadow=0\n"));
+    EXPECT_TRUE(ApplySwitch(true, &shadow, [&] { ++work; }, file, "PMShadow").isEmpty());
+    EXPECT_TRUE(shadow);
+    EXPECT_EQ(work, 2);
+    EXPECT_EQ(ReadAll(path), QByteArray("[Set]\nPMShadow=1\n"));
+
+    // Other keys keep their places; a second switch is appended.
+    ApplySwitch(true, nullptr, nullptr, file, "RoundPlace");
+    EXPECT_EQ(ReadAll(path), QByteArray("[Set]\nPMShadow=1\nRoundPlace=1\n"));
+    EXPECT_TRUE(file.Read(false).RoundPlace);
+}
+
+TEST_F(SettingsTest, AnUnwritableFileReportsAfterTheSwitchWorkAndKeepsTheNewState)
+{
+    const QString blocker = dir.filePath("plain");
+    WriteAll(blocker, "x");
+    const TSettingsFile file(blocker + "/Settings.ini");
+    bool music = true;
+    bool workSawNewState = false;
+    const QString error = ApplySwitch(false, &music, [&] { workSawNewState = !music; }, file, "PlayMusic");
+    EXPECT_EQ(error, "Unable to write to " + blocker + "/Settings.ini");
+    EXPECT_TRUE(workSawNewState);
+    EXPECT_FALSE(music);
+}
+
+TEST_F(SettingsTest, BackgroundKeysWriteBackAndTheProgramFileIsBesideTheProgram)
+{
+    SetProgramDir(dir.path());
+    EXPECT_EQ(TSettingsFile().Path(), path);
+    WriteAll(dir.filePath("SETTINGS.INI"), "[Set]\nBgDrawStretch=1\n");
+    EXPECT_EQ(TSettingsFile().Path(), dir.filePath("SETTINGS.INI"));
+    const TSettingsFile file;
+    const TStartSettings s = file.Read(false);
+    ASSERT_TRUE(file.WriteInteger("bgind", 3));
+    ASSERT_TRUE(file.WriteBool("BgDrawStretch", s.BgDrawStretch));
+    ASSERT_TRUE(file.WriteString("BgFileName", "/x/y.jpg"));
+    EXPECT_EQ(ReadAll(dir.filePath("SETTINGS.INI")), QByteArray("[Set]\nBgDrawStretch=1\nbgind=3\nBgFileName=/x/y.jpg\n"));
+    SetProgramDir(QString());
+}
