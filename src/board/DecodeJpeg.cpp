@@ -33,7 +33,7 @@ bool DecodeJpeg(QImage &B, const QString &path, bool autoFormat)
         channels = jpeg.Channels();
 
     QImage decoded;
-    if (!jpeg.Decode(decoded, DecodeJpegDenominator(jpeg.Width(), jpeg.Height()), channels == 1, false))
+    if (!jpeg.Decode(decoded, DecodeJpegDenominator(jpeg.Width(), jpeg.Height()), channels == 1, true))
         return false;
     B = std::move(decoded);
     return true;

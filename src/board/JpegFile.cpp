@@ -54,7 +54,9 @@ bool TJpegFile::Decode(QImage &out, int denom, bool grey, bool strict) const
     QImage img(w, h, grey ? QImage::Format_Grayscale8 : QImage::Format_BGR888);
     if (img.isNull())
         return false;
-    const int flags = strict ? TJFLAG_STOPONWARNING : 0;
+    // LIMITSCANS: a progressive file with thousands of scans is an attack,
+    // not a photo.
+    const int flags = TJFLAG_LIMITSCANS | (strict ? TJFLAG_STOPONWARNING : 0);
     const int rc = tjDecompress2(m_handle, m_data, (unsigned long)m_size, img.bits(), w, int(img.bytesPerLine()), h,
                                  grey ? TJPF_GRAY : TJPF_BGR, flags);
     // Without strict, a warning still leaves a whole picture behind.

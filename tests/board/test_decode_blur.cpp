@@ -159,3 +159,13 @@ TEST(GBlur, RefusesBitmapsThatAreNot24Bit)
                   QStringLiteral("GBlur может работать только с 24-битными изображениями"));
     }
 }
+
+TEST(DecodeJpeg, RefusesTruncatedFiles)
+{
+    QTemporaryDir dir;
+    const QByteArray jpeg = MakeJpeg(640, 480, false, false, 95);
+    const QString path = dir.filePath("cut.jpg");
+    ASSERT_TRUE(WriteFile(path, jpeg.left(jpeg.size() * 2 / 3)));
+    QImage B(1, 1, QImage::Format_BGR888);
+    EXPECT_FALSE(DecodeJpeg(B, path, true));
+}

@@ -31,7 +31,8 @@ private:
 struct TKnob {
     double U0;      // centre along the boundary
     double Depth;   // how far the head reaches
-    double Radius;  // head radius
+    double Radius;  // head radius across the boundary
+    double Aspect;  // the head's width along the boundary over its height
     double NeckW;   // neck half-width
     double BaseW;   // half-width where the neck meets the boundary
     double FlareH;  // height of the flare at the neck's foot
@@ -41,7 +42,7 @@ struct TKnob {
     {
         if (v < 0 || v > Depth)
             return false;
-        const double du = std::fabs(u - U0);
+        const double du = std::fabs(u - U0) / Aspect;
         const double hc = Depth - Radius;
         if (du * du + (v - hc) * (v - hc) <= Radius * Radius)
             return true;
@@ -52,9 +53,10 @@ struct TKnob {
     }
 };
 
-TKnob RandomKnob(TRandom &rnd, double length, double maxDepth)
+TKnob RandomKnob(TRandom &rnd, double length, double maxDepth, double aspect)
 {
     TKnob k;
+    k.Aspect = aspect;
     k.Depth = maxDepth * rnd.Range(0.86, 1.0);
     k.Radius = k.Depth * rnd.Range(0.40, 0.47);
     k.NeckW = k.Radius * rnd.Range(0.50, 0.64);
@@ -75,16 +77,20 @@ public:
         // CellSize - Margin - Pitch after it, measured from the boundary.
         const int before = cut.Margin - (cut.Pitch * 1 - m_bx[1]);
         const int after = cut.CellSize - cut.Margin - m_bx[1];
-        const double maxDepth = std::min(std::min(before, after) - 1.5, 0.29 * cut.Pitch);
+        const double wanted = 0.29 * cut.Pitch;
+        const double maxDepth = std::min(std::min(before, after) - 1.5, wanted);
+        // Where the tile leaves too little room for a tab of the usual
+        // depth, the head grows wider instead.
+        const double aspect = wanted / maxDepth;
         TRandom rnd(cut.Cols == 7 ? 0x5EED0507ull : 0x5EED1711ull);
         m_vert.resize(size_t(cut.Cols + 1) * cut.Rows);
         m_horz.resize(size_t(cut.Rows + 1) * cut.Cols);
         for (int r = 0; r < cut.Rows; ++r)
             for (int c = 1; c < cut.Cols; ++c)
-                m_vert[size_t(r * (cut.Cols + 1) + c)] = RandomKnob(rnd, m_by[r + 1] - m_by[r], maxDepth);
+                m_vert[size_t(r * (cut.Cols + 1) + c)] = RandomKnob(rnd, m_by[r + 1] - m_by[r], maxDepth, aspect);
         for (int r = 1; r < cut.Rows; ++r)
             for (int c = 0; c < cut.Cols; ++c)
-                m_horz[size_t(r * cut.Cols + c)] = RandomKnob(rnd, m_bx[c + 1] - m_bx[c], maxDepth);
+                m_horz[size_t(r * cut.Cols + c)] = RandomKnob(rnd, m_bx[c + 1] - m_bx[c], maxDepth, aspect);
     }
 
     int Width() const { return m_bx.back(); }
