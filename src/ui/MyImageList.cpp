@@ -6,6 +6,7 @@
 bool TPicture::LoadFromFile(const QString &path)
 {
     QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
     const QByteArray fmt = reader.format().toLower();
     QImage img = reader.read();
     if (img.isNull())
@@ -47,7 +48,7 @@ void TMyImageListItem::SetTransparent(bool v)
 
 void TMyImageListItem::SetTransparentColor(const QColor &c)
 {
-    if (m_picture.Format != TPicture::Bitmap || m_picture.Image.isNull() || c == m_transparentColor)
+    if (m_picture.Format != TPicture::Bitmap || m_picture.Image.isNull() || c.rgb() == m_transparentColor.rgb())
         return;
     m_transparentColor = c;
 }
@@ -62,19 +63,25 @@ void TMyImageListItem::Assign(const TMyImageListItem &src)
     m_transparentColor = src.m_transparentColor;
 }
 
-QImage TMyImageListItem::Drawable() const
+QImage KeyOutColor(const QImage &img, const QColor &key)
 {
-    if (!m_transparent || m_picture.Format != TPicture::Bitmap)
-        return m_picture.Image;
-    QImage out = m_picture.Image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = m_transparentColor.rgb() & 0xFFFFFF;
+    QImage out = img.convertToFormat(QImage::Format_ARGB32);
+    const QRgb rgb = key.rgb() & 0xFFFFFF;
     for (int y = 0; y < out.height(); ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(out.scanLine(y));
         for (int x = 0; x < out.width(); ++x)
-            if ((line[x] & 0xFFFFFF) == key)
+            if ((line[x] & 0xFFFFFF) == rgb)
                 line[x] = 0;
     }
+    out.setDevicePixelRatio(img.devicePixelRatio());
     return out;
+}
+
+QImage TMyImageListItem::Drawable() const
+{
+    if (!m_transparent || m_picture.Format != TPicture::Bitmap || m_picture.Image.isNull())
+        return m_picture.Image;
+    return KeyOutColor(m_picture.Image, m_transparentColor);
 }
 
 TMyImageListItem &TMyImageList::Add()

@@ -23,6 +23,10 @@ struct TPicture {
     static TPicture FromImage(const QImage &img, Kind kind);
 };
 
+// A copy of img with every pixel of colour key made fully transparent (how
+// a bitmap with a transparent colour is drawn).
+QImage KeyOutColor(const QImage &img, const QColor &key);
+
 class TMyImageListItem {
 public:
     QString Caption;

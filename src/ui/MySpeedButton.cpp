@@ -1,83 +1,629 @@
-// Placeholder implementation: behaves as a plain push/switch button until
-// the full painting and layout land.
 #include "ui/MySpeedButton.h"
 
+#include <algorithm>
+
+#include <QApplication>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <qdrawutil.h>
+
+#include "ui/MyImageList.h"
+
+namespace {
+
+bool g_visualStyles = true;
+
+bool IsDownState(TMySpeedButton::TButtonState s)
+{
+    return s == TMySpeedButton::Pressed || s == TMySpeedButton::Latched;
+}
+
+// The 1-pixel checker of a latched classic face: button face and highlight.
+QBrush CheckerBrush(const QPalette &pal)
+{
+    QImage img(2, 2, QImage::Format_RGB32);
+    const QRgb face = pal.color(QPalette::Button).rgb();
+    const QRgb light = pal.color(QPalette::Light).rgb();
+    img.setPixel(0, 0, face);
+    img.setPixel(1, 1, face);
+    img.setPixel(1, 0, light);
+    img.setPixel(0, 1, light);
+    return QBrush(img);
+}
+
+QColor Mix(const QColor &a, const QColor &b, double t)
+{
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
+}
+
+// "name.png" -> "name@2x.png"
+QString HiResName(const QString &fileName)
+{
+    const int slash = fileName.lastIndexOf(QLatin1Char('/'));
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot <= slash)
+        return fileName + QStringLiteral("@2x");
+    return fileName.left(dot) + QStringLiteral("@2x") + fileName.mid(dot);
+}
+
+} // namespace
 
 TMySpeedButton::TMySpeedButton(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover, false); // hover is tracked by enter/leave
     m_color = palette().color(QPalette::Button);
     resize(23, 22);
 }
 
-void TMySpeedButton::setGlyph(const QImage &img) { m_glyph = img; update(); }
-void TMySpeedButton::setCaption(const QString &c) { m_caption = c; update(); }
-void TMySpeedButton::setLayout(TButtonLayout l) { m_layout = l; update(); }
-void TMySpeedButton::setMargin(int m) { if (m >= -1) { m_margin = m; update(); } }
-void TMySpeedButton::setSpacing(int s) { m_spacing = s; update(); }
-void TMySpeedButton::setFlat(bool f) { m_flat = f; update(); }
-void TMySpeedButton::setTransparent(bool t) { m_transparent = t; update(); }
-void TMySpeedButton::setDrawImageOnly(bool v) { m_drawImageOnly = v; update(); }
-void TMySpeedButton::setColor(const QColor &c) { m_color = c; update(); }
-void TMySpeedButton::setGroupIndex(int g) { m_groupIndex = g; }
-void TMySpeedButton::setAllowAllUp(bool a) { m_allowAllUp = a; }
-void TMySpeedButton::setDown(bool d)
+void TMySpeedButton::SetVisualStyles(bool on) { g_visualStyles = on; }
+bool TMySpeedButton::VisualStyles() { return g_visualStyles; }
+
+// ---- properties ----
+
+void TMySpeedButton::setGlyph(const QImage &img)
 {
-    if (m_groupIndex == 0)
-        d = false;
-    m_down = d;
-    m_state = d ? Latched : Up;
+    m_glyph = img;
+    m_glyphDraw = img;
+    m_glyphHiRes = QImage();
     update();
 }
 
-void TMySpeedButton::LayoutFace(const QRect &face, const QPoint &offset, QPoint &glyphPos, QRect &captionRect) const
+void TMySpeedButton::setGlyph(const TPicture &pic)
 {
-    glyphPos = face.topLeft() + offset + QPoint(m_margin < 0 ? (face.width() - m_glyph.width()) / 2 : m_margin,
-                                                (face.height() - m_glyph.height() + 1) / 2);
-    captionRect = face;
+    m_glyph = pic.Image;
+    m_glyphDraw = pic.Image;
+    m_glyphHiRes = QImage();
+    if (pic.Format == TPicture::Bitmap && !pic.Image.isNull())
+        m_glyphDraw = KeyOutColor(pic.Image, pic.Image.pixelColor(0, pic.Image.height() - 1));
+    update();
 }
 
-void TMySpeedButton::paintEvent(QPaintEvent *)
+void TMySpeedButton::setGlyphHiRes(const QImage &img2x)
 {
-    QPainter p(this);
-    p.fillRect(rect(), m_down ? m_color.darker(120) : m_color);
-    QPoint g;
-    QRect c;
-    LayoutFace(rect(), (m_state == Pressed || m_state == Latched) ? QPoint(1, 1) : QPoint(0, 0), g, c);
-    p.drawImage(g, m_glyph);
-    if (!m_caption.isEmpty())
-        p.drawText(c, Qt::AlignCenter | Qt::TextWordWrap, m_caption);
+    m_glyphHiRes = img2x;
+    if (!m_glyphHiRes.isNull())
+        m_glyphHiRes.setDevicePixelRatio(2.0);
+    update();
 }
 
-void TMySpeedButton::mousePressEvent(QMouseEvent *e)
+bool TMySpeedButton::LoadGlyph(const QString &fileName)
 {
-    if (e->button() == Qt::LeftButton && isEnabled()) {
-        m_pressing = true;
-        if (!m_down)
-            m_state = Pressed;
+    TPicture pic;
+    TPicture hiRes;
+    const bool haveBase = pic.LoadFromFile(fileName);
+    const bool haveHiRes = hiRes.LoadFromFile(HiResName(fileName));
+    if (haveBase) {
+        setGlyph(pic);
+        if (haveHiRes && hiRes.Width() == 2 * pic.Width() && hiRes.Height() == 2 * pic.Height())
+            setGlyphHiRes(hiRes.Image);
+        return true;
+    }
+    if (haveHiRes) {
+        // Only the sharp copy exists: it stands for a glyph of half its size.
+        QImage img = hiRes.Image;
+        img.setDevicePixelRatio(2.0);
+        setGlyph(img);
+        return true;
+    }
+    setGlyph(QImage());
+    return false;
+}
+
+void TMySpeedButton::setCaption(const QString &c)
+{
+    if (c == m_caption)
+        return;
+    m_caption = c;
+    UpdateAccelerator();
+    update();
+}
+
+void TMySpeedButton::setLayout(TButtonLayout l)
+{
+    if (l != m_layout) {
+        m_layout = l;
         update();
     }
 }
 
-void TMySpeedButton::mouseMoveEvent(QMouseEvent *) {}
+void TMySpeedButton::setMargin(int m)
+{
+    if (m >= -1 && m != m_margin) {
+        m_margin = m;
+        update();
+    }
+}
+
+void TMySpeedButton::setSpacing(int s)
+{
+    if (s != m_spacing) {
+        m_spacing = s;
+        update();
+    }
+}
+
+void TMySpeedButton::setFlat(bool f)
+{
+    if (f != m_flat) {
+        m_flat = f;
+        update();
+    }
+}
+
+void TMySpeedButton::setTransparent(bool t)
+{
+    if (t != m_transparent) {
+        m_transparent = t;
+        update();
+    }
+}
+
+void TMySpeedButton::setDrawImageOnly(bool v)
+{
+    m_drawImageOnly = v;
+    update();
+}
+
+void TMySpeedButton::setColor(const QColor &c)
+{
+    if (c == m_color)
+        return;
+    m_color = c;
+    if (m_flat && !m_transparent)
+        update();
+}
+
+void TMySpeedButton::setGroupIndex(int g)
+{
+    if (g != m_groupIndex) {
+        m_groupIndex = g;
+        NotifyGroup();
+    }
+}
+
+void TMySpeedButton::setAllowAllUp(bool a)
+{
+    if (a != m_allowAllUp) {
+        m_allowAllUp = a;
+        NotifyGroup();
+    }
+}
+
+void TMySpeedButton::setDown(bool d)
+{
+    if (m_groupIndex == 0)
+        d = false;
+    if (d == m_down)
+        return;
+    // A down button of a group that must keep one down stays down.
+    if (m_down && !m_allowAllUp)
+        return;
+    m_down = d;
+    if (d) {
+        m_state = Latched;
+        update();
+        NotifyGroup();
+    } else {
+        m_state = Up;
+        repaint();
+    }
+}
+
+void TMySpeedButton::Click() { emit clicked(); }
+
+// ---- group ----
+
+void TMySpeedButton::NotifyGroup()
+{
+    if (m_groupIndex == 0 || !parentWidget())
+        return;
+    const auto siblings = parentWidget()->findChildren<TMySpeedButton *>(QString(), Qt::FindDirectChildrenOnly);
+    for (TMySpeedButton *b : siblings)
+        b->GroupPressed(m_groupIndex, this);
+}
+
+void TMySpeedButton::GroupPressed(int groupIndex, TMySpeedButton *sender)
+{
+    if (sender == this || groupIndex != m_groupIndex)
+        return;
+    if (sender->m_down && m_down) {
+        m_down = false;
+        m_state = Up;
+        update();
+    }
+    m_allowAllUp = sender->m_allowAllUp;
+}
+
+// ---- layout ----
+
+QSize TMySpeedButton::GlyphSize() const
+{
+    if (m_glyph.isNull())
+        return QSize(0, 0);
+    return m_glyph.deviceIndependentSize().toSize();
+}
+
+void TMySpeedButton::LayoutFace(const QRect &face, const QPoint &offset, QPoint &glyphPos, QRect &captionRect) const
+{
+    TButtonLayout layout = m_layout;
+    int margin = m_margin;
+    int spacing = m_spacing;
+    if (layoutDirection() == Qt::RightToLeft) {
+        if (layout == blGlyphLeft)
+            layout = blGlyphRight;
+        else if (layout == blGlyphRight)
+            layout = blGlyphLeft;
+    }
+
+    const QSize faceSize = face.size();
+    const QSize glyphSize = GlyphSize();
+    QSize capSize(0, 0);
+    if (!m_caption.isEmpty())
+        capSize = fontMetrics()
+                      .boundingRect(QRect(0, 0, faceSize.width(), 0), Qt::TextSingleLine | Qt::TextHideMnemonic,
+                                    m_caption)
+                      .size();
+
+    const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
+    QPoint gPos, cPos;
+    if (horizontal) {
+        gPos.setY((faceSize.height() - glyphSize.height() + 1) / 2);
+        cPos.setY((faceSize.height() - capSize.height() + 1) / 2);
+    } else {
+        gPos.setX((faceSize.width() - glyphSize.width() + 1) / 2);
+        cPos.setX((faceSize.width() - capSize.width() + 1) / 2);
+    }
+
+    if (capSize.width() == 0 || glyphSize.width() == 0)
+        spacing = 0;
+
+    const int faceExt = horizontal ? faceSize.width() : faceSize.height();
+    const int glyphExt = horizontal ? glyphSize.width() : glyphSize.height();
+    const int capExt = horizontal ? capSize.width() : capSize.height();
+    if (margin == -1) {
+        if (spacing == -1) {
+            margin = (faceExt - (glyphExt + capExt)) / 3;
+            spacing = margin;
+        } else {
+            margin = (faceExt - (glyphExt + spacing + capExt) + 1) / 2;
+        }
+    } else if (spacing == -1) {
+        spacing = ((faceExt - margin - glyphExt) - capExt) / 2;
+    }
+
+    switch (layout) {
+    case blGlyphLeft:
+        gPos.setX(margin);
+        cPos.setX(gPos.x() + glyphSize.width() + spacing);
+        break;
+    case blGlyphRight:
+        gPos.setX(faceSize.width() - margin - glyphSize.width());
+        cPos.setX(gPos.x() - spacing - capSize.width());
+        break;
+    case blGlyphTop:
+        gPos.setY(margin);
+        cPos.setY(gPos.y() + glyphSize.height() + spacing);
+        break;
+    case blGlyphBottom:
+        gPos.setY(faceSize.height() - margin - glyphSize.height());
+        cPos.setY(gPos.y() - spacing - capSize.height());
+        break;
+    }
+
+    glyphPos = gPos + face.topLeft() + offset;
+    captionRect = QRect(cPos + face.topLeft(), capSize);
+    if (!g_visualStyles)
+        captionRect.translate(offset);
+}
+
+// ---- painting ----
+
+void TMySpeedButton::SettleState()
+{
+    if (!isEnabled()) {
+        m_state = Disabled;
+        m_pressing = false;
+    } else if (m_state == Disabled) {
+        m_state = (m_down && m_groupIndex != 0) ? Latched : Up;
+    }
+}
+
+TBtnState TMySpeedButton::DrawState() const
+{
+    TBtnState s = 0;
+    if (IsDownState(m_state))
+        s |= sbDown;
+    if (m_hovered)
+        s |= sbHover;
+    if (isEnabled())
+        s |= sbEnabled;
+    return s;
+}
+
+bool TMySpeedButton::HasDrawHandler() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&TMySpeedButton::draw));
+}
+
+QRect TMySpeedButton::PaintClassicFace(QPainter &p)
+{
+    QRect r = rect();
+    if (HasDrawHandler()) {
+        emit draw(&p, r, DrawState());
+        return r;
+    }
+    if (m_drawImageOnly || m_transparent)
+        return r;
+    const bool down = IsDownState(m_state);
+    const QBrush fill(m_color);
+    if (m_flat) {
+        if (down || (m_hovered && m_state != Disabled))
+            qDrawShadePanel(&p, r, palette(), down, 1, &fill);
+        else
+            p.fillRect(r, m_color);
+        r.adjust(1, 1, -1, -1);
+    } else {
+        qDrawWinButton(&p, r, palette(), down, &fill);
+        r.adjust(2, 2, -2, -2);
+    }
+    if (m_state == Latched && (!m_flat || !m_hovered))
+        p.fillRect(r, CheckerBrush(palette()));
+    return r;
+}
+
+QRect TMySpeedButton::PaintStyledFace(QPainter &p)
+{
+    QRect r = rect();
+    if (HasDrawHandler()) {
+        emit draw(&p, r, DrawState());
+        return r;
+    }
+    if (m_drawImageOnly)
+        return r;
+
+    const bool enabled = isEnabled();
+    const bool pressed = IsDownState(m_state);
+    const bool hot = m_hovered && !pressed;
+    const bool normal = enabled && !pressed && !hot;
+    if (m_flat && normal) {
+        p.fillRect(r, m_color);
+        return r;
+    }
+    p.fillRect(r, m_color);
+
+    QStyleOptionButton opt;
+    opt.initFrom(this);
+    opt.rect = r;
+    opt.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver | QStyle::State_Sunken | QStyle::State_On);
+    if (enabled)
+        opt.state |= QStyle::State_Enabled;
+    else
+        opt.state &= ~QStyle::State_Enabled;
+    if (m_state == Pressed)
+        opt.state |= QStyle::State_Sunken;
+    else if (m_state == Latched)
+        opt.state |= QStyle::State_On;
+    else
+        opt.state |= QStyle::State_Raised;
+    if (m_hovered && enabled)
+        opt.state |= QStyle::State_MouseOver;
+    if (m_flat)
+        opt.state |= QStyle::State_AutoRaise;
+
+    // The face colour tells the states apart at a glance: a lit face when
+    // hovered, a deeper one while held, a tinted one for a switch that is on,
+    // a washed-out one when disabled.
+    QPalette pal = opt.palette;
+    const QColor face = palette().color(QPalette::Button);
+    const QColor accent = palette().color(QPalette::Highlight);
+    QColor shown = face;
+    if (!enabled)
+        shown = Mix(face, m_color, 0.5);
+    else if (m_state == Pressed)
+        shown = Mix(face, accent, 0.45).darker(110);
+    else if (m_state == Latched)
+        shown = Mix(face, accent, m_hovered ? 0.38 : 0.30);
+    else if (hot)
+        shown = face.lighter(112);
+    pal.setColor(QPalette::Button, shown);
+    if (!enabled) {
+        pal.setCurrentColorGroup(QPalette::Disabled);
+        pal.setColor(QPalette::Disabled, QPalette::Button, shown);
+    }
+    opt.palette = pal;
+
+    style()->drawPrimitive(m_flat ? QStyle::PE_PanelButtonTool : QStyle::PE_PanelButtonCommand, &opt, &p, this);
+    if (!m_flat)
+        r.adjust(2, 2, -2, -2);
+    return r;
+}
+
+void TMySpeedButton::PaintGlyph(QPainter &p, const QPoint &pos) const
+{
+    if (m_glyphDraw.isNull())
+        return;
+    const qreal dpr = std::max(devicePixelRatioF(), p.deviceTransform().m11());
+    const QImage &img = (!m_glyphHiRes.isNull() && dpr > 1.0) ? m_glyphHiRes : m_glyphDraw;
+    p.drawImage(QRect(pos, GlyphSize()), img);
+}
+
+void TMySpeedButton::PaintCaption(QPainter &p, const QRect &face, QRect captionRect) const
+{
+    if (m_caption.isEmpty())
+        return;
+    if (GlyphSize().width() == 0)
+        captionRect = face.adjusted(3, 3, -3, -3);
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap | Qt::TextHideMnemonic;
+    const QRect extent = p.fontMetrics().boundingRect(captionRect, flags, m_caption);
+    QRect textRect = extent;
+    textRect.moveCenter(captionRect.center());
+    if (m_state == Disabled) {
+        p.setPen(palette().color(QPalette::Light));
+        p.drawText(textRect.translated(1, 1), flags, m_caption);
+        p.setPen(palette().color(QPalette::Dark));
+        p.drawText(textRect, flags, m_caption);
+    } else {
+        p.setPen(palette().color(QPalette::ButtonText));
+        p.drawText(textRect, flags, m_caption);
+    }
+}
+
+void TMySpeedButton::paintEvent(QPaintEvent *)
+{
+    SettleState();
+    QPainter p(this);
+    p.setFont(font());
+    const bool classic = !g_visualStyles || m_transparent;
+    const QRect face = classic ? PaintClassicFace(p) : PaintStyledFace(p);
+    const QPoint offset = IsDownState(m_state) ? QPoint(1, 1) : QPoint(0, 0);
+    QPoint glyphPos;
+    QRect captionRect;
+    LayoutFace(face, offset, glyphPos, captionRect);
+    PaintGlyph(p, glyphPos);
+    PaintCaption(p, face, captionRect);
+}
+
+// ---- mouse ----
+
+bool TMySpeedButton::Inside(const QPoint &pt) const
+{
+    return pt.x() >= 0 && pt.x() < width() && pt.y() >= 0 && pt.y() <= height();
+}
+
+void TMySpeedButton::mousePressEvent(QMouseEvent *e)
+{
+    if (e->button() != Qt::LeftButton || !isEnabled())
+        return;
+    if (!m_down) {
+        m_state = Pressed;
+        update();
+    }
+    m_pressing = true;
+}
+
+void TMySpeedButton::mouseMoveEvent(QMouseEvent *e)
+{
+    if (m_pressing) {
+        TButtonState s = m_down ? Latched : Up;
+        if (Inside(e->position().toPoint()))
+            s = m_down ? Latched : Pressed;
+        if (s != m_state) {
+            m_state = s;
+            update();
+        }
+    } else if (!m_hovered) {
+        SyncHover();
+    }
+}
 
 void TMySpeedButton::mouseReleaseEvent(QMouseEvent *e)
 {
     if (!m_pressing)
         return;
     m_pressing = false;
-    const bool inside = rect().contains(e->position().toPoint());
-    if (inside && m_groupIndex != 0)
-        setDown(!m_down || !m_allowAllUp ? true : false);
-    m_state = m_down ? Latched : Up;
-    update();
-    if (inside)
-        emit clicked();
+    const bool counts = Inside(e->position().toPoint());
+    if (m_groupIndex == 0) {
+        m_state = Up;
+        m_hovered = false;
+        if (counts)
+            update();
+    } else if (counts) {
+        setDown(!m_down);
+        if (m_down)
+            repaint();
+    } else {
+        // Released off the button: back to how it was before the press.
+        m_state = m_down ? Latched : Up;
+        repaint();
+    }
+    if (counts)
+        Click();
+    SyncHover();
 }
 
-void TMySpeedButton::mouseDoubleClickEvent(QMouseEvent *) { if (m_down) emit doubleClicked(); }
-void TMySpeedButton::enterEvent(QEnterEvent *) { m_hovered = true; update(); emit mouseEntered(); }
-void TMySpeedButton::leaveEvent(QEvent *) { m_hovered = false; update(); emit mouseLeft(); }
-void TMySpeedButton::changeEvent(QEvent *e) { QWidget::changeEvent(e); }
+void TMySpeedButton::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    // The second press of a double click is a press as well.
+    if (e->button() == Qt::LeftButton && m_down)
+        emit doubleClicked();
+    mousePressEvent(e);
+}
+
+// ---- hover ----
+
+void TMySpeedButton::HoverEnter()
+{
+    if ((m_flat && !m_hovered && isEnabled() && !QWidget::mouseGrabber()) || g_visualStyles) {
+        m_hovered = true;
+        if (isEnabled())
+            repaint();
+    }
+    emit mouseEntered();
+}
+
+void TMySpeedButton::HoverLeave()
+{
+    if ((m_flat && m_hovered && isEnabled() && !m_pressing) || g_visualStyles) {
+        m_hovered = false;
+        if (isEnabled())
+            repaint();
+    }
+    emit mouseLeft();
+}
+
+void TMySpeedButton::SyncHover()
+{
+    if (!m_flat || !isEnabled())
+        return;
+    if (QApplication::widgetAt(QCursor::pos()) == this) {
+        m_hovered = false;
+        HoverEnter();
+    } else {
+        m_hovered = true;
+        HoverLeave();
+    }
+}
+
+void TMySpeedButton::enterEvent(QEnterEvent *) { HoverEnter(); }
+void TMySpeedButton::leaveEvent(QEvent *) { HoverLeave(); }
+
+void TMySpeedButton::changeEvent(QEvent *e)
+{
+    QWidget::changeEvent(e);
+    switch (e->type()) {
+    case QEvent::EnabledChange:
+        SyncHover();
+        repaint();
+        break;
+    case QEvent::FontChange:
+    case QEvent::LayoutDirectionChange:
+        update();
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- accelerator ----
+
+void TMySpeedButton::UpdateAccelerator()
+{
+    delete m_accel;
+    m_accel = nullptr;
+    const QKeySequence key = QKeySequence::mnemonic(m_caption);
+    if (key.isEmpty())
+        return;
+    m_accel = new QShortcut(key, this);
+    m_accel->setContext(Qt::WindowShortcut);
+    connect(m_accel, &QShortcut::activated, this, [this] {
+        if (isEnabled() && isVisible() && parentWidget() && parentWidget()->isVisible())
+            Click();
+    });
+}

@@ -1,6 +1,11 @@
 // The image button of every toolbar and picture dialog: a glyph (any
 // picture, drawn as it is, alpha included), an optional caption, and push,
 // switch or radio-group behaviour.  Takes no keyboard focus.
+//
+// Two ways of painting: the classic one (bevelled frame, checker fill for a
+// latched face) and the styled one through the application's QStyle.  Which
+// one runs is a property of the environment (SetVisualStyles); a Transparent
+// button always paints the classic way, without a face.
 #pragma once
 
 #include <QColor>
@@ -9,6 +14,8 @@
 #include <QWidget>
 
 class QPainter;
+class QShortcut;
+struct TPicture;
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum TBState { sbEnabled = 1, sbHover = 2, sbDown = 4 };
@@ -21,8 +28,23 @@ public:
 
     explicit TMySpeedButton(QWidget *parent = nullptr);
 
+    // Whether the environment draws with visual styles (default: yes).
+    static void SetVisualStyles(bool on);
+    static bool VisualStyles();
+
     QImage Glyph() const { return m_glyph; }
+    // Any picture, drawn unchanged (its own alpha included).
     void setGlyph(const QImage &img);
+    // A bitmap is drawn with its own transparent colour (its bottom-left
+    // pixel) left out; other kinds as they are.
+    void setGlyph(const TPicture &pic);
+    // A sharper copy of the glyph at twice its size, used on high-density
+    // screens; the layout still uses the glyph's own size.
+    void setGlyphHiRes(const QImage &img2x);
+    // Loads a glyph from a file or resource, and "name@2x.ext" beside it if
+    // present.  A missing or unreadable file leaves an empty glyph.
+    bool LoadGlyph(const QString &fileName);
+
     QString Caption() const { return m_caption; }
     void setCaption(const QString &c);
     TButtonLayout Layout() const { return m_layout; }
@@ -53,6 +75,9 @@ public:
     // Glyph position and caption rectangle for a face rectangle and offset.
     void LayoutFace(const QRect &face, const QPoint &offset, QPoint &glyphPos, QRect &captionRect) const;
 
+    // Fires the click as the accelerator key does.
+    void Click();
+
     QSize sizeHint() const override { return QSize(23, 22); }
 
 signals:
@@ -74,7 +99,25 @@ protected:
     void changeEvent(QEvent *) override;
 
 private:
-    QImage m_glyph;
+    void SettleState();
+    TBtnState DrawState() const;
+    bool HasDrawHandler() const;
+    QRect PaintClassicFace(QPainter &p);
+    QRect PaintStyledFace(QPainter &p);
+    void PaintGlyph(QPainter &p, const QPoint &pos) const;
+    void PaintCaption(QPainter &p, const QRect &face, QRect captionRect) const;
+    QSize GlyphSize() const;
+    bool Inside(const QPoint &pt) const;
+    void NotifyGroup();
+    void GroupPressed(int groupIndex, TMySpeedButton *sender);
+    void HoverEnter();
+    void HoverLeave();
+    void SyncHover();
+    void UpdateAccelerator();
+
+    QImage m_glyph;      // as assigned
+    QImage m_glyphDraw;  // as drawn (a bitmap with its colour keyed out)
+    QImage m_glyphHiRes; // optional 2x copy
     QString m_caption;
     TButtonLayout m_layout = blGlyphLeft;
     int m_margin = -1;
@@ -89,4 +132,5 @@ private:
     TButtonState m_state = Up;
     bool m_hovered = false;
     bool m_pressing = false;
+    QShortcut *m_accel = nullptr;
 };

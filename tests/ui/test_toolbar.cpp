@@ -1,0 +1,103 @@
+// The toolbar's buttons as the main window gets them.
+#include <QLabel>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include "ButtonTestUtil.h"
+#include "ui/MainToolbar.h"
+
+namespace {
+
+struct Toolbar {
+    QWidget panel;
+    TMySpeedButton *buttons[ToolbarButtonCount];
+    QLabel *clock;
+    Toolbar()
+    {
+        panel.resize(800, 45);
+        PaintToolbarPanel(&panel);
+        for (int i = 0; i < ToolbarButtonCount; ++i)
+            buttons[i] = MakeToolbarButton(&panel, ToolbarButtons[i]);
+        clock = MakeClockLabel(&panel);
+    }
+};
+
+} // namespace
+
+TEST(Toolbar, ButtonsSitAtTheirPlacesWithTheirHints)
+{
+    Toolbar t;
+    const int xs[] = {5, 50, 92, 142, 184, 226, 268, 319, 361};
+    const char *hints[] = {"Новая игра", "Загрузить игру", "Сохранить игру", "Размещать вилоры по краям",
+                           "Включить музыку", "Объемность вилоры", "Тень вилоры", "Cменить фон", "Cменить музыку"};
+    for (int i = 0; i < ToolbarButtonCount; ++i) {
+        TMySpeedButton *b = t.buttons[i];
+        EXPECT_EQ(b->geometry(), QRect(xs[i], 3, 40, 39)) << i;
+        EXPECT_EQ(b->Margin(), 2);
+        EXPECT_EQ(b->toolTip(), QString::fromUtf8(hints[i]));
+        EXPECT_EQ(b->parentWidget(), &t.panel);
+    }
+    // Latin C, not the Cyrillic letter.
+    EXPECT_EQ(t.buttons[7]->toolTip().at(0), QChar('C'));
+    EXPECT_EQ(t.buttons[8]->toolTip().at(0), QChar('C'));
+    EXPECT_FALSE(t.buttons[2]->isEnabled());
+    EXPECT_EQ(t.panel.palette().color(QPalette::Window), QColor(166, 202, 240));
+    EXPECT_TRUE(t.panel.autoFillBackground());
+}
+
+TEST(Toolbar, FourSwitchesToggleIndependently)
+{
+    Toolbar t;
+    for (int i = 3; i <= 6; ++i) {
+        EXPECT_EQ(t.buttons[i]->GroupIndex(), i - 2);
+        EXPECT_TRUE(t.buttons[i]->AllowAllUp());
+    }
+    t.buttons[4]->setDown(true); // as the settings do at start-up
+    t.buttons[5]->setDown(true);
+    ClickAt(t.buttons[3]);
+    ClickAt(t.buttons[4]);
+    EXPECT_TRUE(t.buttons[3]->Down());
+    EXPECT_FALSE(t.buttons[4]->Down());
+    EXPECT_TRUE(t.buttons[5]->Down());
+    EXPECT_FALSE(t.buttons[6]->Down());
+    for (int i : {0, 1, 7, 8}) {
+        EXPECT_EQ(t.buttons[i]->GroupIndex(), 0);
+        ClickAt(t.buttons[i]);
+        EXPECT_FALSE(t.buttons[i]->Down());
+    }
+}
+
+TEST(Toolbar, DisabledSaveButtonIgnoresClicks)
+{
+    Toolbar t;
+    QSignalSpy spy(t.buttons[2], &TMySpeedButton::clicked);
+    ClickAt(t.buttons[2]);
+    EXPECT_EQ(spy.count(), 0);
+}
+
+TEST(Toolbar, MissingArtworkGivesAnEmptyGlyph)
+{
+    TToolbarButtonDef def = ToolbarButtons[0];
+    def.Name = "NoSuchButtonBtn";
+    QWidget panel;
+    TMySpeedButton *b = MakeToolbarButton(&panel, def);
+    EXPECT_TRUE(b->Glyph().isNull());
+    b->resize(40, 39);
+    b->grab(); // paints without a glyph
+}
+
+TEST(Toolbar, ClockLabelRightOfTheButtons)
+{
+    Toolbar t;
+    t.panel.show();
+    t.panel.resize(900, 45);
+    QApplication::processEvents();
+    EXPECT_EQ(t.clock->text(), QStringLiteral("00:00:00"));
+    EXPECT_EQ(t.clock->font().pixelSize(), 27);
+    EXPECT_TRUE(t.clock->font().bold());
+    EXPECT_EQ(t.clock->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    EXPECT_TRUE(t.clock->alignment() & Qt::AlignHCenter);
+    EXPECT_GE(t.clock->geometry().left(), 361 + 40);
+    EXPECT_LE(t.clock->geometry().right(), 900);
+    EXPECT_GT(t.clock->width(), t.clock->sizeHint().width());
+}
