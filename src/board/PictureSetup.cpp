@@ -1,5 +1,6 @@
 #include "board/PictureSetup.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTransform>
@@ -15,6 +16,8 @@ namespace {
 // allocated: a 200-megapixel camera file still passes.
 constexpr qint64 MaxPixels = 260'000'000;
 // Qt's own limit is lifted no further than a picture of MaxPixels needs.
+// Below this, a picture costs no more than Qt allows by default anyway.
+constexpr qint64 MaxSmallPixels = 16'000'000;
 constexpr int MaxAllocationMB = int(MaxPixels * 4 / (1024 * 1024)) + 1;
 
 bool KnownFormat(const QByteArray &format)
@@ -56,6 +59,40 @@ bool ReadJpeg(const QString &path, QImageIOHandler::Transformations orientation,
     return true;
 }
 
+// Qt reads a short BMP without complaint and fills the missing rows, so a
+// truncated or lying BMP is caught here: an uncompressed one must hold all
+// the rows its header claims.
+bool BmpDataFits(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray h = f.read(34);
+    if (h.size() < 26)
+        return false;
+    const auto u16 = [&](int at) { return qint64(uint8_t(h[at])) | qint64(uint8_t(h[at + 1])) << 8; };
+    const auto u32 = [&](int at) { return u16(at) | u16(at + 2) << 16; };
+    const qint64 offBits = u32(10), infoSize = u32(14);
+    qint64 width, height, bits, compression = 0;
+    if (infoSize == 12) { // the old OS/2 header
+        width = u16(18);
+        height = u16(20);
+        bits = u16(24);
+    } else {
+        if (h.size() < 34)
+            return false;
+        width = qint32(u32(18));
+        height = std::abs(qint64(qint32(u32(22))));
+        bits = u16(28);
+        compression = u32(30);
+    }
+    const bool packed = compression == 1 || compression == 2; // RLE8, RLE4
+    if (packed || width <= 0 || bits <= 0)
+        return true; // the general size rule applies
+    const qint64 stride = (width * bits + 31) / 32 * 4;
+    return offBits + stride * height <= f.size();
+}
+
 } // namespace
 
 QString SetimgMessage(TSetimgResult result)
@@ -95,12 +132,24 @@ bool ReadPicture(const QString &path, QSize cover, QImage &out)
         }
         // CMYK and the like: Qt's own decoder below.
     }
-    const qint64 bytes = qint64(size.width()) * size.height() * 4;
+    // Formats without shrinking while decoding are read whole.  A header
+    // may claim far more pixels than its file could hold: deflate packs at
+    // most about 1032 bytes into one, and a pixel takes at least a bit.
+    const qint64 pixels = qint64(size.width()) * size.height();
+    if (pixels > MaxSmallPixels && pixels > QFileInfo(path).size() * 8300)
+        return false;
+    if (format == "bmp" && !BmpDataFits(path))
+        return false;
+    const qint64 bytes = pixels * 4;
     reader.setAllocationLimit(std::clamp(int(bytes / (1024 * 1024)) + 8, 128, MaxAllocationMB));
     reader.setAutoTransform(true);
     if (!reader.read(&img) || img.isNull())
         return false;
-    out = img.convertToFormat(QImage::Format_BGR888);
+    // A large picture keeps its own format here: it is scaled down before
+    // it becomes 24-bit, so it is never held twice at full size.
+    if (pixels <= MaxSmallPixels)
+        img = img.convertToFormat(QImage::Format_BGR888);
+    out = std::move(img);
     return !out.isNull();
 }
 

@@ -16,7 +16,8 @@ enum class TSetimgResult { Ok, Unreadable, TooSmall };
 QString SetimgMessage(TSetimgResult result);
 
 // Reads a picture file (JPEG, PNG, BMP, ICO) upright as its camera meant
-// it (EXIF orientation applied), as a 24-bit bitmap (Format_BGR888).
+// it (EXIF orientation applied), as a 24-bit bitmap (Format_BGR888); a
+// very large PNG or BMP keeps the format it was read in.
 // When `cover` is not empty a large JPEG is decoded shrunk by 2, 4 or 8,
 // as far as it still covers `cover`.  False for a missing, truncated,
 // damaged or absurdly large file, or one that is not a picture.

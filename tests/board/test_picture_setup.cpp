@@ -221,6 +221,28 @@ TEST(Setimg, HostileFilesAreRefusedWithoutHarm)
     ASSERT_TRUE(WriteFile(absurdBmp, bmp));
     EXPECT_TRUE(refused(absurdBmp));
 
+    // 10000 x 10000 is a size a camera could make, but not in a file this
+    // small: refused before anything is allocated.
+    const int32_t large = 10000;
+    memcpy(bmp.data() + 18, &large, 4);
+    memcpy(bmp.data() + 22, &large, 4);
+    ASSERT_TRUE(WriteFile(absurdBmp, bmp));
+    EXPECT_TRUE(refused(absurdBmp));
+
+    // A BMP cut off in its rows.
+    QByteArray shortBmp;
+    {
+        QBuffer buf(&shortBmp);
+        buf.open(QIODevice::WriteOnly);
+        TestPattern(600, 400).save(&buf, "BMP");
+    }
+    const QString cutBmp = dir.filePath("cut.bmp");
+    ASSERT_TRUE(WriteFile(cutBmp, shortBmp.left(shortBmp.size() - 1000)));
+    EXPECT_TRUE(refused(cutBmp));
+    ASSERT_TRUE(WriteFile(cutBmp, shortBmp));
+    EXPECT_FALSE(refused(cutBmp));
+    out = TestPattern(5, 5);
+
     EXPECT_EQ(out.size(), QSize(5, 5)); // the old picture is untouched
     EXPECT_EQ(SetimgMessage(TSetimgResult::Unreadable),
               QStringLiteral("Не могу загрузить эту картинку, файл либо отсутствует, либо испорчен!"));
@@ -250,4 +272,21 @@ TEST(FinishedTexture, PictureWithASoftShadowBeyondRightAndBottom)
     const QColor c = pic.pixelColor(0, 0);
     EXPECT_EQ(p[0], c.red());
     EXPECT_EQ(p[2], c.blue());
+}
+
+TEST(Setimg, PicturesBeyondQtsDefaultLimitStillLoad)
+{
+    // 6000 x 6000 at 32 bits is 144 MB, above the 128 MB Qt allows by default.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("wide.png");
+    {
+        QImage big(6000, 6000, QImage::Format_RGB32);
+        big.fill(QColor(30, 60, 90));
+        ASSERT_TRUE(big.save(path, "PNG", 0));
+    }
+    QImage out;
+    ASSERT_EQ(LoadPictureForCut(path, false, Small(), out), TSetimgResult::Ok);
+    EXPECT_EQ(out.size(), QSize(560, 400));
+    EXPECT_EQ(out.format(), QImage::Format_BGR888);
+    EXPECT_EQ(out.pixelColor(10, 10), QColor(30, 60, 90));
 }
