@@ -35,13 +35,6 @@ QBrush CheckerBrush(const QPalette &pal)
     return QBrush(img);
 }
 
-QColor Mix(const QColor &a, const QColor &b, double t)
-{
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
-}
-
 // "name.png" -> "name@2x.png"
 QString HiResName(const QString &fileName)
 {
@@ -417,25 +410,32 @@ QRect TMySpeedButton::PaintStyledFace(QPainter &p)
     if (m_flat)
         opt.state |= QStyle::State_AutoRaise;
 
-    // The face colour tells the states apart at a glance: a lit face when
-    // hovered, a deeper one while held, a tinted one for a switch that is on,
-    // a washed-out one when disabled.
+    // The face colour tells the states apart at a glance: a warm glow when
+    // hovered, a deeper amber while held, a cool blue for a switch that is
+    // on, and a face melting into the strip behind it when disabled.
     QPalette pal = opt.palette;
     const QColor face = palette().color(QPalette::Button);
-    const QColor accent = palette().color(QPalette::Highlight);
     QColor shown = face;
-    if (!enabled)
-        shown = Mix(face, m_color, 0.5);
-    else if (m_state == Pressed)
-        shown = Mix(face, accent, 0.45).darker(110);
-    else if (m_state == Latched)
-        shown = Mix(face, accent, m_hovered ? 0.38 : 0.30);
-    else if (hot)
-        shown = face.lighter(112);
-    pal.setColor(QPalette::Button, shown);
+    QColor rim = palette().color(QPalette::Window);
     if (!enabled) {
-        pal.setCurrentColorGroup(QPalette::Disabled);
+        shown = m_color.darker(110);
+        rim = m_color.lighter(112);
+    } else if (m_state == Pressed) {
+        shown = QColor(246, 196, 96);
+        rim = QColor(200, 140, 40);
+    } else if (m_state == Latched) {
+        shown = m_hovered ? QColor(136, 184, 242) : QColor(104, 156, 228);
+        rim = m_hovered ? QColor(220, 160, 60) : QColor(40, 76, 150);
+    } else if (hot) {
+        shown = QColor(255, 228, 140);
+        rim = QColor(220, 160, 60);
+    }
+    pal.setColor(QPalette::Button, shown);
+    pal.setColor(QPalette::Window, rim);
+    if (!enabled) {
         pal.setColor(QPalette::Disabled, QPalette::Button, shown);
+        pal.setColor(QPalette::Disabled, QPalette::Window, rim);
+        pal.setCurrentColorGroup(QPalette::Disabled);
     }
     opt.palette = pal;
 
