@@ -29,6 +29,12 @@ void DrawBackground(const TTextureList &list, const Board &b, int W, int H)
     if (tex < 0 || tw <= 0 || th <= 0)
         return;
     glBindTexture(GL_TEXTURE_2D, GLuint(tex));
+    // An opaque background covers the table whole: blending it would cost
+    // a read of every pixel of the panel for nothing.
+    GLint alphaBits = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_ALPHA_SIZE, &alphaBits);
+    if (alphaBits == 0)
+        glDisable(GL_BLEND);
     // The background's rows run bottom row first: t = 1 at the top edge.
     glBegin(GL_QUADS);
     for (int c = 0; c <= W / tw; ++c)
@@ -41,6 +47,7 @@ void DrawBackground(const TTextureList &list, const Board &b, int W, int H)
             glTexCoord2f(1, 1); glVertex2f(x1, y0);
         }
     glEnd();
+    glEnable(GL_BLEND);
 }
 
 void DrawRole(const TTextureList &list, int role, float x, float y, float h, float w)
