@@ -14,9 +14,6 @@ void TMainForm::CreateSound()
     wl = std::make_unique<TSdlWaveList>(QStringList{ProgramFile(QStringLiteral("SND/wave0.wav")),
                                                     ProgramFile(QStringLiteral("SND/wave1.wav")),
                                                     ProgramFile(QStringLiteral("SND/wave2.wav"))});
-    PlayerTimer.setInterval(1000);
-    connect(&PlayerTimer, &QTimer::timeout, this, &TMainForm::PlayerTimerTimer, Qt::UniqueConnection);
-    PlayerTimer.start();
 }
 
 void TMainForm::LoadMuz()
