@@ -85,27 +85,6 @@ TEST(Fitting, CaptureBoundariesOnAllFourScreenSides)
     }
 }
 
-TEST(Fitting, RightNeighbourRangesAsPixels)
-{
-    // 35 pieces: dx 73..86, dy -7..6.  187 pieces: dx 32..41, dy -5..4, snap 35.
-    struct Case { int cut, dxLo, dxHi, dyLo, dyHi, pitch; };
-    for (const Case k : {Case{1, 73, 86, -7, 6, 80}, Case{2, 32, 41, -5, 4, 35}}) {
-        for (int dx = k.dxLo - 1; dx <= k.dxHi + 1; ++dx) {
-            for (int dy : {k.dyLo - 1, k.dyLo, k.dyHi, k.dyHi + 1}) {
-                Board b = MakeBoard(k.cut);
-                b.Pieces[0].X = 500; b.Pieces[0].Y = 500;
-                b.Pieces[1].X = 500 + dx; b.Pieces[1].Y = 500 + dy;
-                int n = -1;
-                const bool in = dx >= k.dxLo && dx <= k.dxHi && dy >= k.dyLo && dy <= k.dyHi;
-                EXPECT_EQ(TestPs(b, 0, n), in) << "cut " << k.cut << " dx " << dx << " dy " << dy;
-                if (in) {
-                    EXPECT_EQ(b.Pieces[0].X, 500 + dx - k.pitch);
-                }
-            }
-        }
-    }
-}
-
 TEST(Fitting, DifferentTurnsNeverJoin)
 {
     Board b = MakeBoard(1);
