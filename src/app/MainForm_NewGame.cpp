@@ -1,3 +1,61 @@
-#include "app/MainForm.h"
+// The new-game button: the main window lends its dialogs, timers and
+// drawing to the flow in ui/NewGameFlow.
+#include <QCheckBox>
 
-void TMainForm::NewGameBtnClick() {}
+#include "app/MainForm.h"
+#include "persist/NewGameFrm.h"
+#include "ui/BrowseFrm.h"
+#include "ui/MySpeedButton.h"
+#include "ui/NewGameFlow.h"
+
+namespace {
+
+class TMainFormNewGameHost : public TNewGameHost {
+public:
+    explicit TMainFormNewGameHost(TMainForm &f) : m(f) {}
+
+    int ShowBrowser() override { return m.BrowseFrm ? m.BrowseFrm->exec() : 0; }
+    QString ChosenFile() const override { return m.BrowseFrm ? m.BrowseFrm->ChosenFile : QString(); }
+    void SetChosenFile(const QString &path) override
+    {
+        if (m.BrowseFrm)
+            m.BrowseFrm->ChosenFile = path;
+    }
+    bool SelfImg() const override { return m.BrowseFrm && m.BrowseFrm->SelfImg; }
+    int ShowNewGameDialog() override { return m.NewGameFrm ? m.NewGameFrm->exec() : 2; }
+    bool RotationChecked() const override
+    {
+        if (m.NewGameFrm && m.NewGameFrm->CheckBox1)
+            return m.NewGameFrm->CheckBox1->isChecked();
+        return m.board.RotateEnabled;
+    }
+    void ShowMessage(const QString &text) override { m.ShowMessage(text); }
+    bool DrawTimerActive() const override { return m.DrawTimer.isActive(); }
+    void StopDrawTimer() override { m.DrawTimer.stop(); }
+    void StartDrawTimer() override { m.DrawTimer.start(); }
+    void Draw() override { m.Draw(); }
+    bool Setimg(const QString &path) override { return m.Setimg(path); }
+    void NewGame() override { m.NewGame(); }
+    void EnableSave() override
+    {
+        if (m.SaveBtn && !m.SaveBtn->isEnabled())
+            m.SaveBtn->setEnabled(true);
+    }
+    void StartRandomTrack() override { m.StartRandomTrack(); }
+    void StartClock() override
+    {
+        if (!m.Timer2.isActive())
+            m.Timer2.start();
+    }
+
+private:
+    TMainForm &m;
+};
+
+} // namespace
+
+void TMainForm::NewGameBtnClick()
+{
+    TMainFormNewGameHost host(*this);
+    RunNewGame(board, host);
+}

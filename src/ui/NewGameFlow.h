@@ -1,0 +1,48 @@
+// What the new-game button does, step by step: the picture browser, the
+// new-game dialog, the cut, the cutting and the fresh start of the clock.
+// The main window supplies the steps that touch its windows, timers and
+// textures through TNewGameHost; the order and the decisions live here.
+#pragma once
+
+#include <QString>
+
+struct Board;
+
+class TNewGameHost {
+public:
+    virtual ~TNewGameHost() = default;
+
+    virtual int ShowBrowser() = 0; // modal result; 1 = a picture was chosen
+    virtual QString ChosenFile() const = 0;
+    virtual void SetChosenFile(const QString &path) = 0;
+    virtual bool SelfImg() const = 0;
+    virtual int ShowNewGameDialog() = 0; // 2 cancel, 3 = 35 pieces, 4 = 187 pieces
+    virtual bool RotationChecked() const = 0;
+
+    virtual void ShowMessage(const QString &text) = 0;
+    virtual bool DrawTimerActive() const = 0;
+    virtual void StopDrawTimer() = 0;
+    virtual void StartDrawTimer() = 0;
+    virtual void Draw() = 0;
+    virtual bool Setimg(const QString &path) = 0;
+    virtual void NewGame() = 0;
+    virtual void EnableSave() = 0;
+    virtual void StartRandomTrack() = 0;
+    virtual void StartClock() = 0; // the clock timer, unless it runs already
+};
+
+// How the flow ended.
+enum class TNewGameOutcome {
+    BrowserClosed,     // no picture chosen
+    PictureMissing,    // the chosen file is gone
+    DialogCancelled,   // the new-game dialog answered 2
+    TwinMissing,       // no "B" version of an installed picture
+    PictureNotSet,     // the picture could not be prepared; the old game goes on
+    Started,           // a new game is on the table
+};
+
+// The installed picture's version for the 187-piece cut: its folder, "B",
+// and its name without the first character.
+QString InstalledTwin(const QString &path);
+
+TNewGameOutcome RunNewGame(Board &board, TNewGameHost &host);

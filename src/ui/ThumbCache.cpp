@@ -1,0 +1,202 @@
+#include "ui/ThumbCache.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSaveFile>
+
+#include "app/ProgramFiles.h"
+
+namespace {
+
+// A cache list longer than this is not ours: it is refused as unreadable.
+constexpr qint64 MaxCacheListBytes = 64LL * 1024 * 1024;
+
+QString WithSlash(const QString &folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+// Names directly inside a folder, files only, hidden ones included, in the
+// order a file manager shows them.
+QStringList FileNames(const QString &folder, const QStringList &filters = {})
+{
+    QDir dir(folder);
+    return dir.entryList(filters, QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
+}
+
+void PutLE16(uchar *p, quint16 v)
+{
+    p[0] = uchar(v);
+    p[1] = uchar(v >> 8);
+}
+
+void PutLE32(uchar *p, quint32 v)
+{
+    for (int i = 0; i < 4; ++i)
+        p[i] = uchar(v >> (8 * i));
+}
+
+} // namespace
+
+QString CacheDir() { return ProgramFile(QStringLiteral("cache")); }
+
+QString CacheListPath(const QString &cacheDir) { return WithSlash(cacheDir) + QStringLiteral("cache.lst"); }
+
+QString ThumbPath(const QString &cacheDir, int n)
+{
+    return WithSlash(cacheDir) + QString::number(n) + QStringLiteral(".bmp");
+}
+
+QStringList ReadCacheList(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > MaxCacheListBytes)
+        return {};
+    const QString text = QString::fromUtf8(f.readAll());
+    QStringList lines;
+    int start = 0;
+    const int n = int(text.size());
+    for (int i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            lines << text.mid(start, i - start);
+            if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines << text.mid(start);
+    return lines;
+}
+
+QByteArray CacheListBytes(const QStringList &lines)
+{
+    QByteArray out;
+    for (const QString &l : lines) {
+        out += l.toUtf8();
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool WriteCacheList(const QString &path, const QStringList &lines)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = CacheListBytes(lines);
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+bool SaveThumb(const QImage &thumb, const QString &path)
+{
+    if (thumb.isNull())
+        return false;
+    const QImage img = thumb.convertToFormat(QImage::Format_BGR888);
+    const int w = img.width();
+    const int h = img.height();
+    const int rowBytes = (w * 3 + 3) & ~3;
+    const quint32 dataSize = quint32(rowBytes) * quint32(h);
+    QByteArray out(54 + int(dataSize), '\0');
+    uchar *p = reinterpret_cast<uchar *>(out.data());
+    p[0] = 'B';
+    p[1] = 'M';
+    PutLE32(p + 2, 54 + dataSize); // file size
+    PutLE32(p + 10, 54);           // offset of the pixels
+    PutLE32(p + 14, 40);           // BITMAPINFOHEADER
+    PutLE32(p + 18, quint32(w));
+    PutLE32(p + 22, quint32(h));   // positive: bottom row first
+    PutLE16(p + 26, 1);            // planes
+    PutLE16(p + 28, 24);           // bits per pixel
+    PutLE32(p + 30, 0);            // no compression
+    PutLE32(p + 34, dataSize);
+    PutLE32(p + 38, 2835);         // 72 dpi
+    PutLE32(p + 42, 2835);
+    for (int y = 0; y < h; ++y) {
+        // Format_BGR888 holds blue, green, red per pixel: the file's order.
+        memcpy(p + 54 + size_t(h - 1 - y) * size_t(rowBytes), img.constScanLine(y), size_t(w) * 3);
+    }
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    if (f.write(out) != out.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+QImage LoadThumb(const QString &path)
+{
+    QImageReader reader(path, "BMP");
+    if (reader.size() != QSize(ThumbWidth, ThumbHeight))
+        return {};
+    QImage img;
+    if (!reader.read(&img))
+        return {};
+    return img;
+}
+
+bool ClearFolder(const QString &folder)
+{
+    const QString base = WithSlash(folder);
+    bool ok = true;
+    for (const QString &name : FileNames(base))
+        ok = QFile::remove(base + name) && ok;
+    return ok;
+}
+
+bool PrepareCacheFolder(const QString &cacheDir)
+{
+    if (QFileInfo(cacheDir).isDir()) {
+        ClearFolder(cacheDir);
+        return true;
+    }
+    return QDir().mkpath(cacheDir);
+}
+
+void SearchFiles(const QString &folder, QStringList &list)
+{
+    const QString base = WithSlash(folder);
+    for (const QString &name : FileNames(base)) {
+        const int dot = int(name.lastIndexOf(QLatin1Char('.')));
+        if (dot < 0)
+            continue;
+        const QString ext = name.mid(dot).toLower();
+        if (ext == QLatin1String(".jpg") || ext == QLatin1String(".jpeg") || ext == QLatin1String(".bmp"))
+            list << base + name;
+    }
+}
+
+void ListInstalled(const QString &imgFolder, QStringList &list)
+{
+    const QString base = WithSlash(imgFolder);
+    for (const QString &name : FileNames(base, {QStringLiteral("*.jpg")})) {
+        if (name.startsWith(QLatin1Char('A')))
+            list << base + name;
+    }
+}
+
+std::vector<TCacheEntry> RestoreCache(const QStringList &lines, const QString &cacheDir,
+                                      const std::function<void(int)> &progress)
+{
+    std::vector<TCacheEntry> out;
+    for (int n = 0; n < lines.size(); ++n) {
+        const QString &path = lines.at(n);
+        if (!path.isEmpty() && QFileInfo(path).isFile()) {
+            QImage thumb = LoadThumb(ThumbPath(cacheDir, n));
+            if (!thumb.isNull())
+                out.push_back({n, path, std::move(thumb)});
+        }
+        if (progress)
+            progress(n);
+    }
+    return out;
+}
