@@ -51,6 +51,7 @@ TMySpeedButton::TMySpeedButton(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover, false); // hover is tracked by enter/leave
+    setMouseTracking(true);             // moves without a button resync hover
     m_color = palette().color(QPalette::Button);
     resize(23, 22);
 }

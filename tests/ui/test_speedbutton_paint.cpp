@@ -3,6 +3,7 @@
 // the custom draw hook.
 #include <QApplication>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "ButtonTestUtil.h"
@@ -163,4 +164,41 @@ TEST(SpeedButtonPaint, HiResGlyphIsUsedOnADenseScreenAtTheSameSize)
     EXPECT_NE(img.pixelColor(72, 72), Marker);
     // At 100% the plain glyph is drawn.
     EXPECT_EQ(Render(*b).pixelColor(4, 4), QColor(Qt::blue));
+}
+
+TEST(SpeedButtonGlyphFiles, IconKeepsItsAlphaAndSharpCopyIsFoundBesideIt)
+{
+    QTemporaryDir dir;
+    QImage icon(32, 32, QImage::Format_ARGB32);
+    icon.fill(QColor(200, 30, 30, 0));
+    icon.setPixelColor(10, 10, QColor(200, 30, 30, 255));
+    const QString ico = dir.filePath(QStringLiteral("Btn.ico"));
+    ASSERT_TRUE(icon.save(ico, "ICO"));
+
+    TMySpeedButton b;
+    ASSERT_TRUE(b.LoadGlyph(ico));
+    EXPECT_EQ(b.Glyph().size(), QSize(32, 32));
+    EXPECT_EQ(b.Glyph().pixelColor(0, 0).alpha(), 0);
+    EXPECT_EQ(b.Glyph().pixelColor(10, 10).alpha(), 255);
+
+    // name.png with name@2x.png beside it: the sharp copy shows on a dense
+    // screen, the layout keeps the plain size.
+    const QString png = dir.filePath(QStringLiteral("Glyph.png"));
+    ASSERT_TRUE(SolidGlyph(32, 32, Qt::blue).save(png));
+    ASSERT_TRUE(SolidGlyph(64, 64, Marker).save(dir.filePath(QStringLiteral("Glyph@2x.png"))));
+    QWidget parent;
+    auto *btn = new TMySpeedButton(&parent);
+    btn->resize(40, 39);
+    btn->setMargin(2);
+    ASSERT_TRUE(btn->LoadGlyph(png));
+    QPixmap pm(80, 78);
+    pm.setDevicePixelRatio(2.0);
+    btn->render(&pm);
+    EXPECT_EQ(pm.toImage().pixelColor(8, 8), Marker);
+    EXPECT_EQ(Render(*btn).pixelColor(4, 4), QColor(Qt::blue));
+
+    // Missing artwork: an empty glyph and a report, never a crash.
+    EXPECT_FALSE(btn->LoadGlyph(dir.filePath(QStringLiteral("None.png"))));
+    EXPECT_TRUE(btn->Glyph().isNull());
+    Render(*btn);
 }
