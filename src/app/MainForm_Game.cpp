@@ -1,5 +1,116 @@
+// Saving the game on the table and loading one back.
 #include "app/MainForm.h"
 
-void TMainForm::SaveBtnClick() {}
-void TMainForm::LoadBtnClick() {}
-bool TMainForm::LoadGame(const QString &) { return false; }
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "persist/SaveGame.h"
+#include "ui/BrowseFrm.h"
+#include "ui/MySpeedButton.h"
+
+namespace {
+
+const QString kSaveFilter = QStringLiteral("VardelJigsySave (*.jgy)");
+
+} // namespace
+
+void TMainForm::SaveBtnClick()
+{
+    QString path = QFileDialog::getSaveFileName(this, QString(), QStringLiteral("JigsySave"), kSaveFilter, nullptr,
+                                                QFileDialog::DontConfirmOverwrite);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".jgy");
+    if (QFileInfo::exists(path)
+        && QMessageBox::question(this, QStringLiteral("Файл уже существует!"), QStringLiteral("Перезаписать файл?"),
+                                 QMessageBox::Yes | QMessageBox::No)
+               != QMessageBox::Yes)
+        return;
+    const QString picture = BrowseFrm ? BrowseFrm->ChosenFile : QString();
+    QString error;
+    if (!WriteSavedGame(path, SavedGameFromBoard(board, picture), &error))
+        ShowMessage(error);
+}
+
+void TMainForm::LoadBtnClick()
+{
+    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), kSaveFilter);
+    if (!path.isEmpty())
+        LoadGame(path);
+}
+
+bool TMainForm::LoadGame(const QString &path)
+{
+    // The whole file is read and checked before anything on the table, in
+    // the browser or on the background changes.
+    TSavedGame g;
+    QString message;
+    if (ReadSavedGame(path, board, g, &message) != TSaveCheck::Ok) {
+        ShowMessage(message);
+        return false;
+    }
+
+    const QString oldPicture = BrowseFrm ? BrowseFrm->ChosenFile : QString();
+    const uint8_t oldSizeIndex = board.SizeIndex;
+    const bool oldOwnImage = board.OwnImage;
+    const bool oldRotateEnabled = board.RotateEnabled;
+    const bool redrawWasRunning = DrawTimer.isActive();
+
+    if (BrowseFrm)
+        BrowseFrm->ChosenFile = g.ImgFileName;
+    board.SizeIndex = g.SizeIndex;
+    board.OwnImage = g.OwnImage;
+    board.RotateEnabled = g.RotateEnabled;
+
+    DrawTimer.stop();
+    board.Cutting = true;
+    board.CutProgress = 0;
+    Draw();
+
+    if (!Setimg(g.ImgFileName)) {
+        // The game on the table goes on as it was, with its own picture and rules.
+        if (BrowseFrm)
+            BrowseFrm->ChosenFile = oldPicture;
+        board.SizeIndex = oldSizeIndex;
+        board.OwnImage = oldOwnImage;
+        board.RotateEnabled = oldRotateEnabled;
+        board.Cutting = false;
+        if (redrawWasRunning)
+            DrawTimer.start();
+        Draw();
+        ShowMessage(ImageNotSetText());
+        return false;
+    }
+
+    // Nothing of an animation or a drag survives a load.
+    AniTimer.stop();
+    board.TurnPiece = -1;
+    board.TurnAngle = 0;
+    board.Dragging = false;
+    board.DragGroup = false;
+
+    board.BgIndex = g.BgIndex;
+    SetBgBmp(false, QString());
+    board.JoinCount = g.JoinCount;
+    board.GameTime = g.GameTime;
+    board.ShowFinished = false;
+    board.FlipVer = g.FlipVer ? 1 : 0;
+    board.FlipHor = g.FlipHor ? 1 : 0;
+
+    if (!CreateJigsy() || !ApplySavedPieces(board, g)) {
+        board.Cutting = false;
+        Draw();
+        return false;
+    }
+
+    if (SaveBtn && !SaveBtn->isEnabled())
+        SaveBtn->setEnabled(true);
+    if (!Timer2.isActive())
+        Timer2.start();
+    board.PiecesVisible = true;
+    board.PieceAlpha = 1.0f;
+    Draw();
+    return true;
+}

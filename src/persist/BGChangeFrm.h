@@ -1,10 +1,16 @@
-// The table-background chooser: installed backgrounds in a grid, or any
-// picture file.
+// The table-background chooser: installed backgrounds in a grid of three
+// columns, or any picture file.  Double click on a background chooses it
+// (written straight into the bound background number); "Выбрать из файла"
+// picks a file (FromFile, BgFile).  Returns Accepted on a choice.
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
 #include <cstdint>
 
+class QPainter;
+class QPushButton;
+class QTableWidget;
 class TMyImageList;
 
 class TBGChangeFrm : public QDialog {
@@ -16,6 +22,24 @@ public:
 
     bool FromFile = false;
     QString BgFile;
+
+    QPushButton *SpeedButton1 = nullptr; // "Выбрать из файла"
+    QTableWidget *grid = nullptr;
+    QTimer Timer1; // one more repaint 200 ms after showing
+
+    void FormShow();
+    void Timer1Timer();
+    // Draws one cell: white, a green frame, the background fitted and centred.
+    void gridDrawCell(QPainter &painter, int col, int row, const QRect &rect) const;
+    // False (and the selection refused) for a cell without a background.
+    bool gridSelectCell(int col, int row);
+    void gridDblClick(int col, int row);
+    void SpeedButton1Click();
+
+    int BackgroundCount() const;
+
+protected:
+    void showEvent(QShowEvent *e) override;
 
 private:
     TMyImageList *m_bg = nullptr;

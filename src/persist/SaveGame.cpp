@@ -1,0 +1,354 @@
+#include "persist/SaveGame.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "persist/ProfileFile.h"
+
+namespace {
+
+// The reader of these files has always returned at most this many characters.
+constexpr int kMaxValueChars = 2047;
+// Pieces never lie this far off the table; anything beyond is damage.
+constexpr int kMaxCoord = 1000000;
+// Far more group items than joins could ever make.
+constexpr int kMaxGroups = 10000;
+
+const QString kSet = QStringLiteral("Set");
+const QString kGroups = QStringLiteral("Groups");
+
+QString PieceSection(int i) { return QStringLiteral("piece") + QString::number(i); }
+QString GroupKey(int j) { return QStringLiteral("gr") + QString::number(j); }
+
+// Decimal with an optional sign, or hexadecimal after "0x", as integer keys
+// are read; false for anything else or for a number beyond 32 bits.
+bool ParseInt(const QString &text, int32_t &out)
+{
+    const QString s = text.trimmed();
+    if (s.isEmpty())
+        return false;
+    bool ok = false;
+    if (s.size() > 2 && s[0] == QLatin1Char('0') && (s[1] == QLatin1Char('x') || s[1] == QLatin1Char('X'))) {
+        static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{1,8}$"));
+        const QString digits = s.mid(2);
+        if (!hex.match(digits).hasMatch())
+            return false;
+        out = int32_t(uint32_t(digits.toULongLong(&ok, 16)));
+        return ok;
+    }
+    static const QRegularExpression dec(QStringLiteral("^[+-]?[0-9]{1,10}$"));
+    if (!dec.match(s).hasMatch())
+        return false;
+    const qlonglong v = s.toLongLong(&ok, 10);
+    if (!ok || v < INT32_MIN || v > INT32_MAX)
+        return false;
+    out = int32_t(v);
+    return true;
+}
+
+// A list item: a piece number in plain decimal.
+bool ParseIndex(const QString &text, int &out)
+{
+    static const QRegularExpression dec(QStringLiteral("^[0-9]{1,9}$"));
+    if (!dec.match(text).hasMatch())
+        return false;
+    out = text.toInt();
+    return true;
+}
+
+// Reads the keys of one file, stopping at the first broken rule with the
+// reason kept for the player's message.
+class TChecker {
+public:
+    explicit TChecker(const TProfileFile &f) : m_f(f) {}
+
+    bool Failed() const { return !m_reason.isEmpty(); }
+    const QString &Reason() const { return m_reason; }
+    bool Fail(const QString &reason)
+    {
+        if (m_reason.isEmpty())
+            m_reason = reason;
+        return false;
+    }
+
+    // The stored value, or nothing when the key is missing.
+    bool Raw(const QString &section, const QString &key, QString &value, bool &found)
+    {
+        value = m_f.ReadRaw(section, key, &found);
+        if (found && value.size() > kMaxValueChars)
+            return Fail(QStringLiteral("значение «%1» в разделе «%2» длиннее %3 знаков")
+                            .arg(key, section)
+                            .arg(kMaxValueChars));
+        return true;
+    }
+
+    bool Integer(const QString &section, const QString &key, int32_t def, int32_t &out)
+    {
+        QString v;
+        bool found = false;
+        if (!Raw(section, key, v, found))
+            return false;
+        if (!found) {
+            out = def;
+            return true;
+        }
+        if (!ParseInt(v, out))
+            return Fail(QStringLiteral("«%1» в разделе «%2» не число").arg(key, section));
+        return true;
+    }
+
+    bool Bool(const QString &section, const QString &key, bool def, bool &out)
+    {
+        int32_t v = 0;
+        if (!Integer(section, key, def ? 1 : 0, v))
+            return false;
+        out = v != 0;
+        return true;
+    }
+
+    // Piece numbers below `limit`, canonical decimal text.
+    bool Indices(const QString &section, const QString &key, int limit, QStringList &out, bool *found = nullptr)
+    {
+        QString v;
+        bool present = false;
+        if (!Raw(section, key, v, present))
+            return false;
+        if (found)
+            *found = present;
+        out.clear();
+        static const QRegularExpression sep(QStringLiteral("[,\\s]+"));
+        const QStringList items = v.split(sep, Qt::SkipEmptyParts);
+        out.reserve(items.size());
+        for (const QString &item : items) {
+            int n = 0;
+            if (!ParseIndex(item, n) || n >= limit)
+                return Fail(QStringLiteral("«%1» называет кусочек «%2», которого нет").arg(key, item));
+            out.append(QString::number(n));
+        }
+        return true;
+    }
+
+private:
+    const TProfileFile &m_f;
+    QString m_reason;
+};
+
+bool ReadSet(TChecker &c, const Board &current, TSavedGame &g)
+{
+    int32_t v = 0;
+    if (!c.Integer(kSet, QStringLiteral("psind"), current.SizeIndex, v))
+        return false;
+    if (v != 1 && v != 2)
+        return c.Fail(QStringLiteral("размер нарезки «psind» должен быть 1 или 2"));
+    g.SizeIndex = uint8_t(v);
+    const TCutInfo &cut = CutTable[g.SizeIndex];
+
+    if (!c.Bool(kSet, QStringLiteral("OwnerImg"), current.OwnImage, g.OwnImage))
+        return false;
+    if (!c.Integer(kSet, QStringLiteral("piecesCount"), 0, v))
+        return false;
+    if (v != PieceCount(cut))
+        return c.Fail(QStringLiteral("число кусочков «piecesCount» не равно %1 x %2").arg(cut.Cols).arg(cut.Rows));
+    g.PiecesCount = v;
+
+    if (!c.Integer(kSet, QStringLiteral("bgind"), current.BgIndex, v))
+        return false;
+    g.BgIndex = uint8_t(v); // kept in one byte, as the settings keep it
+
+    bool found = false;
+    if (!c.Indices(kSet, QStringLiteral("PPosLst"), g.PiecesCount, g.DrawOrder, &found))
+        return false;
+    if (!found)
+        return c.Fail(QStringLiteral("нет порядка кусочков «PPosLst»"));
+    std::vector<char> seen(size_t(g.PiecesCount), 0);
+    for (const QString &s : g.DrawOrder) {
+        char &mark = seen[size_t(s.toInt())];
+        if (mark)
+            return c.Fail(QStringLiteral("«PPosLst» называет кусочек %1 дважды").arg(s));
+        mark = 1;
+    }
+    if (g.DrawOrder.size() != g.PiecesCount)
+        return c.Fail(QStringLiteral("«PPosLst» называет не все кусочки"));
+
+    if (!c.Integer(kSet, QStringLiteral("Spind"), current.JoinCount, v))
+        return false;
+    if (v < 0 || v >= g.PiecesCount)
+        return c.Fail(QStringLiteral("число соединений «Spind» вне 0..%1").arg(g.PiecesCount - 1));
+    g.JoinCount = v;
+
+    QString time;
+    if (!c.Raw(kSet, QStringLiteral("Time"), time, found))
+        return false;
+    if (!found)
+        time = QStringLiteral("00:00:00");
+    if (!ParseGameTime(time, g.GameTime))
+        return c.Fail(QStringLiteral("время «Time» не является временем суток"));
+
+    return c.Bool(kSet, QStringLiteral("RotateEnabled"), true, g.RotateEnabled)
+        && c.Bool(kSet, QStringLiteral("RotateVer"), false, g.FlipVer)
+        && c.Bool(kSet, QStringLiteral("RotateHor"), false, g.FlipHor);
+}
+
+bool ReadPieces(TChecker &c, TSavedGame &g)
+{
+    const TCutInfo &cut = CutTable[g.SizeIndex];
+    g.Pieces.assign(size_t(g.PiecesCount), TSavedPiece());
+    for (int i = 0; i < g.PiecesCount; ++i) {
+        const QString sec = PieceSection(i);
+        TSavedPiece &p = g.Pieces[size_t(i)];
+        int32_t rot = 0;
+        if (!c.Integer(sec, QStringLiteral("FX"), 0, p.X) || !c.Integer(sec, QStringLiteral("FY"), 0, p.Y)
+            || !c.Integer(sec, QStringLiteral("FXC"), 0, p.Col) || !c.Integer(sec, QStringLiteral("FYC"), 0, p.Row)
+            || !c.Integer(sec, QStringLiteral("grind"), -1, p.Group)
+            || !c.Integer(sec, QStringLiteral("Rotate"), 0, rot))
+            return false;
+        if (p.X < -kMaxCoord || p.X > kMaxCoord || p.Y < -kMaxCoord || p.Y > kMaxCoord)
+            return c.Fail(QStringLiteral("кусочек %1 лежит дальше %2 точек от стола").arg(i).arg(kMaxCoord));
+        if (p.Col != i % cut.Cols || p.Row != i / cut.Cols)
+            return c.Fail(QStringLiteral("место кусочка %1 на картинке («FXC», «FYC») не совпадает с его номером").arg(i));
+        if (rot < 0 || rot > 3)
+            return c.Fail(QStringLiteral("поворот «Rotate» кусочка %1 вне 0..3").arg(i));
+        p.Rotation = uint8_t(rot);
+    }
+    return true;
+}
+
+bool ReadGroups(TChecker &c, TSavedGame &g)
+{
+    int32_t count = 0;
+    if (!c.Integer(kGroups, QStringLiteral("count"), 0, count))
+        return false;
+    if (count < 0 || count > kMaxGroups)
+        return c.Fail(QStringLiteral("число групп «count» вне 0..%1").arg(kMaxGroups));
+    g.Groups.assign(size_t(count), QStringList());
+    std::vector<int> listedIn(size_t(g.PiecesCount), -1);
+    for (int j = 0; j < count; ++j) {
+        QStringList &members = g.Groups[size_t(j)];
+        if (!c.Indices(kGroups, GroupKey(j), g.PiecesCount, members))
+            return false;
+        for (const QString &s : members) {
+            int &where = listedIn[size_t(s.toInt())];
+            if (where >= 0)
+                return c.Fail(QStringLiteral("кусочек %1 записан в двух группах").arg(s));
+            where = j;
+        }
+    }
+    for (int i = 0; i < g.PiecesCount; ++i) {
+        const int grind = g.Pieces[size_t(i)].Group;
+        if (grind < -1 || grind >= count)
+            return c.Fail(QStringLiteral("кусочек %1 ссылается на группу %2, которой нет").arg(i).arg(grind));
+        if (grind != listedIn[size_t(i)])
+            return c.Fail(QStringLiteral("группа кусочка %1 («grind») не совпадает со списками групп").arg(i));
+    }
+    return true;
+}
+
+} // namespace
+
+QString PictureNotFoundText() { return QStringLiteral("Файл картинки не найден!"); }
+QString ImageNotSetText() { return QStringLiteral("img not set"); }
+
+QString BadSaveText(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Файл %1 испорчен или не является сохранённой игрой: %2. Игра не загружена.")
+        .arg(path, reason);
+}
+
+TSavedGame SavedGameFromBoard(const Board &b, const QString &imgFileName)
+{
+    TSavedGame g;
+    g.SizeIndex = b.SizeIndex;
+    g.OwnImage = b.OwnImage;
+    g.PiecesCount = b.Pieces.Count();
+    g.BgIndex = b.BgIndex;
+    g.ImgFileName = imgFileName;
+    g.DrawOrder = b.DrawOrder;
+    g.JoinCount = b.JoinCount;
+    g.GameTime = b.GameTime;
+    g.RotateEnabled = b.RotateEnabled;
+    g.FlipVer = b.FlipVer != 0;
+    g.FlipHor = b.FlipHor != 0;
+    g.Pieces.reserve(size_t(b.Pieces.Count()));
+    for (const Tpiece &p : b.Pieces)
+        g.Pieces.push_back({p.X, p.Y, p.Col, p.Row, p.Group, p.Rotation});
+    g.Groups.reserve(size_t(b.Groups.Count()));
+    for (int j = 0; j < b.Groups.Count(); ++j)
+        g.Groups.push_back(b.Groups.Items(j).Subitems);
+    return g;
+}
+
+bool WriteSavedGame(const QString &path, const TSavedGame &g, QString *error)
+{
+    TProfileFile f(path);
+    f.WriteInteger(kSet, QStringLiteral("psind"), g.SizeIndex);
+    f.WriteBool(kSet, QStringLiteral("OwnerImg"), g.OwnImage);
+    f.WriteInteger(kSet, QStringLiteral("piecesCount"), g.PiecesCount);
+    f.WriteInteger(kSet, QStringLiteral("bgind"), g.BgIndex);
+    f.WriteString(kSet, QStringLiteral("ImgFileName"), g.ImgFileName);
+    f.WriteList(kSet, QStringLiteral("PPosLst"), g.DrawOrder);
+    f.WriteInteger(kSet, QStringLiteral("Spind"), g.JoinCount);
+    f.WriteString(kSet, QStringLiteral("Time"), FormatGameTime(g.GameTime));
+    f.WriteBool(kSet, QStringLiteral("RotateEnabled"), g.RotateEnabled);
+    f.WriteBool(kSet, QStringLiteral("RotateVer"), g.FlipVer);
+    f.WriteBool(kSet, QStringLiteral("RotateHor"), g.FlipHor);
+    for (size_t i = 0; i < g.Pieces.size(); ++i) {
+        const QString sec = PieceSection(int(i));
+        const TSavedPiece &p = g.Pieces[i];
+        f.WriteInteger(sec, QStringLiteral("FX"), p.X);
+        f.WriteInteger(sec, QStringLiteral("FY"), p.Y);
+        f.WriteInteger(sec, QStringLiteral("FXC"), p.Col);
+        f.WriteInteger(sec, QStringLiteral("FYC"), p.Row);
+        f.WriteInteger(sec, QStringLiteral("grind"), p.Group);
+        f.WriteInteger(sec, QStringLiteral("Rotate"), p.Rotation);
+    }
+    f.WriteInteger(kGroups, QStringLiteral("count"), int(g.Groups.size()));
+    for (size_t j = 0; j < g.Groups.size(); ++j)
+        f.WriteList(kGroups, GroupKey(int(j)), g.Groups[j]);
+    return f.Close(error);
+}
+
+TSaveCheck ReadSavedGame(const QString &path, const Board &current, TSavedGame &out, QString *message)
+{
+    const TProfileFile f(path);
+    TChecker c(f);
+    TSavedGame g;
+    bool found = false;
+    if (!c.Raw(kSet, QStringLiteral("ImgFileName"), g.ImgFileName, found)) {
+        if (message)
+            *message = BadSaveText(path, c.Reason());
+        return TSaveCheck::Invalid;
+    }
+    if (g.ImgFileName.isEmpty() || !QFileInfo(g.ImgFileName).isFile()) {
+        if (message)
+            *message = PictureNotFoundText();
+        return TSaveCheck::PictureMissing;
+    }
+    if (!ReadSet(c, current, g) || !ReadPieces(c, g) || !ReadGroups(c, g)) {
+        if (message)
+            *message = BadSaveText(path, c.Reason());
+        return TSaveCheck::Invalid;
+    }
+    out = std::move(g);
+    return TSaveCheck::Ok;
+}
+
+bool ApplySavedPieces(Board &b, const TSavedGame &g)
+{
+    if (b.Pieces.Count() != g.PiecesCount || int(g.Pieces.size()) != g.PiecesCount)
+        return false;
+    for (int i = 0; i < g.PiecesCount; ++i) {
+        const TSavedPiece &s = g.Pieces[size_t(i)];
+        Tpiece &p = b.Pieces[i];
+        p.X = s.X;
+        p.Y = s.Y;
+        p.Col = s.Col;
+        p.Row = s.Row;
+        p.Group = s.Group;
+        p.Rotation = s.Rotation;
+    }
+    b.DrawOrder = g.DrawOrder;
+    b.Groups.Clear();
+    for (const QStringList &members : g.Groups)
+        b.Groups.Add().SetSubitems(members);
+    return true;
+}

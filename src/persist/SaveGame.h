@@ -1,0 +1,69 @@
+// Saved games: a game on the table written to an INI text file key by key,
+// and read back.  Reading checks the whole file into a plain TSavedGame
+// before the caller touches the board, so a damaged or hostile file is
+// refused while the game on the table goes on untouched.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+#include "board/Board.h"
+
+// One piece as stored in its "piece<i>" section.
+struct TSavedPiece {
+    int32_t X = 0;
+    int32_t Y = 0;
+    int32_t Col = 0;
+    int32_t Row = 0;
+    int32_t Group = -1;
+    uint8_t Rotation = 0;
+};
+
+// Everything a saved game holds, checked and ready to be put on the board.
+struct TSavedGame {
+    uint8_t SizeIndex = 1;   // "psind"
+    bool OwnImage = false;   // "OwnerImg"
+    int PiecesCount = 0;     // "piecesCount"
+    uint8_t BgIndex = 0;     // "bgind"
+    QString ImgFileName;     // "ImgFileName"
+    QStringList DrawOrder;   // "PPosLst": decimal piece numbers, bottom first
+    int32_t JoinCount = 0;   // "Spind"
+    int64_t GameTime = 0;    // "Time": whole seconds, a time of day
+    bool RotateEnabled = true;
+    bool FlipVer = false;    // "RotateVer"
+    bool FlipHor = false;    // "RotateHor"
+    std::vector<TSavedPiece> Pieces;  // one per piece, in piece order
+    std::vector<QStringList> Groups;  // "gr<j>": decimal member numbers
+};
+
+// The game on the table, with the path of its picture.
+TSavedGame SavedGameFromBoard(const Board &b, const QString &imgFileName);
+
+// Writes every key in its order through the profile-file layer.  The old
+// content of the file is kept except for the keys written.  On failure
+// returns false with "Unable to write to <path>" in *error; the old file
+// stays whole.
+bool WriteSavedGame(const QString &path, const TSavedGame &g, QString *error = nullptr);
+
+enum class TSaveCheck {
+    Ok,
+    PictureMissing, // "ImgFileName" empty or naming no file
+    Invalid,        // the file breaks a rule of saved games
+};
+
+// Reads and checks a whole saved game.  Keys that are missing take their
+// defaults (some of them the values of the game on the table, `current`).
+// On Invalid, *message holds the player's message naming the file.
+TSaveCheck ReadSavedGame(const QString &path, const Board &current, TSavedGame &out, QString *message = nullptr);
+
+// After the picture has been cut again into g.PiecesCount pieces: each
+// piece's place, turn and group, the stacking order and the groups.
+// False (and nothing changed) when the board holds another number of pieces.
+bool ApplySavedPieces(Board &b, const TSavedGame &g);
+
+// Messages of loading.
+QString PictureNotFoundText();     // "Файл картинки не найден!"
+QString ImageNotSetText();         // "img not set"
+QString BadSaveText(const QString &path, const QString &reason);

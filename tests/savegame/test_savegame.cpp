@@ -1,0 +1,471 @@
+// Saved games: what is written, in which order, what comes back, and which
+// files are refused.
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <random>
+
+#include "persist/SaveGame.h"
+
+namespace {
+
+// A game in the middle of play: pieces scattered and turned, a custom
+// stacking order, a few groups (one emptied by a merge), joins and a clock.
+void MakeGameInPlay(Board &b, uint8_t sizeIndex, unsigned seed)
+{
+    b.SizeIndex = sizeIndex;
+    const TCutInfo &cut = b.Cut();
+    const int n = PieceCount(cut);
+    std::mt19937 rng(seed);
+    b.Pieces.Clear();
+    b.Groups.Clear();
+    b.DrawOrder.clear();
+    for (int i = 0; i < n; ++i) {
+        Tpiece &p = b.Pieces.Add();
+        p.Row = i / cut.Cols;
+        p.Col = i % cut.Cols;
+        p.X = int(rng() % 1200) - 100;
+        p.Y = int(rng() % 800) - 50;
+        p.Rotation = uint8_t(rng() % 4);
+        p.Group = -1;
+        b.DrawOrder.append(QString::number(i));
+    }
+    std::shuffle(b.DrawOrder.begin(), b.DrawOrder.end(), rng);
+    const std::vector<std::vector<int>> groups = {{3, 4, 10}, {}, {0, 1, 2, n - 1}, {n / 2, n / 2 + 1}};
+    for (size_t j = 0; j < groups.size(); ++j) {
+        QStringList members;
+        for (int m : groups[j]) {
+            members.append(QString::number(m));
+            b.Pieces[m].Group = int(j);
+        }
+        b.Groups.Add().SetSubitems(members);
+    }
+    b.OwnImage = sizeIndex == 1;
+    b.BgIndex = 2;
+    b.JoinCount = 8;
+    b.GameTime = 7 * 60 + 41;
+    b.RotateEnabled = true;
+    b.FlipHor = 1;
+    b.FlipVer = 0;
+}
+
+// The board as cutting leaves it: pieces in home order, nothing else.
+void MakeFreshlyCut(Board &b, uint8_t sizeIndex)
+{
+    b.SizeIndex = sizeIndex;
+    b.Pieces.Clear();
+    b.Groups.Clear();
+    b.DrawOrder.clear();
+    const TCutInfo &cut = b.Cut();
+    for (int i = 0; i < PieceCount(cut); ++i) {
+        Tpiece &p = b.Pieces.Add();
+        p.Row = i / cut.Cols;
+        p.Col = i % cut.Cols;
+        p.Group = -1;
+        b.DrawOrder.append(QString::number(i));
+    }
+}
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(data);
+}
+
+class SaveGameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        picture = dir.filePath(QStringLiteral("Картинка 1.jpg"));
+        WriteAll(picture, "not read by the saved-game layer");
+    }
+    QString Path(const QString &name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    QString picture;
+};
+
+void ExpectSameGame(const TSavedGame &a, const TSavedGame &b)
+{
+    EXPECT_EQ(a.SizeIndex, b.SizeIndex);
+    EXPECT_EQ(a.OwnImage, b.OwnImage);
+    EXPECT_EQ(a.PiecesCount, b.PiecesCount);
+    EXPECT_EQ(a.BgIndex, b.BgIndex);
+    EXPECT_EQ(a.ImgFileName, b.ImgFileName);
+    EXPECT_EQ(a.DrawOrder, b.DrawOrder);
+    EXPECT_EQ(a.JoinCount, b.JoinCount);
+    EXPECT_EQ(a.GameTime, b.GameTime);
+    EXPECT_EQ(a.RotateEnabled, b.RotateEnabled);
+    EXPECT_EQ(a.FlipVer, b.FlipVer);
+    EXPECT_EQ(a.FlipHor, b.FlipHor);
+    ASSERT_EQ(a.Pieces.size(), b.Pieces.size());
+    for (size_t i = 0; i < a.Pieces.size(); ++i) {
+        EXPECT_EQ(a.Pieces[i].X, b.Pieces[i].X) << i;
+        EXPECT_EQ(a.Pieces[i].Y, b.Pieces[i].Y) << i;
+        EXPECT_EQ(a.Pieces[i].Col, b.Pieces[i].Col) << i;
+        EXPECT_EQ(a.Pieces[i].Row, b.Pieces[i].Row) << i;
+        EXPECT_EQ(a.Pieces[i].Group, b.Pieces[i].Group) << i;
+        EXPECT_EQ(a.Pieces[i].Rotation, b.Pieces[i].Rotation) << i;
+    }
+    EXPECT_EQ(a.Groups, b.Groups);
+}
+
+} // namespace
+
+TEST_F(SaveGameTest, GameInPlayComesBackExactlyForBothCuts)
+{
+    for (uint8_t size : {uint8_t(1), uint8_t(2)}) {
+        SCOPED_TRACE(int(size));
+        Board played;
+        MakeGameInPlay(played, size, 17u + size);
+        const QString path = Path(QStringLiteral("game%1.jgy").arg(size));
+        QString error;
+        ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(played, picture), &error)) << error.toStdString();
+
+        Board table; // another game is on the table while loading
+        TSavedGame g;
+        QString message;
+        ASSERT_EQ(ReadSavedGame(path, table, g, &message), TSaveCheck::Ok) << message.toStdString();
+        ExpectSameGame(g, SavedGameFromBoard(played, picture));
+
+        // Cut again, then the stored state goes on top of the fresh pieces.
+        MakeFreshlyCut(table, g.SizeIndex);
+        ASSERT_TRUE(ApplySavedPieces(table, g));
+        EXPECT_EQ(table.DrawOrder, played.DrawOrder);
+        ASSERT_EQ(table.Groups.Count(), played.Groups.Count());
+        for (int j = 0; j < played.Groups.Count(); ++j)
+            EXPECT_EQ(table.Groups.Items(j).Subitems, played.Groups.Items(j).Subitems);
+        for (int i = 0; i < played.Pieces.Count(); ++i) {
+            EXPECT_EQ(table.Pieces[i].X, played.Pieces[i].X);
+            EXPECT_EQ(table.Pieces[i].Y, played.Pieces[i].Y);
+            EXPECT_EQ(table.Pieces[i].Rotation, played.Pieces[i].Rotation);
+            EXPECT_EQ(table.Pieces[i].Group, played.Pieces[i].Group);
+        }
+    }
+}
+
+TEST_F(SaveGameTest, ApplyRefusesABoardCutIntoAnotherNumberOfPieces)
+{
+    Board played;
+    MakeGameInPlay(played, 2, 5);
+    const TSavedGame g = SavedGameFromBoard(played, picture);
+    Board table;
+    MakeFreshlyCut(table, 1);
+    const QStringList before = table.DrawOrder;
+    EXPECT_FALSE(ApplySavedPieces(table, g));
+    EXPECT_EQ(table.DrawOrder, before);
+    EXPECT_EQ(table.Groups.Count(), 0);
+}
+
+TEST_F(SaveGameTest, SmallerGameOverALargerOneLoadsAsTheSmallerOne)
+{
+    const QString path = Path(QStringLiteral("over.jgy"));
+    Board big, small;
+    MakeGameInPlay(big, 2, 1);
+    for (int k = 0; k < 6; ++k) // more group items than the small game has
+        big.Groups.Add();
+    MakeGameInPlay(small, 1, 2);
+    ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(big, picture)));
+    ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(small, picture)));
+
+    const QByteArray text = ReadAll(path);
+    EXPECT_TRUE(text.contains("[piece186]")); // the old sections stay ...
+    EXPECT_TRUE(text.contains("gr9="));
+    EXPECT_EQ(text.count("[Set]"), 1); // ... and the keys are replaced in place
+
+    TSavedGame g;
+    QString message;
+    ASSERT_EQ(ReadSavedGame(path, Board(), g, &message), TSaveCheck::Ok) << message.toStdString();
+    ExpectSameGame(g, SavedGameFromBoard(small, picture)); // ... and are never read
+}
+
+TEST_F(SaveGameTest, FreshFileHoldsSectionsAndKeysInWriteOrder)
+{
+    Board b;
+    MakeGameInPlay(b, 1, 3);
+    b.GameTime = 7 * 60 + 41;
+    b.JoinCount = 12;
+    b.DrawOrder.clear();
+    for (int i = 34; i >= 0; --i)
+        b.DrawOrder.append(QString::number(i));
+    const QString path = Path(QStringLiteral("fresh.jgy"));
+    ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(b, picture)));
+    const QString text = QString::fromUtf8(ReadAll(path));
+    const QStringList lines = text.split(QLatin1Char('\n'));
+
+    QStringList reversed;
+    for (int i = 34; i >= 0; --i)
+        reversed.append(QString::number(i));
+    const QStringList head = {
+        QStringLiteral("[Set]"),
+        QStringLiteral("psind=1"),
+        QStringLiteral("OwnerImg=1"),
+        QStringLiteral("piecesCount=35"),
+        QStringLiteral("bgind=2"),
+        QStringLiteral("ImgFileName=") + picture,
+        QStringLiteral("PPosLst=") + reversed.join(QLatin1Char(',')),
+        QStringLiteral("Spind=12"),
+        QStringLiteral("Time=0:07:41"),
+        QStringLiteral("RotateEnabled=1"),
+        QStringLiteral("RotateVer=0"),
+        QStringLiteral("RotateHor=1"),
+        QStringLiteral("[piece0]"),
+        QStringLiteral("FX=%1").arg(b.Pieces[0].X),
+        QStringLiteral("FY=%1").arg(b.Pieces[0].Y),
+        QStringLiteral("FXC=0"),
+        QStringLiteral("FYC=0"),
+        QStringLiteral("grind=2"),
+        QStringLiteral("Rotate=%1").arg(b.Pieces[0].Rotation),
+        QStringLiteral("[piece1]"),
+    };
+    ASSERT_GE(lines.size(), head.size());
+    EXPECT_EQ(lines.mid(0, head.size()), head);
+
+    // Sections: Set, piece0 .. piece34, Groups; six keys a piece.
+    QStringList sections;
+    for (const QString &l : lines)
+        if (l.startsWith(QLatin1Char('[')))
+            sections.append(l);
+    ASSERT_EQ(sections.size(), 37);
+    for (int i = 0; i < 35; ++i)
+        EXPECT_EQ(sections[i + 1], QStringLiteral("[piece%1]").arg(i));
+    EXPECT_EQ(sections.last(), QStringLiteral("[Groups]"));
+    const int p8 = lines.indexOf(QStringLiteral("[piece8]"));
+    EXPECT_EQ(lines[p8 + 3], QStringLiteral("FXC=1"));
+    EXPECT_EQ(lines[p8 + 4], QStringLiteral("FYC=1"));
+
+    const int groups = lines.indexOf(QStringLiteral("[Groups]"));
+    const QStringList tail = {
+        QStringLiteral("count=4"), QStringLiteral("gr0=3,4,10"), QStringLiteral("gr1="),
+        QStringLiteral("gr2=0,1,2,34"), QStringLiteral("gr3=17,18"),
+    };
+    EXPECT_EQ(lines.mid(groups + 1, tail.size()), tail);
+    EXPECT_EQ(groups + 1 + tail.size(), lines.size() - 1); // then only the final line end
+}
+
+TEST_F(SaveGameTest, ClockOfADayOrMoreComesBackWithoutItsWholeDays)
+{
+    Board b;
+    MakeGameInPlay(b, 1, 4);
+    b.GameTime = 86400 + 3600 + 60 + 1; // one day, 1:01:01
+    const QString path = Path(QStringLiteral("long.jgy"));
+    ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(b, picture)));
+    EXPECT_TRUE(ReadAll(path).contains("\nTime=1:01:01\n"));
+    TSavedGame g;
+    ASSERT_EQ(ReadSavedGame(path, Board(), g), TSaveCheck::Ok);
+    EXPECT_EQ(g.GameTime, 3661);
+
+    b.GameTime = 2 * 86400; // exactly two days: midnight
+    ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(b, picture)));
+    ASSERT_EQ(ReadSavedGame(path, Board(), g), TSaveCheck::Ok);
+    EXPECT_EQ(g.GameTime, 0);
+}
+
+TEST_F(SaveGameTest, UnwritablePlaceReportsTheFileAndLeavesTheOldOneWhole)
+{
+    Board b;
+    MakeGameInPlay(b, 1, 6);
+    const QString blocked = Path(QStringLiteral("no-such-folder/game.jgy"));
+    QString error;
+    EXPECT_FALSE(WriteSavedGame(blocked, SavedGameFromBoard(b, picture), &error));
+    EXPECT_EQ(error, QStringLiteral("Unable to write to %1").arg(blocked));
+}
+
+// ---- files that are refused ----
+
+namespace {
+
+// Rewrites one key line of a saved game ("" as value with remove = drops it).
+QByteArray WithKey(QByteArray text, const QByteArray &section, const QByteArray &key, const QByteArray &value,
+                   bool remove = false)
+{
+    const int sec = text.indexOf("[" + section + "]\n");
+    EXPECT_GE(sec, 0) << section.constData();
+    const int at = text.indexOf("\n" + key + "=", sec);
+    if (at < 0) {
+        const int end = sec + section.size() + 3;
+        return text.insert(end, key + "=" + value + "\n");
+    }
+    const int lineEnd = text.indexOf('\n', at + 1);
+    const QByteArray line = remove ? QByteArray() : ("\n" + key + "=" + value);
+    return text.replace(at, lineEnd - at, line);
+}
+
+struct THostileCase {
+    const char *what;
+    std::function<QByteArray(const QByteArray &)> edit;
+    TSaveCheck expected;
+};
+
+} // namespace
+
+TEST_F(SaveGameTest, HostileFilesAreRefusedAndLeaveNothingHalfRead)
+{
+    Board b;
+    MakeGameInPlay(b, 1, 9); // groups: gr0 = 3,4,10; gr1 empty; gr2 = 0,1,2,34; gr3 = 17,18
+    const QString good = Path(QStringLiteral("good.jgy"));
+    ASSERT_TRUE(WriteSavedGame(good, SavedGameFromBoard(b, picture)));
+    const QByteArray text = ReadAll(good);
+    QByteArray longList = "0";
+    while (longList.size() <= 2047)
+        longList += ",0";
+
+    const std::vector<THostileCase> cases = {
+        {"psind 3", [](auto t) { return WithKey(t, "Set", "psind", "3"); }, TSaveCheck::Invalid},
+        {"psind 0", [](auto t) { return WithKey(t, "Set", "psind", "0"); }, TSaveCheck::Invalid},
+        {"psind text", [](auto t) { return WithKey(t, "Set", "psind", "one"); }, TSaveCheck::Invalid},
+        {"piecesCount of the other cut", [](auto t) { return WithKey(t, "Set", "piecesCount", "187"); },
+         TSaveCheck::Invalid},
+        {"piecesCount missing", [](auto t) { return WithKey(t, "Set", "piecesCount", "", true); },
+         TSaveCheck::Invalid},
+        {"PPosLst missing", [](auto t) { return WithKey(t, "Set", "PPosLst", "", true); }, TSaveCheck::Invalid},
+        {"PPosLst empty", [](auto t) { return WithKey(t, "Set", "PPosLst", ""); }, TSaveCheck::Invalid},
+        {"PPosLst names no piece",
+         [](auto t) {
+             QByteArray l;
+             for (int i = 1; i <= 35; ++i)
+                 l += QByteArray::number(i) + (i < 35 ? "," : "");
+             return WithKey(t, "Set", "PPosLst", l);
+         },
+         TSaveCheck::Invalid},
+        {"PPosLst twice the same",
+         [](auto t) {
+             QByteArray l = "0";
+             for (int i = 0; i < 34; ++i)
+                 l += "," + QByteArray::number(i);
+             return WithKey(t, "Set", "PPosLst", l);
+         },
+         TSaveCheck::Invalid},
+        {"PPosLst one short",
+         [](auto t) {
+             QByteArray l = "0";
+             for (int i = 1; i < 34; ++i)
+                 l += "," + QByteArray::number(i);
+             return WithKey(t, "Set", "PPosLst", l);
+         },
+         TSaveCheck::Invalid},
+        {"PPosLst negative", [](auto t) { return WithKey(t, "Set", "PPosLst", "-1"); }, TSaveCheck::Invalid},
+        {"PPosLst text", [](auto t) { return WithKey(t, "Set", "PPosLst", "a,b"); }, TSaveCheck::Invalid},
+        {"PPosLst over 2047 characters", [&](auto t) { return WithKey(t, "Set", "PPosLst", longList); },
+         TSaveCheck::Invalid},
+        {"picture path over 2047 characters",
+         [&](auto t) { return WithKey(t, "Set", "ImgFileName", picture.toUtf8() + QByteArray(2048, ' ') + "x"); },
+         TSaveCheck::Invalid},
+        {"Spind text", [](auto t) { return WithKey(t, "Set", "Spind", "12abc"); }, TSaveCheck::Invalid},
+        {"Spind beyond the pieces", [](auto t) { return WithKey(t, "Set", "Spind", "35"); }, TSaveCheck::Invalid},
+        {"Spind negative", [](auto t) { return WithKey(t, "Set", "Spind", "-1"); }, TSaveCheck::Invalid},
+        {"bgind text", [](auto t) { return WithKey(t, "Set", "bgind", "blue"); }, TSaveCheck::Invalid},
+        {"RotateVer text", [](auto t) { return WithKey(t, "Set", "RotateVer", "yes"); }, TSaveCheck::Invalid},
+        {"Time 25 hours", [](auto t) { return WithKey(t, "Set", "Time", "25:00:00"); }, TSaveCheck::Invalid},
+        {"Time 61 minutes", [](auto t) { return WithKey(t, "Set", "Time", "0:61:00"); }, TSaveCheck::Invalid},
+        {"Time text", [](auto t) { return WithKey(t, "Set", "Time", "soon"); }, TSaveCheck::Invalid},
+        {"grind beyond the groups", [](auto t) { return WithKey(t, "piece5", "grind", "4"); }, TSaveCheck::Invalid},
+        {"grind below -1", [](auto t) { return WithKey(t, "piece5", "grind", "-2"); }, TSaveCheck::Invalid},
+        {"grind names a group that does not list it",
+         [](auto t) { return WithKey(t, "piece5", "grind", "0"); }, TSaveCheck::Invalid},
+        {"listed piece with grind -1", [](auto t) { return WithKey(t, "piece3", "grind", "-1"); },
+         TSaveCheck::Invalid},
+        {"group lists no piece", [](auto t) { return WithKey(t, "Groups", "gr1", "35"); }, TSaveCheck::Invalid},
+        {"piece in two groups", [](auto t) { return WithKey(t, "Groups", "gr1", "3"); }, TSaveCheck::Invalid},
+        {"count negative", [](auto t) { return WithKey(t, "Groups", "count", "-1"); },
+         TSaveCheck::Invalid},
+        {"count huge", [](auto t) { return WithKey(t, "Groups", "count", "2000000000"); }, TSaveCheck::Invalid},
+        {"group list text", [](auto t) { return WithKey(t, "Groups", "gr0", "3,four,10"); }, TSaveCheck::Invalid},
+        {"FXC not its column", [](auto t) { return WithKey(t, "piece8", "FXC", "2"); }, TSaveCheck::Invalid},
+        {"FYC not its row", [](auto t) { return WithKey(t, "piece8", "FYC", "0"); }, TSaveCheck::Invalid},
+        {"piece section missing",
+         [](auto t) {
+             for (const char *k : {"FX", "FY", "FXC", "FYC", "grind", "Rotate"})
+                 t = WithKey(t, "piece9", k, "", true);
+             return t;
+         },
+         TSaveCheck::Invalid},
+        {"Rotate 4", [](auto t) { return WithKey(t, "piece8", "Rotate", "4"); }, TSaveCheck::Invalid},
+        {"Rotate -1", [](auto t) { return WithKey(t, "piece8", "Rotate", "-1"); }, TSaveCheck::Invalid},
+        {"Rotate 256", [](auto t) { return WithKey(t, "piece8", "Rotate", "256"); }, TSaveCheck::Invalid},
+        {"FX far away", [](auto t) { return WithKey(t, "piece8", "FX", "1000001"); }, TSaveCheck::Invalid},
+        {"FY far away", [](auto t) { return WithKey(t, "piece8", "FY", "-1000001"); }, TSaveCheck::Invalid},
+        {"FX beyond 32 bits", [](auto t) { return WithKey(t, "piece8", "FX", "99999999999"); },
+         TSaveCheck::Invalid},
+        {"FY empty", [](auto t) { return WithKey(t, "piece8", "FY", ""); }, TSaveCheck::Invalid},
+        {"FX over 2047 characters", [](auto t) { return WithKey(t, "piece8", "FX", QByteArray(2048, '1')); },
+         TSaveCheck::Invalid},
+        {"picture gone", [](auto t) { return WithKey(t, "Set", "ImgFileName", "/no/such/picture.jpg"); },
+         TSaveCheck::PictureMissing},
+        {"picture path missing", [](auto t) { return WithKey(t, "Set", "ImgFileName", "", true); },
+         TSaveCheck::PictureMissing},
+        {"picture path is a folder", [&](auto t) { return WithKey(t, "Set", "ImgFileName", dir.path().toUtf8()); },
+         TSaveCheck::PictureMissing},
+        {"not a saved game at all", [](auto) { return QByteArray("\x89PNG\r\n\x1a\n\0\0\0garbage", 20); },
+         TSaveCheck::PictureMissing},
+    };
+
+    const QString bad = Path(QStringLiteral("bad file.jgy"));
+    for (const THostileCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteAll(bad, c.edit(text));
+        TSavedGame out;
+        out.JoinCount = 777; // a marker: a refused file leaves the result as it was
+        out.ImgFileName = QStringLiteral("untouched");
+        QString message;
+        EXPECT_EQ(ReadSavedGame(bad, b, out, &message), c.expected);
+        EXPECT_EQ(out.JoinCount, 777);
+        EXPECT_EQ(out.ImgFileName, QStringLiteral("untouched"));
+        EXPECT_TRUE(out.Pieces.empty());
+        if (c.expected == TSaveCheck::Invalid) {
+            EXPECT_TRUE(message.contains(bad)) << message.toStdString();
+            EXPECT_TRUE(message.contains(QStringLiteral("испорчен"))) << message.toStdString();
+        } else {
+            EXPECT_EQ(message, QStringLiteral("Файл картинки не найден!"));
+        }
+    }
+
+    TSavedGame out;
+    EXPECT_EQ(ReadSavedGame(Path(QStringLiteral("never written.jgy")), b, out), TSaveCheck::PictureMissing);
+}
+
+TEST_F(SaveGameTest, ReaderTakesDefaultsHexAndAnyCaseOfNames)
+{
+    Board b;
+    MakeGameInPlay(b, 1, 10);
+    const QString path = Path(QStringLiteral("odd.jgy"));
+    ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(b, picture)));
+    QByteArray t = ReadAll(path);
+    t = WithKey(t, "piece8", "FX", "0x10");
+    t = WithKey(t, "piece8", "Rotate", "", true);      // default 0
+    t = WithKey(t, "Set", "Time", "", true);           // default 00:00:00
+    t = WithKey(t, "Set", "RotateEnabled", "", true);  // default true
+    t = WithKey(t, "Set", "Spind", "", true);          // default: the table's
+    t = WithKey(t, "Set", "psind", "", true);          // default: the table's cut
+    t.replace("[Groups]", "[GROUPS]");
+    t.replace("\npiecesCount=", "\nPIECESCOUNT=");
+    t.replace("\n", "\r\n");
+    WriteAll(path, t);
+
+    Board table;
+    table.SizeIndex = 1;
+    table.JoinCount = 5;
+    TSavedGame g;
+    QString message;
+    ASSERT_EQ(ReadSavedGame(path, table, g, &message), TSaveCheck::Ok) << message.toStdString();
+    EXPECT_EQ(g.Pieces[8].X, 16);
+    EXPECT_EQ(g.Pieces[8].Rotation, 0);
+    EXPECT_EQ(g.GameTime, 0);
+    EXPECT_TRUE(g.RotateEnabled);
+    EXPECT_EQ(g.JoinCount, 5);
+    EXPECT_EQ(g.PiecesCount, 35);
+    EXPECT_EQ(g.Groups.size(), 4u);
+}
