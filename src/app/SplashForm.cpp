@@ -25,7 +25,9 @@ void TSlashFrm::ShowOverScreen()
         // The screen's own image beneath the window; where it cannot be had
         // (no grab on this platform) a composited translucent window does
         // the same job.
-        m_under = screen->grabWindow(0, topLeft.x() - area.x(), topLeft.y() - area.y(), width(), height());
+        const QPixmap grabbed =
+            screen->grabWindow(0, topLeft.x() - area.x(), topLeft.y() - area.y(), width(), height());
+        m_under = grabbed.toImage().convertToFormat(QImage::Format_RGB32);
     }
     if (m_under.isNull())
         setAttribute(Qt::WA_TranslucentBackground);
@@ -44,7 +46,7 @@ void TSlashFrm::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     if (!m_under.isNull())
-        p.drawPixmap(rect(), m_under);
+        p.drawImage(rect(), m_under);
     else
         p.setCompositionMode(QPainter::CompositionMode_Source);
     p.setRenderHint(QPainter::SmoothPixmapTransform);

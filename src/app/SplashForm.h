@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QImage>
-#include <QPixmap>
 #include <QWidget>
 
 class TSlashFrm : public QWidget {
@@ -20,5 +19,5 @@ protected:
 
 private:
     QImage m_picture;
-    QPixmap m_under; // the screen beneath, taken before showing
+    QImage m_under; // the screen beneath, taken before showing
 };
