@@ -246,3 +246,58 @@ TEST(Cutting, AssembledPiecesCoverTheFrameInEveryMirroring)
         }
     }
 }
+
+// The generated files as the game reads them: 24-bit uncompressed BMP, and
+// each relief made for its own mirrored mask.
+TEST(ShapeFiles, UncompressedAndReliefFollowsItsMirroredMask)
+{
+    ProgramDirScope scope(QStringLiteral(JIGSY_PROGRAM_DIR));
+    for (int sizeIndex = 1; sizeIndex <= 2; ++sizeIndex) {
+        const TCutInfo &cut = CutTable[sizeIndex];
+        QFile f(ProgramFile(MaskFileName(sizeIndex)));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray header = f.read(54);
+        ASSERT_EQ(header.size(), 54);
+        EXPECT_EQ(header.left(2), "BM");
+        EXPECT_EQ(uint8_t(header[28]), 24); // bits per pixel
+        EXPECT_EQ(uint8_t(header[30]), 0);  // no compression
+
+        for (int flips = 0; flips < 4; ++flips) {
+            const uint8_t h = flips & 1, v = flips >> 1;
+            TCutAssets a;
+            QString file;
+            ASSERT_EQ(LoadCutAssets(sizeIndex, h, v, true, a, file), TAssetResult::Ok);
+            int mismatched = 0, lit = 0, shaded = 0;
+            for (int y = 0; y < a.Mask.height(); ++y)
+                for (int x = 0; x < a.Mask.width(); ++x) {
+                    const uint8_t m = a.Mask.constScanLine(y)[3 * x];
+                    const uint8_t r = a.Relief.constScanLine(y)[3 * x];
+                    mismatched += (m == 255) != (r == 0); // relief acts exactly inside
+                }
+            // Along the middle of each piece, just inside its top edge the
+            // relief lightens and just inside its bottom edge it darkens.
+            for (int r = 0; r < cut.Rows; ++r)
+                for (int c = 0; c < cut.Cols; ++c) {
+                    // A fifth of the way along the home cell: clear of the
+                    // tabs and of the lighting of the side edges.
+                    const int x = c * cut.CellSize + cut.Margin + Pitch(cut) / 5;
+                    int top = -1, bottom = -1;
+                    for (int y = r * cut.CellSize; y < (r + 1) * cut.CellSize; ++y)
+                        if (a.Mask.constScanLine(y)[3 * x] == 0) {
+                            if (top < 0)
+                                top = y;
+                            bottom = y;
+                        }
+                    if (top < 0)
+                        continue;
+                    lit += a.Relief.constScanLine(top + 1)[3 * x] > 140;
+                    shaded += a.Relief.constScanLine(bottom - 1)[3 * x] < 114;
+                }
+            EXPECT_EQ(mismatched, 0) << "cut " << sizeIndex << " flips " << flips;
+            EXPECT_EQ(lit, PieceCount(cut));
+            EXPECT_EQ(shaded, PieceCount(cut));
+            // The middle of a piece is left as it is.
+            EXPECT_EQ(a.Relief.constScanLine(cut.CellSize / 2)[3 * (cut.CellSize / 2)], 127);
+        }
+    }
+}

@@ -169,3 +169,53 @@ TEST(DecodeJpeg, RefusesTruncatedFiles)
     QImage B(1, 1, QImage::Format_BGR888);
     EXPECT_FALSE(DecodeJpeg(B, path, true));
 }
+
+// The blur skips windows whose pixels are all equal; it must give exactly
+// what the plain weighted sums give.
+TEST(GBlur, MatchesThePlainWeightedSums)
+{
+    QImage B(90, 70, QImage::Format_BGR888);
+    B.fill(Qt::white);
+    uint32_t seed = 12345;
+    for (int y = 0; y < 70; ++y)
+        for (int x = 0; x < 90; ++x) {
+            uint8_t *p = B.scanLine(y) + 3 * x;
+            if (x > 20 && x < 40 && y > 10 && y < 50) {
+                p[0] = p[1] = p[2] = 0; // a black slab
+            } else if (x > 60) {
+                for (int c = 0; c < 3; ++c) {
+                    seed = seed * 1664525u + 1013904223u;
+                    p[c] = uint8_t(seed >> 24); // noise
+                }
+            }
+        }
+    QImage ref = B;
+    const TBlurKernel k = MakeKernel(3.0);
+    const auto blurLine = [&](std::vector<uint8_t> &line, int n) {
+        std::vector<uint8_t> out(line.size());
+        for (int i = 0; i < n; ++i)
+            for (int c = 0; c < 3; ++c) {
+                double s = 0;
+                for (int j = -k.HalfWidth; j <= k.HalfWidth; ++j)
+                    s += double(k.Weight(j)) * line[size_t(std::clamp(i - j, 0, n - 1)) * 3 + c];
+                out[size_t(i) * 3 + c] = s < 0 ? 0 : s >= 255 ? 255 : uint8_t(s);
+            }
+        line = out;
+    };
+    std::vector<uint8_t> line;
+    for (int y = 0; y < ref.height(); ++y) {
+        line.assign(ref.constScanLine(y), ref.constScanLine(y) + 3 * ref.width());
+        blurLine(line, ref.width());
+        memcpy(ref.scanLine(y), line.data(), line.size());
+    }
+    for (int x = 0; x < ref.width(); ++x) {
+        line.resize(size_t(ref.height()) * 3);
+        for (int y = 0; y < ref.height(); ++y)
+            memcpy(&line[size_t(y) * 3], ref.constScanLine(y) + 3 * x, 3);
+        blurLine(line, ref.height());
+        for (int y = 0; y < ref.height(); ++y)
+            memcpy(ref.scanLine(y) + 3 * x, &line[size_t(y) * 3], 3);
+    }
+    GBlur(B, 3.0);
+    EXPECT_EQ(B, ref);
+}
