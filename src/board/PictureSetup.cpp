@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTransform>
-#include <cfenv>
 #include <cmath>
 
 #include "board/GBlur.h"
@@ -153,14 +152,25 @@ bool ReadPicture(const QString &path, QSize cover, QImage &out)
     return !out.isNull();
 }
 
+namespace {
+
+// Nearest integer, a half going to the even neighbour.
+int RoundHalfEven(double v)
+{
+    const double down = std::floor(v), frac = v - down;
+    if (frac > 0.5 || (frac == 0.5 && std::fmod(down, 2.0) != 0))
+        return int(down) + 1;
+    return int(down);
+}
+
+} // namespace
+
 QSize CoverSize(QSize picture, QSize target)
 {
-    // nearbyint rounds halves to even in the default rounding mode.
-    std::fesetround(FE_TONEAREST);
     const double width = picture.width(), height = picture.height();
-    const int h1 = int(std::nearbyint(height / width * target.width()));
+    const int h1 = RoundHalfEven(height / width * target.width());
     if (h1 < target.height())
-        return {int(std::nearbyint(width / height * target.height())), target.height()};
+        return {RoundHalfEven(width / height * target.height()), target.height()};
     return {target.width(), h1};
 }
 

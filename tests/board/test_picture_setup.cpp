@@ -38,9 +38,10 @@ TEST(Setimg, CoverSizeRoundsHalvesToEven)
     EXPECT_EQ(CoverSize({560, 400}, {560, 400}), QSize(560, 400));
     EXPECT_EQ(CoverSize({1120, 1000}, {560, 400}), QSize(560, 500));
     EXPECT_EQ(CoverSize({2000, 400}, {560, 400}), QSize(2000, 400));
-    // 700 x 625 gives h1 = 500 exactly; 1120 x 1001 gives 500.5 -> 500.
-    EXPECT_EQ(CoverSize({1120, 1001}, {560, 400}), QSize(560, 500));
-    EXPECT_EQ(CoverSize({1120, 1003}, {560, 400}), QSize(560, 502)); // 501.5 -> 502
+    // 1376 / 1024 x 560 is exactly 752.5: the half goes to the even 752.
+    EXPECT_EQ(CoverSize({1024, 1376}, {560, 400}), QSize(560, 752));
+    // 1312 / 1024 x 560 = 717.5 -> 718.
+    EXPECT_EQ(CoverSize({1024, 1312}, {560, 400}), QSize(560, 718));
 }
 
 TEST(Setimg, ScalesToCoverAndCropsTheMiddle)
