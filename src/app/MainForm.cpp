@@ -24,6 +24,13 @@ namespace {
 
 const int OverlayCount = 15;
 
+// Whether this system can give the table an OpenGL context at all.
+bool OpenGLAvailable()
+{
+    QOpenGLContext probe;
+    return probe.create();
+}
+
 QString OverlayResource(int k) { return QStringLiteral(":/art/il/%1.png").arg(k, 2, 10, QLatin1Char('0')); }
 
 } // namespace
@@ -46,8 +53,22 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     pal.setColor(QPalette::Window, QColor(166, 202, 240));
     Panel1->setPalette(pal);
     lay->addWidget(Panel1);
-    DrawPanel = new TDrawPanel(this, this);
-    lay->addWidget(DrawPanel, 1);
+    if (OpenGLAvailable()) {
+        DrawPanel = new TDrawPanel(this, this);
+        lay->addWidget(DrawPanel, 1);
+    } else {
+        // Without OpenGL the window must not hold an OpenGL widget at all
+        // (its composition would fail); a plain table of the clear colour
+        // stands in, and the missing context is named once the window is up.
+        DrawPanel = new TDrawPanel(this, nullptr);
+        auto *table = new QWidget(this);
+        table->setAutoFillBackground(true);
+        QPalette tp = table->palette();
+        tp.setColor(QPalette::Window, QColor(77, 102, 153));
+        table->setPalette(tp);
+        lay->addWidget(table, 1);
+        NoteMissing(QStringLiteral("контекст OpenGL (стол не может быть нарисован)"));
+    }
 
     CreateToolbar();
     auto wire = [this](TMySpeedButton *b, void (TMainForm::*handler)()) {
@@ -69,7 +90,7 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     for (int k = 0; k < OverlayCount; ++k) {
         TPicture pic;
         if (!pic.LoadFromFile(OverlayResource(k)))
-            NoteMissing(QStringLiteral("il/%1.png").arg(k, 2, 10, QLatin1Char('0')));
+            NoteMissing(QStringLiteral("изображение оформления il/%1.png").arg(k, 2, 10, QLatin1Char('0')));
         il.Add().SetPicture(pic);
     }
 
@@ -78,7 +99,13 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     FormCreate();
 }
 
-TMainForm::~TMainForm() { FormDestroy(); }
+TMainForm::~TMainForm()
+{
+    FormDestroy();
+    if (DrawPanel && !DrawPanel->parentWidget())
+        delete DrawPanel; // the stand-in case: never part of the window
+    DrawPanel = nullptr;
+}
 
 void TMainForm::SetDialogs(TBrowseFrm *browse, TNewGameFrm *newGame, TBGChangeFrm *bgChange)
 {
@@ -131,7 +158,7 @@ void TMainForm::FormCreateGL()
     InTableGLInit = true;
     const QOpenGLContext *ctx = QOpenGLContext::currentContext();
     if (ctx && ctx->format().profile() == QSurfaceFormat::CoreProfile)
-        NoteMissing(QStringLiteral("контекст OpenGL с фиксированным конвейером"));
+        NoteMissing(QStringLiteral("контекст OpenGL с фиксированным конвейером (стол не может быть нарисован)"));
 
     SetTableClearColour();
     InitGL();
@@ -190,12 +217,12 @@ void TMainForm::ReSizeTimerTimer()
         SetupProjection(w, h, int(std::lround(w * dpr)), int(std::lround(h * dpr)));
         KeepPiecesOnTable();
     } else if (isVisible()) {
-        NoteMissing(QStringLiteral("контекст OpenGL"));
+        NoteMissing(QStringLiteral("контекст OpenGL (стол не может быть нарисован)"));
     }
     Draw();
     if (!Missing.isEmpty() && !MissingShown && isVisible()) {
         MissingShown = true;
-        ShowMessage(QStringLiteral("Игра запущена без того, что не удалось загрузить или создать:\n%1")
+        ShowMessage(QStringLiteral("Не удалось загрузить или создать:\n%1\n\nИгра запущена без этого.")
                         .arg(Missing.join(QStringLiteral("\n"))));
     }
 }

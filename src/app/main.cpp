@@ -54,7 +54,7 @@ int main(int argc, char **argv)
 
     TMainForm form;
     if (!splash->HasPicture())
-        form.NoteMissing(QStringLiteral("splash.png"));
+        form.NoteMissing(QStringLiteral("заставка splash.png"));
     TBrowseFrm browse(nullptr);
     CentreOnScreen(browse);
     TNewGameFrm newGame(&form);
