@@ -115,6 +115,26 @@ private:
     std::vector<int> m_lastChange;
 };
 
+// dst (h rows of w pixels) := src (w rows of h pixels) turned over its
+// diagonal, in blocks that stay in the cache.
+void Transpose(const uint8_t *src, qsizetype srcBpl, int w, int h, uint8_t *dst, qsizetype dstBpl)
+{
+    constexpr int Block = 32;
+    for (int y0 = 0; y0 < h; y0 += Block)
+        for (int x0 = 0; x0 < w; x0 += Block) {
+            const int y1 = std::min(h, y0 + Block), x1 = std::min(w, x0 + Block);
+            for (int y = y0; y < y1; ++y) {
+                const uint8_t *s = src + y * srcBpl;
+                for (int x = x0; x < x1; ++x) {
+                    uint8_t *d = dst + x * dstBpl + 3 * y;
+                    d[0] = s[3 * x];
+                    d[1] = s[3 * x + 1];
+                    d[2] = s[3 * x + 2];
+                }
+            }
+        }
+}
+
 } // namespace
 
 void GBlur(QImage &B, double radius)
@@ -132,14 +152,10 @@ void GBlur(QImage &B, double radius)
     for (int y = 0; y < h; ++y)
         blur.Run(bits + y * bpl, w);
 
-    std::vector<uint8_t> column(size_t(h) * 3);
-    for (int x = 0; x < w; ++x) {
-        for (int y = 0; y < h; ++y) {
-            const uint8_t *p = bits + y * bpl + 3 * x;
-            std::copy(p, p + 3, &column[size_t(y) * 3]);
-        }
-        blur.Run(column.data(), h);
-        for (int y = 0; y < h; ++y)
-            std::copy(&column[size_t(y) * 3], &column[size_t(y) * 3] + 3, bits + y * bpl + 3 * x);
-    }
+    // Columns: turned into rows of a transposed copy, blurred, turned back.
+    std::vector<uint8_t> t(size_t(w) * h * 3);
+    Transpose(bits, bpl, w, h, t.data(), qsizetype(h) * 3);
+    for (int x = 0; x < w; ++x)
+        blur.Run(t.data() + size_t(x) * h * 3, h);
+    Transpose(t.data(), qsizetype(h) * 3, h, w, bits, bpl);
 }
