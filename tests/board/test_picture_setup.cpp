@@ -14,13 +14,6 @@ namespace {
 const TCutInfo &Small() { return CutTable[1]; }
 const TCutInfo &Big() { return CutTable[2]; }
 
-QString SaveBmp(const QTemporaryDir &dir, const QImage &img, const QString &name)
-{
-    const QString path = dir.filePath(name);
-    EXPECT_TRUE(img.save(path, "BMP"));
-    return path;
-}
-
 bool SamePixels(const QImage &a, const QImage &b)
 {
     if (a.size() != b.size())
