@@ -1,5 +1,6 @@
 #include "ui/ThumbCache.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -133,9 +134,50 @@ bool SaveThumb(const QImage &thumb, const QString &path)
     return f.commit();
 }
 
+namespace {
+
+quint32 GetLE32(const uchar *p) { return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24; }
+quint16 GetLE16(const uchar *p) { return quint16(p[0] | p[1] << 8); }
+
+// The bitmaps this cache writes itself are read straight into 24-bit rows;
+// null for anything else.
+QImage ReadOwnThumb(const QByteArray &bytes)
+{
+    const int rowBytes = ThumbWidth * 3; // 732: already a multiple of 4
+    if (bytes.size() < 54)
+        return {};
+    const uchar *p = reinterpret_cast<const uchar *>(bytes.constData());
+    const quint32 offset = GetLE32(p + 10);
+    if (p[0] != 'B' || p[1] != 'M' || GetLE32(p + 14) != 40 || GetLE32(p + 18) != quint32(ThumbWidth) ||
+        GetLE32(p + 22) != quint32(ThumbHeight) || GetLE16(p + 28) != 24 || GetLE32(p + 30) != 0 ||
+        offset < 54 || qint64(offset) + qint64(rowBytes) * ThumbHeight > bytes.size())
+        return {};
+    QImage img(ThumbWidth, ThumbHeight, QImage::Format_BGR888);
+    for (int y = 0; y < ThumbHeight; ++y)
+        memcpy(img.scanLine(y), p + offset + size_t(ThumbHeight - 1 - y) * rowBytes, rowBytes);
+    return img;
+}
+
+} // namespace
+
 QImage LoadThumb(const QString &path)
 {
-    QImageReader reader(path, "BMP");
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    // Ours are 54 + 732 x 174 bytes; anything much larger is not a thumbnail.
+    if (f.size() > 4 * 1024 * 1024)
+        return {};
+    const QByteArray bytes = f.readAll();
+    f.close();
+    QImage own = ReadOwnThumb(bytes);
+    if (!own.isNull())
+        return own;
+    // Another writer's bitmap of the right size is taken too.
+    QBuffer buf;
+    buf.setData(bytes);
+    buf.open(QIODevice::ReadOnly);
+    QImageReader reader(&buf, "BMP");
     if (reader.size() != QSize(ThumbWidth, ThumbHeight))
         return {};
     QImage img;
