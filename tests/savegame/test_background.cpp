@@ -289,3 +289,32 @@ TEST(Background, ChooserCellDrawing)
     EXPECT_EQ(empty.pixelColor(1, 1), green);
     EXPECT_EQ(empty.pixelColor(100, 100), QColor(Qt::white));
 }
+
+TEST(Background, ShippedBackgroundsTileAndStartWithTheGreenFelt)
+{
+    const QString folder = QStringLiteral(JIGSY_SOURCE_DIR "/assets/BackGr");
+    const QStringList files = ListBackgroundFiles(folder);
+    ASSERT_GE(files.size(), 6);
+    ASSERT_LE(files.size(), 10);
+    EXPECT_EQ(QFileInfo(files.first()).fileName(), QStringLiteral("01-felt-green.jpg"));
+    TMyImageList bg;
+    ASSERT_EQ(LoadBackgrounds(folder, bg), files.size());
+    for (int k = 0; k < bg.Count(); ++k) {
+        const QImage &img = bg.Items(k).Picture().Image;
+        EXPECT_TRUE(img.width() == 256 || img.width() == 512) << k;
+        EXPECT_TRUE(img.height() == 256 || img.height() == 512) << k;
+        EXPECT_LT(QFileInfo(files[k]).size(), 160 * 1024) << k;
+    }
+    // A calm, dark table: the felt is dark and green throughout.
+    const QImage felt = bg.Items(0).Picture().Image.convertToFormat(QImage::Format_RGB32);
+    double r = 0, g = 0, b = 0;
+    for (int y = 0; y < felt.height(); y += 4)
+        for (int x = 0; x < felt.width(); x += 4) {
+            const QRgb p = felt.pixel(x, y);
+            r += qRed(p), g += qGreen(p), b += qBlue(p);
+        }
+    const double n = (felt.width() / 4) * (felt.height() / 4);
+    EXPECT_GT(g / n, r / n + 20);
+    EXPECT_GT(g / n, b / n + 20);
+    EXPECT_LT(g / n, 110);
+}
