@@ -307,3 +307,18 @@ protected:
 TEST_F(SolvedPicture, TheFinishedPictureLiesExactlyUnderTheSolvedPieces) { Check(40, 30, 0); }
 
 TEST_F(SolvedPicture, TurnedAQuarterTheFinishedPictureTurnsAboutPieceZero) { Check(400, 20, 1); }
+
+TEST_F(DrawTest, OnADoubleDensityScreenBoardPixelsAreTwoDevicePixels)
+{
+    Board b;
+    b.PiecesVisible = true;
+    AddPiece(b, 10, 20, Solid(128, 128, Red));
+    ASSERT_TRUE(GLTestContext::Begin(800, 600));
+    SetupProjection(400, 300, 800, 600); // logical 400 x 300 on 800 x 600 device pixels
+    DrawFrame(b, NoArtwork(), 400, 300, QString());
+    const QImage f = GLTestContext::Frame();
+    EXPECT_COLOUR(f, 20, 40, Red);
+    EXPECT_COLOUR(f, 19, 40, Clear);
+    EXPECT_COLOUR(f, 20 + 255, 40 + 255, Red);
+    EXPECT_COLOUR(f, 20 + 256, 40, Clear);
+}
