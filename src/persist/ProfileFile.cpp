@@ -94,6 +94,7 @@ void TProfileFile::Impl::Parse(const QByteArray &data)
 {
     int pos = 0;
     const int n = data.size();
+    bool firstLine = true;
     while (pos < n) {
         int end = data.indexOf('\n', pos);
         if (end < 0)
@@ -103,7 +104,10 @@ void TProfileFile::Impl::Parse(const QByteArray &data)
             raw.chop(1);
         pos = end + 1;
 
-        const QString text = QString::fromUtf8(raw);
+        QString text = QString::fromUtf8(raw);
+        if (firstLine && text.startsWith(QChar(0xFEFF)))
+            text.remove(0, 1); // a byte-order mark some editors put first
+        firstLine = false;
         const QString t = text.trimmed();
         if (t.startsWith(QLatin1Char('['))) {
             int close = t.indexOf(QLatin1Char(']'));

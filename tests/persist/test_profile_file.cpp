@@ -203,6 +203,16 @@ TEST_F(ProfileFileTest, CrlfFilesAndUtf8TextRead)
     EXPECT_EQ(ReadAll(path), QByteArray("[Set]\nBgFileName=/home/\xd0\xb8\xd0\xb3\xd1\x80\xd0\xb0/\xd1\x84\xd0\xbe\xd0\xbd.jpg\nbgind=4\n"));
 }
 
+TEST_F(ProfileFileTest, AByteOrderMarkBeforeTheFirstSectionIsIgnoredAndKept)
+{
+    WriteAll(path, "\xef\xbb\xbf[Set]\nbgind=2\n");
+    TProfileFile f(path);
+    EXPECT_EQ(f.ReadInteger("Set", "bgind", 0), 2);
+    f.WriteInteger("Set", "bgind", 3);
+    ASSERT_TRUE(f.Close());
+    EXPECT_EQ(ReadAll(path), QByteArray("\xef\xbb\xbf[Set]\nbgind=3\n"));
+}
+
 TEST_F(ProfileFileTest, UntouchedLinesKeepTheirBytesEvenWhenNotUtf8)
 {
     const QByteArray legacy("[Set]\nName=\xcf\xf0\xe8\xe2\xe5\xf2\n"); // windows-1251 text
