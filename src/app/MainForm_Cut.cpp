@@ -4,9 +4,6 @@
 // progress bar.
 #include "app/MainForm.h"
 
-#include <QFileInfo>
-
-#include "app/ProgramFiles.h"
 #include "board/Cutting.h"
 #include "board/GLTextures.h"
 #include "board/PictureSetup.h"
@@ -28,18 +25,9 @@ bool TMainForm::Setimg(const QString &fileName)
 
 bool TMainForm::CreateJigsy()
 {
-    const TCutInfo &cut = board.Cut();
-    const int n = PieceCount(cut);
-
-    for (Tpiece &p : board.Pieces) {
-        if (GL && p.ShdTex != 0)
-            GL->DeleteTexture(p.ShdTex);
-        if (GL && p.ImgTex != 0)
-            GL->DeleteTexture(p.ImgTex);
-    }
-    board.Pieces.Clear();
-    board.DrawOrder.clear();
-    board.Groups.Clear();
+    if (!GL)
+        return false;
+    ClearPieces(board, *GL);
 
     TCutAssets assets;
     QString file;
@@ -48,7 +36,8 @@ bool TMainForm::CreateJigsy()
     if (loaded != TAssetResult::Ok) {
         board.Cutting = false;
         ShowMessage(AssetErrorMessage(loaded, file));
-        // Without the shape folder the game cannot go on at all.
+        // Without the shape folder the game cannot go on at all; a single
+        // missing file leaves an empty table and the program running.
         if (loaded == TAssetResult::NoFolder)
             close();
         else
@@ -56,21 +45,7 @@ bool TMainForm::CreateJigsy()
         return false;
     }
 
-    for (int i = 0; i < n; ++i) {
-        Tpiece &piece = board.Pieces.Add();
-        piece.Rotation = 0;
-        piece.Row = i / cut.Cols;
-        piece.Col = i - piece.Row * cut.Cols;
-        const QImage image = PieceImage(board.PictureBmp, assets, cut, piece.Col, piece.Row);
-        const QImage shadow = PieceShadowImage(assets, cut, piece.Col, piece.Row);
-        if (GL) {
-            piece.ImgTex = GL->UploadRGBA(image);
-            piece.ShdTex = GL->UploadRGBA(shadow);
-        }
-        board.CutProgress = float(std::lround(256.0 * i / n));
-        Draw();
-    }
-
+    CutPieces(board, assets, *GL, [this] { Draw(); });
     board.Cutting = false;
     DrawTimer.start();
     return true;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <cmath>
 
 #include "app/ProgramFiles.h"
 
@@ -200,4 +201,34 @@ QImage PieceShadowImage(const TCutAssets &assets, const TCutInfo &cut, int col, 
         black.fill(Qt::black);
     }
     return MaskedImage(black, assets.Shadow, cut, col, row);
+}
+
+void ClearPieces(Board &b, ITextureSink &sink)
+{
+    for (const Tpiece &p : b.Pieces) {
+        if (p.ShdTex != 0)
+            sink.DeleteTexture(p.ShdTex);
+        if (p.ImgTex != 0)
+            sink.DeleteTexture(p.ImgTex);
+    }
+    b.Pieces.Clear();
+    b.DrawOrder.clear();
+    b.Groups.Clear();
+}
+
+void CutPieces(Board &b, const TCutAssets &assets, ITextureSink &sink, const std::function<void()> &afterPiece)
+{
+    const TCutInfo &cut = b.Cut();
+    const int n = PieceCount(cut);
+    for (int i = 0; i < n; ++i) {
+        Tpiece &piece = b.Pieces.Add();
+        piece.Rotation = 0;
+        piece.Row = i / cut.Cols;
+        piece.Col = i - piece.Row * cut.Cols;
+        piece.ImgTex = sink.UploadRGBA(PieceImage(b.PictureBmp, assets, cut, piece.Col, piece.Row));
+        piece.ShdTex = sink.UploadRGBA(PieceShadowImage(assets, cut, piece.Col, piece.Row));
+        b.CutProgress = float(std::lround(256.0 * i / n));
+        if (afterPiece)
+            afterPiece();
+    }
 }

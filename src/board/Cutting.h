@@ -6,8 +6,10 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 #include "board/Board.h"
+#include "board/TextureSink.h"
 
 // The shape files of a cut, relative to the program folder.
 QString MaskFileName(int sizeIndex);
@@ -62,3 +64,12 @@ QImage PieceBitmap(const QImage &picture, const TCutInfo &cut, int col, int row)
 QImage PieceImage(const QImage &picture, const TCutAssets &assets, const TCutInfo &cut, int col, int row);
 // The piece's shadow (Format_RGBA8888): black, alpha = 255 - shadow blue.
 QImage PieceShadowImage(const TCutAssets &assets, const TCutInfo &cut, int col, int row);
+
+// Deletes every piece's textures (the shadow, then the picture; only names
+// that are set) and empties Pieces, DrawOrder and Groups.
+void ClearPieces(Board &b, ITextureSink &sink);
+// Cuts b.PictureBmp into the pieces of b's cut, appending them to Pieces in
+// home order, each with Row, Col, Rotation 0 and its two textures.  After
+// each piece CutProgress = round(256 i / n) and afterPiece() runs (the
+// frame is redrawn there).
+void CutPieces(Board &b, const TCutAssets &assets, ITextureSink &sink, const std::function<void()> &afterPiece);

@@ -301,3 +301,73 @@ TEST(ShapeFiles, UncompressedAndReliefFollowsItsMirroredMask)
         }
     }
 }
+
+namespace {
+
+// Records what cutting asks of the texture layer.
+class TRecordingSink : public ITextureSink {
+public:
+    uint32_t UploadRGBA(const QImage &rgba) override
+    {
+        Sizes.push_back(rgba.size());
+        Formats.push_back(rgba.format());
+        return ++m_next;
+    }
+    int32_t ReplaceRGBA(int32_t name, const QImage &) override { return name < 0 ? int32_t(++m_next) : name; }
+    void DeleteTexture(uint32_t name) override { Deleted.push_back(name); }
+
+    std::vector<QSize> Sizes;
+    std::vector<QImage::Format> Formats;
+    std::vector<uint32_t> Deleted;
+
+private:
+    uint32_t m_next = 100;
+};
+
+} // namespace
+
+TEST(Cutting, NewCutReplacesTheOldPiecesAndReportsProgress)
+{
+    ProgramDirScope scope(QStringLiteral(JIGSY_PROGRAM_DIR));
+    Board b;
+    b.SizeIndex = 1;
+    b.PictureBmp = TestPattern(560, 400);
+    // An old game: textures to delete (0 names none), a stacking order, a group.
+    Tpiece &old0 = b.Pieces.Add();
+    old0.ImgTex = 7;
+    old0.ShdTex = 8;
+    Tpiece &old1 = b.Pieces.Add();
+    old1.ImgTex = 9;
+    old1.ShdTex = 0;
+    b.DrawOrder << "0" << "1";
+    b.Groups.Add().Subitems << "0" << "1";
+
+    TRecordingSink sink;
+    ClearPieces(b, sink);
+    EXPECT_EQ(sink.Deleted, (std::vector<uint32_t>{8, 7, 9})); // shadow first, never 0
+    EXPECT_EQ(b.Pieces.Count(), 0);
+    EXPECT_TRUE(b.DrawOrder.isEmpty());
+    EXPECT_EQ(b.Groups.Count(), 0);
+
+    TCutAssets assets;
+    QString file;
+    ASSERT_EQ(LoadCutAssets(1, 0, 1, true, assets, file), TAssetResult::Ok);
+    std::vector<float> progress;
+    CutPieces(b, assets, sink, [&] { progress.push_back(b.CutProgress); });
+    ASSERT_EQ(b.Pieces.Count(), 35);
+    EXPECT_EQ(b.Pieces[8].Row, 1);
+    EXPECT_EQ(b.Pieces[8].Col, 1);
+    EXPECT_EQ(b.Pieces[34].Row, 4);
+    EXPECT_EQ(b.Pieces[34].Col, 6);
+    EXPECT_EQ(b.Pieces[0].ImgTex, 101u);
+    EXPECT_EQ(b.Pieces[0].ShdTex, 102u);
+    EXPECT_EQ(b.Pieces[34].ShdTex, 170u);
+    ASSERT_EQ(sink.Sizes.size(), 70u);
+    EXPECT_EQ(sink.Sizes[0], QSize(128, 128));
+    EXPECT_EQ(sink.Formats[1], QImage::Format_RGBA8888);
+    ASSERT_EQ(progress.size(), 35u);
+    EXPECT_EQ(progress.front(), 0.f);
+    EXPECT_EQ(progress[1], 7.f);     // 256 / 35 = 7.3
+    EXPECT_EQ(progress[2], 15.f);    // 14.6
+    EXPECT_EQ(progress.back(), 249.f); // 256 x 34 / 35 = 248.7
+}
