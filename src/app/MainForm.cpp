@@ -287,7 +287,9 @@ void TMainForm::PaintTable()
 // One complete frame, painted and shown before returning.
 void TMainForm::Draw()
 {
-    if (DrawPanel && DrawPanel->isValid() && !DrawPanel->Painting())
+    // Inside the table's own paint or its first set-up the frame follows
+    // by itself; a nested repaint would recurse.
+    if (DrawPanel && DrawPanel->isValid() && !DrawPanel->Painting() && !InTableGLInit)
         DrawPanel->repaint();
 }
 
