@@ -36,11 +36,8 @@ QImage Upright(QImage img, QImageIOHandler::Transformations t)
     return img;
 }
 
-bool ReadJpeg(const QString &path, QImageIOHandler::Transformations orientation, QSize cover, QImage &out)
+bool ReadJpeg(const TJpegFile &jpeg, QImageIOHandler::Transformations orientation, QSize cover, QImage &out)
 {
-    TJpegFile jpeg;
-    if (!jpeg.Open(path) || jpeg.Channels() == 4)
-        return false;
     // The sides of the picture as it will stand, after a quarter turn.
     const bool turned = orientation & QImageIOHandler::TransformationRotate90;
     const int w = turned ? jpeg.Height() : jpeg.Width(), h = turned ? jpeg.Width() : jpeg.Height();
@@ -122,14 +119,16 @@ bool ReadPicture(const QString &path, QSize cover, QImage &out)
 
     QImage img;
     if (format == "jpeg") {
-        TJpegFile probe;
-        if (probe.Open(path) && probe.Channels() != 4) {
-            if (!ReadJpeg(path, reader.transformation(), cover, img))
+        TJpegFile jpeg;
+        if (!jpeg.Open(path))
+            return false;
+        if (jpeg.Channels() != 4) {
+            if (!ReadJpeg(jpeg, reader.transformation(), cover, img))
                 return false;
             out = std::move(img);
             return true;
         }
-        // CMYK and the like: Qt's own decoder below.
+        // CMYK: Qt's own decoder below.
     }
     // Formats without shrinking while decoding are read whole.  A header
     // may claim far more pixels than its file could hold: deflate packs at

@@ -104,6 +104,11 @@ TEST(Setimg, LoadsFilesOfEveryKindTheGameOpens)
     ASSERT_TRUE(WriteFile(jpg, MakeJpeg(1200, 900)));
     ASSERT_EQ(LoadPictureForCut(jpg, false, Big(), out), TSetimgResult::Ok);
     EXPECT_EQ(out.size(), QSize(595, 385));
+    // A CMYK JPEG, which the thumbnail decoder refuses, still makes a game.
+    const QString cmyk = dir.filePath("k.jpg");
+    ASSERT_TRUE(WriteFile(cmyk, MakeJpeg(700, 500, false, true)));
+    ASSERT_EQ(LoadPictureForCut(cmyk, false, Small(), out), TSetimgResult::Ok);
+    EXPECT_EQ(out.size(), QSize(560, 400));
     // A file name that says JPEG but holds a BMP still loads.
     const QString disguised = dir.filePath("bmp.jpg");
     QFile::copy(dir.filePath("p.BMP"), disguised);
