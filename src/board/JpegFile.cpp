@@ -2,6 +2,33 @@
 
 #include <turbojpeg.h>
 
+namespace {
+
+// Finds the frame marker: SOF2, SOF6, SOF10 and SOF14 are progressive.
+bool IsProgressive(const uchar *d, qint64 size)
+{
+    qint64 pos = 2;
+    while (pos + 4 <= size) {
+        if (d[pos] != 0xFF)
+            return false;
+        const uchar m = d[pos + 1];
+        if (m == 0xFF) { // fill byte
+            ++pos;
+            continue;
+        }
+        if (m >= 0xC0 && m <= 0xCF && m != 0xC4 && m != 0xC8 && m != 0xCC)
+            return m == 0xC2 || m == 0xC6 || m == 0xCA || m == 0xCE;
+        if (m == 0xD8 || (m >= 0xD0 && m <= 0xD7) || m == 0x01) {
+            pos += 2;
+            continue;
+        }
+        pos += 2 + ((qint64(d[pos + 2]) << 8) | d[pos + 3]);
+    }
+    return false;
+}
+
+} // namespace
+
 TJpegFile::TJpegFile() = default;
 
 TJpegFile::~TJpegFile()
@@ -29,6 +56,7 @@ bool TJpegFile::Open(const QString &path)
         return false;
     if (m_width <= 0 || m_height <= 0)
         return false;
+    m_progressive = IsProgressive(m_data, m_size);
     switch (colorspace) {
     case TJCS_GRAY:
         m_channels = 1;

@@ -21,6 +21,9 @@ public:
     int Height() const { return m_height; }
     // Colour channels of the picture: 1 (grey), 3 (colour) or 4 (CMYK/YCCK).
     int Channels() const { return m_channels; }
+    // Progressive files keep every coefficient of the whole picture in
+    // memory while decoding, whatever the shrinking.
+    bool Progressive() const { return m_progressive; }
 
     // Size of the picture shrunk by 1, 2, 4 or 8: each side divided and
     // rounded up, exactly as the decoder delivers it.
@@ -37,4 +40,5 @@ private:
     qint64 m_size = 0;
     void *m_handle = nullptr;
     int m_width = 0, m_height = 0, m_channels = 0;
+    bool m_progressive = false;
 };

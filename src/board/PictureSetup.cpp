@@ -15,6 +15,7 @@ namespace {
 // allocated: a 200-megapixel camera file still passes.
 constexpr qint64 MaxPixels = 260'000'000;
 // Qt's own limit is lifted no further than a picture of MaxPixels needs.
+constexpr qint64 MaxProgressivePixels = 100'000'000;
 // Below this, a picture costs no more than Qt allows by default anyway.
 constexpr qint64 MaxSmallPixels = 16'000'000;
 constexpr int MaxAllocationMB = int(MaxPixels * 4 / (1024 * 1024)) + 1;
@@ -121,6 +122,11 @@ bool ReadPicture(const QString &path, QSize cover, QImage &out)
     if (format == "jpeg") {
         TJpegFile jpeg;
         if (!jpeg.Open(path))
+            return false;
+        // A progressive file holds the coefficients of the whole picture
+        // while it decodes (some 3 to 6 bytes a pixel): beyond 100
+        // megapixels that is more memory than a game may take.
+        if (jpeg.Progressive() && qint64(jpeg.Width()) * jpeg.Height() > MaxProgressivePixels)
             return false;
         if (jpeg.Channels() != 4) {
             if (!ReadJpeg(jpeg, reader.transformation(), cover, img))

@@ -17,7 +17,7 @@ QImage TestPattern(int w, int h)
     return img;
 }
 
-QByteArray MakeJpeg(int w, int h, bool grey, bool cmyk, int quality)
+QByteArray MakeJpeg(int w, int h, bool grey, bool cmyk, int quality, bool progressive)
 {
     const int channels = grey ? 1 : cmyk ? 4 : 3;
     std::vector<unsigned char> pixels(size_t(w) * h * channels);
@@ -31,7 +31,7 @@ QByteArray MakeJpeg(int w, int h, bool grey, bool cmyk, int quality)
     const int pf = grey ? TJPF_GRAY : cmyk ? TJPF_CMYK : TJPF_BGR;
     const int samp = grey ? TJSAMP_GRAY : TJSAMP_420;
     QByteArray bytes;
-    if (tjCompress2(tj, pixels.data(), w, 0, h, pf, &out, &size, samp, quality, 0) == 0)
+    if (tjCompress2(tj, pixels.data(), w, 0, h, pf, &out, &size, samp, quality, progressive ? TJFLAG_PROGRESSIVE : 0) == 0)
         bytes = QByteArray(reinterpret_cast<const char *>(out), qsizetype(size));
     tjFree(out);
     tjDestroy(tj);

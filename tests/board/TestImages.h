@@ -7,7 +7,7 @@
 
 // A JPEG of w x h (colour or grey) written through TurboJPEG; with
 // cmyk set the file holds four channels.
-QByteArray MakeJpeg(int w, int h, bool grey = false, bool cmyk = false, int quality = 85);
+QByteArray MakeJpeg(int w, int h, bool grey = false, bool cmyk = false, int quality = 85, bool progressive = false);
 // The same JPEG with an EXIF block carrying `orientation` (1..8).
 QByteArray WithExifOrientation(const QByteArray &jpeg, int orientation);
 // A gradient picture that makes misplaced pixels visible.

@@ -207,6 +207,23 @@ TEST(Setimg, HostileFilesAreRefusedWithoutHarm)
     ASSERT_TRUE(WriteFile(absurdJpeg, bigJpeg));
     EXPECT_TRUE(refused(absurdJpeg));
 
+    // A progressive JPEG claiming 12000 x 9000 would hold every
+    // coefficient of the picture while decoding.
+    QByteArray prog = MakeJpeg(1200, 900, false, false, 90, true);
+    const int sof2 = int(prog.indexOf(QByteArray("\xFF\xC2", 2)));
+    ASSERT_GT(sof2, 0);
+    prog[sof2 + 5] = char(9000 >> 8);
+    prog[sof2 + 6] = char(9000 & 0xFF);
+    prog[sof2 + 7] = char(12000 >> 8);
+    prog[sof2 + 8] = char(12000 & 0xFF);
+    const QString progPath = dir.filePath("prog.jpg");
+    ASSERT_TRUE(WriteFile(progPath, prog));
+    EXPECT_TRUE(refused(progPath));
+    // An ordinary progressive photo loads.
+    ASSERT_TRUE(WriteFile(progPath, MakeJpeg(1200, 900, false, false, 90, true)));
+    EXPECT_FALSE(refused(progPath));
+    out = TestPattern(5, 5);
+
     QByteArray bmp;
     {
         QBuffer buf(&bmp);
