@@ -221,23 +221,36 @@ bool ReadGroups(TChecker &c, TSavedGame &g)
     if (count < 0 || count > kMaxGroups)
         return c.Fail(QStringLiteral("число групп «count» вне 0..%1").arg(kMaxGroups));
     g.Groups.assign(size_t(count), QStringList());
-    std::vector<int> listedIn(size_t(g.PiecesCount), -1);
-    for (int j = 0; j < count; ++j) {
-        QStringList &members = g.Groups[size_t(j)];
-        if (!c.Indices(kGroups, GroupKey(j), g.PiecesCount, members))
+    for (int j = 0; j < count; ++j)
+        if (!c.Indices(kGroups, GroupKey(j), g.PiecesCount, g.Groups[size_t(j)]))
             return false;
-        for (const QString &s : members) {
-            int &where = listedIn[size_t(s.toInt())];
-            if (where >= 0)
-                return c.Fail(QStringLiteral("кусочек %1 записан в двух группах").arg(s));
-            where = j;
-        }
-    }
+
+    // A group that absorbed another leaves the other's item behind with its
+    // old list and no piece naming it.  So: a piece that names group j is
+    // listed in j, and a group that some piece names lists exactly the
+    // pieces naming it, each once.
+    std::vector<char> named(size_t(count), 0);
     for (int i = 0; i < g.PiecesCount; ++i) {
         const int grind = g.Pieces[size_t(i)].Group;
         if (grind < -1 || grind >= count)
             return c.Fail(QStringLiteral("кусочек %1 ссылается на группу %2, которой нет").arg(i).arg(grind));
-        if (grind != listedIn[size_t(i)])
+        if (grind >= 0)
+            named[size_t(grind)] = 1;
+    }
+    std::vector<int> seenIn(size_t(g.PiecesCount), -1);
+    for (int j = 0; j < count; ++j) {
+        if (!named[size_t(j)])
+            continue;
+        for (const QString &s : g.Groups[size_t(j)]) {
+            const int m = s.toInt();
+            if (g.Pieces[size_t(m)].Group != j || seenIn[size_t(m)] == j)
+                return c.Fail(QStringLiteral("группа %1 не совпадает с группами своих кусочков («grind»)").arg(j));
+            seenIn[size_t(m)] = j;
+        }
+    }
+    for (int i = 0; i < g.PiecesCount; ++i) {
+        const int grind = g.Pieces[size_t(i)].Group;
+        if (grind >= 0 && seenIn[size_t(i)] != grind)
             return c.Fail(QStringLiteral("группа кусочка %1 («grind») не совпадает со списками групп").arg(i));
     }
     return true;
