@@ -124,14 +124,18 @@ bool SaveThumb(const QImage &thumb, const QString &path)
         // Format_BGR888 holds blue, green, red per pixel: the file's order.
         memcpy(p + 54 + size_t(h - 1 - y) * size_t(rowBytes), img.constScanLine(y), size_t(w) * 3);
     }
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    // A plain write: the list, written last and whole, is what makes a
+    // thumbnail count, so a half-written one after a crash is never used.
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    if (f.write(out) != out.size()) {
-        f.cancelWriting();
+    const bool ok = f.write(out) == out.size() && f.flush();
+    f.close();
+    if (!ok || f.error() != QFileDevice::NoError) {
+        f.remove();
         return false;
     }
-    return f.commit();
+    return true;
 }
 
 namespace {
