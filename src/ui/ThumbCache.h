@@ -28,7 +28,7 @@ bool WriteCacheList(const QString &path, const QStringList &lines);
 // The cache list's exact bytes: UTF-8, CR LF after every line.
 QByteArray CacheListBytes(const QStringList &lines);
 
-// An uncompressed 24-bit BMP file, written whole or not at all.
+// An uncompressed 24-bit BMP file; a failed write leaves no file behind.
 bool SaveThumb(const QImage &thumb, const QString &path);
 // A cached thumbnail, or a null image when the file is missing, unreadable
 // or not of the thumbnail size.
