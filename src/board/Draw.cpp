@@ -4,6 +4,8 @@
 
 namespace {
 
+const long long MaxBackgroundTiles = 4096;
+
 // The texture of a role, or -1 when the artwork is missing.
 int32_t RoleTex(const TTextureList &list, int role)
 {
@@ -36,6 +38,22 @@ void DrawBackground(const TTextureList &list, const Board &b, int W, int H)
     if (alphaBits == 0)
         glDisable(GL_BLEND);
     // The background's rows run bottom row first: t = 1 at the top edge.
+    const long long columns = W / tw + 1, rows = H / th + 1;
+    if (columns * rows > MaxBackgroundTiles) {
+        // A tiny tile (a picture of a few pixels) would mean millions of
+        // quads a frame; the texture repeats, so one quad whose texture
+        // coordinates run over the same tiles draws the same pixels.
+        const float x1 = float(columns * tw), y1 = float(rows * th);
+        const float s1 = float(columns), t0 = 1.0f - float(rows);
+        glBegin(GL_QUADS);
+        glTexCoord2f(0, 1); glVertex2f(0, 0);
+        glTexCoord2f(0, t0); glVertex2f(0, y1);
+        glTexCoord2f(s1, t0); glVertex2f(x1, y1);
+        glTexCoord2f(s1, 1); glVertex2f(x1, 0);
+        glEnd();
+        glEnable(GL_BLEND);
+        return;
+    }
     glBegin(GL_QUADS);
     for (int c = 0; c <= W / tw; ++c)
         for (int r = 0; r <= H / th; ++r) {

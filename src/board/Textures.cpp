@@ -58,6 +58,15 @@ void Upload(const TPixelUpload &u)
                      u.Bytes.constData());
 }
 
+// Whether the card takes a texture of this size at all; a picture too
+// large for it is not uploaded (the texture keeps what it had).
+bool FitsCard(int w, int h)
+{
+    GLint maxSide = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
+    return w > 0 && h > 0 && (maxSide <= 0 || (w <= maxSide && h <= maxSide));
+}
+
 void SetParamsOfBound(bool clamp)
 {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -141,9 +150,11 @@ TPixelUpload PictureUpload(const TPicture &P, bool redAlpha, bool keyAlpha, bool
         u.Components = 4;
         return u;
     }
-    QImage B = To24Bit(P.Image);
+    // Cropping first spares converting the part that is thrown away.
+    QImage B = P.Image;
     if (pow2)
         CropToPow2(B);
+    B = To24Bit(B);
     u.Width = B.width();
     u.Height = B.height();
     u.TopDown = false;
@@ -244,7 +255,7 @@ uint32_t TexFromMaskedBitmap(TTextureList &list, const QImage &C, const QImage &
 
 uint32_t TexFromPNG(TTextureList &list, const QImage &png, bool clamp, bool listed)
 {
-    if (png.isNull() || !MakeTextureContextCurrent())
+    if (png.isNull() || !MakeTextureContextCurrent() || !FitsCard(png.width(), png.height()))
         return 0;
     TPixelUpload u;
     u.Bytes = TopDownRGBABuffer(png);
@@ -264,6 +275,8 @@ uint32_t TexFromPicture(TTextureList &list, Board &b, const TPicture &P, bool re
     if (P.Format == TPicture::Png)
         return TexFromPNG(list, P.Image, clamp, listed);
     const TPixelUpload u = PictureUpload(P, redAlpha, keyAlpha, pow2, true);
+    if (!FitsCard(u.Width, u.Height))
+        return 0;
     b.BgTileW = u.Width;
     b.BgTileH = u.Height;
     const uint32_t name = NewTexture(list, clamp, listed);
@@ -277,6 +290,8 @@ uint32_t TexReplaceFromPicture(Board &b, uint32_t name, const TPicture &P, bool 
     if (P.IsEmpty() || !MakeTextureContextCurrent())
         return name;
     const TPixelUpload u = PictureUpload(P, redAlpha, keyAlpha, pow2, false);
+    if (!FitsCard(u.Width, u.Height))
+        return name;
     b.BgTileW = u.Width;
     b.BgTileH = u.Height;
     SetTexParams(name, clamp);

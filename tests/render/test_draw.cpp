@@ -122,6 +122,27 @@ TEST_F(DrawTest, BackgroundTilesCoverAThousandPixelPanelUprightFromBottomUpRows)
     EXPECT_COLOUR(f, 600, 290, QColor(Qt::white)); // the second row of tiles begins at 256
 }
 
+TEST_F(DrawTest, ATinyBackgroundTileStillCoversThePanelUpright)
+{
+    // 2 x 2 pixels: red on top, blue below; rows go up bottom first.
+    QImage bmp(2, 2, QImage::Format_RGB888);
+    bmp.setPixelColor(0, 0, Red);
+    bmp.setPixelColor(1, 0, Red);
+    bmp.setPixelColor(0, 1, Blue);
+    bmp.setPixelColor(1, 1, Blue);
+    Board b;
+    TTextureList list = NoArtwork();
+    TTextureList made1;
+    list[0].Id = int32_t(Keep(TexFromPicture(made1, b, TPicture::FromImage(bmp, TPicture::Bitmap), false, false,
+                                             true, false, false)));
+    ASSERT_EQ(b.BgTileW, 2);
+    const QImage f = Render(b, list, 400, 300);
+    for (QPoint p : {QPoint(0, 0), QPoint(399, 298), QPoint(200, 100)})
+        EXPECT_COLOUR(f, p.x(), p.y(), Red);
+    for (QPoint p : {QPoint(1, 1), QPoint(399, 299), QPoint(201, 101)})
+        EXPECT_COLOUR(f, p.x(), p.y(), Blue);
+}
+
 TEST_F(DrawTest, TheCornerPlateSitsInTheBottomRightCorner)
 {
     Board b;

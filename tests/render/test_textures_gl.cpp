@@ -107,3 +107,28 @@ TEST(TexturesGL, TheSinkReplacesOrCreates)
     EXPECT_EQ(uchar(ReadTexture(uint32_t(made), 16, 16)[3]), 8);
     gl.DeleteTexture(uint32_t(made));
 }
+
+TEST(TexturesGL, APictureTooLargeForTheCardIsNotUploadedAndChangesNothing)
+{
+    REQUIRE_GL(64, 64);
+    GLint maxSide = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
+    QImage wide(maxSide + 1, 2, QImage::Format_RGB888);
+    wide.fill(Qt::red);
+    const TPicture P = TPicture::FromImage(wide, TPicture::Bitmap);
+    Board b;
+    b.BgTileW = 256;
+    TTextureList list;
+    EXPECT_EQ(TexFromPicture(list, b, P, false, false, false, true, false), 0u);
+    EXPECT_TRUE(list.empty());
+    EXPECT_EQ(b.BgTileW, 256);
+
+    QImage small(32, 32, QImage::Format_RGB888);
+    small.fill(Qt::green);
+    const uint32_t name = TexFromPicture(list, b, TPicture::FromImage(small, TPicture::Bitmap), false, false, false,
+                                         true, false);
+    EXPECT_EQ(TexReplaceFromPicture(b, name, P, false, false, false, false), name);
+    EXPECT_EQ(b.BgTileW, 32);
+    EXPECT_EQ(uchar(ReadTexture(name, 32, 32)[1]), 255); // still green
+    ClearTextures(list);
+}
