@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <memory>
 
 #include "app/MainForm.h"
@@ -67,10 +68,17 @@ int main(int argc, char **argv)
 
     splash->close();
     splash.reset();
-    // Without a window manager (a bare X server) maximizing does nothing;
-    // the window then still covers the screen's working area.
-    if (QScreen *screen = QGuiApplication::primaryScreen())
-        form.setGeometry(screen->availableGeometry());
     form.showMaximized();
+    // Without a window manager (a bare X server) maximizing does nothing;
+    // the window then still covers the screen's working area.  With one,
+    // the window keeps its designed size for when it is restored.
+    QTimer::singleShot(400, &form, [&form] {
+        QScreen *screen = form.screen();
+        if (!screen || !form.isMaximized())
+            return;
+        const QRect area = screen->availableGeometry();
+        if (form.frameGeometry().width() < area.width() * 9 / 10)
+            form.setGeometry(area);
+    });
     return app.exec();
 }
