@@ -73,20 +73,20 @@ mix() { # out in...
 # Completion flourish: two rising arpeggios and a long, softly ringing chord.
 i=0
 set --
-for spec in "0.00 C5" "0.12 E5" "0.24 G5" "0.36 C6" \
+for tone in "0.00 C5" "0.12 E5" "0.24 G5" "0.36 C6" \
             "0.80 F5" "0.92 A5" "1.04 C6" "1.16 F6" \
             "1.60 G5" "1.72 B5" "1.84 D6" "1.96 G6" \
             "2.50 C5" "2.56 E5" "2.62 G5" "2.68 C6" "2.74 E6" "2.80 G6" "2.86 C7" \
             "4.20 G6" "4.35 E6" "4.50 C6" "4.65 G5" "5.40 E6" "5.55 G6" "5.70 C7"; do
-    d=${spec% *}
-    p=${spec#* }
+    d=${tone% *}
+    p=${tone#* }
     note "$TMP/f$i.wav" "$d" 3 pluck "$p" -6
     set -- "$@" "$TMP/f$i.wav"
     i=$((i + 1))
 done
-for spec in "2.9 C4" "2.9 G4" "2.9 C5" "2.9 E5"; do
-    d=${spec% *}
-    p=${spec#* }
+for tone in "2.9 C4" "2.9 G4" "2.9 C5" "2.9 E5"; do
+    d=${tone% *}
+    p=${tone#* }
     note "$TMP/f$i.wav" "$d" 8.5 sine "$p" -12
     set -- "$@" "$TMP/f$i.wav"
     i=$((i + 1))
