@@ -79,6 +79,63 @@ int PlayOnFreeChannel(Mix_Chunk *chunk)
     return ch;
 }
 
+// ---- what both players share ----
+
+void TSdlPlayerBase::Opened(int64_t len)
+{
+    m_len = len;
+    m_pos = 0;
+    m_state = Stopped;
+}
+
+void TSdlPlayerBase::ResetState()
+{
+    m_state = Closed;
+    m_pos = 0;
+    m_len = 0;
+}
+
+void TSdlPlayerBase::RewindIfAtEnd()
+{
+    if (m_state == Ended || m_pos >= m_len)
+        m_pos = 0; // automatic rewind
+}
+
+void TSdlPlayerBase::SetStoppedAt(int64_t pos)
+{
+    m_pos = pos < 0 ? 0 : (pos > m_len ? m_len : pos);
+    m_state = Stopped;
+}
+
+int64_t TSdlPlayerBase::ElapsedPosition() const
+{
+    return int64_t(SDL_GetTicks64() - m_startTicks);
+}
+
+int64_t TSdlPlayerBase::WhileSounding(int64_t p) const
+{
+    if (p >= m_len)
+        p = m_len - 1;
+    return p < 0 ? 0 : p;
+}
+
+int64_t TSdlPlayerBase::Position()
+{
+    Refresh();
+    switch (m_state) {
+    case Closed: return 0;
+    case Ended: return m_len;
+    case Playing: return PlayingPosition();
+    case Stopped: return m_pos;
+    }
+    return 0;
+}
+
+int64_t TSdlPlayerBase::Length()
+{
+    return m_state == Closed ? -1 : m_len;
+}
+
 // ---- music ----
 
 TSdlMusicPlayer *TSdlMusicPlayer::s_owner = nullptr;
@@ -94,9 +151,7 @@ bool TSdlMusicPlayer::Open()
     if (!m_music)
         return false;
     const double seconds = Mix_MusicDuration(m_music);
-    m_len = seconds > 0 ? int64_t(seconds * 1000.0 + 0.5) : kUnknownLength;
-    m_pos = 0;
-    m_state = Stopped;
+    Opened(seconds > 0 ? int64_t(seconds * 1000.0 + 0.5) : kUnknownLength);
     return true;
 }
 
@@ -117,11 +172,7 @@ void TSdlMusicPlayer::Refresh()
 int64_t TSdlMusicPlayer::PlayingPosition() const
 {
     const double seconds = Mix_GetMusicPosition(m_music);
-    int64_t p = seconds >= 0 ? int64_t(seconds * 1000.0) : int64_t(SDL_GetTicks64() - m_startTicks);
-    // Still sounding, so not yet at the end.
-    if (p >= m_len)
-        p = m_len - 1;
-    return p < 0 ? 0 : p;
+    return WhileSounding(seconds >= 0 ? int64_t(seconds * 1000.0) : ElapsedPosition());
 }
 
 bool TSdlMusicPlayer::Play()
@@ -131,8 +182,7 @@ bool TSdlMusicPlayer::Play()
         return false;
     if (m_state == Playing)
         return true;
-    if (m_state == Ended || m_pos >= m_len)
-        m_pos = 0; // automatic rewind
+    RewindIfAtEnd();
     if (s_owner && s_owner != this)
         s_owner->Stop();
     if (Mix_PlayMusic(m_music, 0) < 0)
@@ -163,12 +213,7 @@ void TSdlMusicPlayer::Seek(int64_t pos)
     if (!m_music)
         return;
     Stop();
-    if (pos < 0)
-        pos = 0;
-    if (pos > m_len)
-        pos = m_len;
-    m_pos = pos;
-    m_state = Stopped;
+    SetStoppedAt(pos);
 }
 
 void TSdlMusicPlayer::Close()
@@ -180,26 +225,7 @@ void TSdlMusicPlayer::Close()
     if (m_music)
         Mix_FreeMusic(m_music);
     m_music = nullptr;
-    m_state = Closed;
-    m_pos = 0;
-    m_len = 0;
-}
-
-int64_t TSdlMusicPlayer::Position()
-{
-    Refresh();
-    switch (m_state) {
-    case Closed: return 0;
-    case Ended: return m_len;
-    case Playing: return PlayingPosition();
-    case Stopped: return m_pos;
-    }
-    return 0;
-}
-
-int64_t TSdlMusicPlayer::Length()
-{
-    return m_state == Closed ? -1 : m_len;
+    ResetState();
 }
 
 // ---- short sounds ----
@@ -214,9 +240,7 @@ bool TSdlChunkPlayer::Open()
     m_chunk = Mix_LoadWAV(FsName(FileName).constData());
     if (!m_chunk)
         return false;
-    m_len = ChunkLengthMs(m_chunk);
-    m_pos = 0;
-    m_state = Stopped;
+    Opened(ChunkLengthMs(m_chunk));
     return true;
 }
 
@@ -242,10 +266,7 @@ void TSdlChunkPlayer::Refresh()
 
 int64_t TSdlChunkPlayer::PlayingPosition() const
 {
-    int64_t p = int64_t(SDL_GetTicks64() - m_startTicks);
-    if (p >= m_len)
-        p = m_len - 1;
-    return p < 0 ? 0 : p;
+    return WhileSounding(ElapsedPosition());
 }
 
 bool TSdlChunkPlayer::Play()
@@ -255,8 +276,7 @@ bool TSdlChunkPlayer::Play()
         return false;
     if (m_state == Playing)
         return true;
-    if (m_state == Ended || m_pos >= m_len)
-        m_pos = 0;
+    RewindIfAtEnd();
     FreePart();
     m_playing = m_chunk;
     if (m_pos > 0) {
@@ -291,8 +311,7 @@ void TSdlChunkPlayer::Seek(int64_t pos)
     if (!m_chunk)
         return;
     Stop();
-    m_pos = pos < 0 ? 0 : (pos > m_len ? m_len : pos);
-    m_state = Stopped;
+    SetStoppedAt(pos);
 }
 
 void TSdlChunkPlayer::Close()
@@ -305,26 +324,7 @@ void TSdlChunkPlayer::Close()
     m_chunk = nullptr;
     m_playing = nullptr;
     m_channel = -1;
-    m_state = Closed;
-    m_pos = 0;
-    m_len = 0;
-}
-
-int64_t TSdlChunkPlayer::Position()
-{
-    Refresh();
-    switch (m_state) {
-    case Closed: return 0;
-    case Ended: return m_len;
-    case Playing: return PlayingPosition();
-    case Stopped: return m_pos;
-    }
-    return 0;
-}
-
-int64_t TSdlChunkPlayer::Length()
-{
-    return m_state == Closed ? -1 : m_len;
+    ResetState();
 }
 
 // ---- the wave list ----
