@@ -48,10 +48,6 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(45);
-    Panel1->setAutoFillBackground(true);
-    QPalette pal = Panel1->palette();
-    pal.setColor(QPalette::Window, QColor(166, 202, 240));
-    Panel1->setPalette(pal);
     lay->addWidget(Panel1);
     if (OpenGLAvailable()) {
         DrawPanel = new TDrawPanel(this, this);
