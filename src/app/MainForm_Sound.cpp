@@ -1,7 +1,6 @@
 // Music, the start-up sound and the join, milestone and finish sounds.
 #include "app/MainForm.h"
 
-#include "app/ProgramFiles.h"
 #include "persist/SdlSound.h"
 #include "persist/SoundRules.h"
 #include "ui/MySpeedButton.h"
@@ -11,9 +10,9 @@ void TMainForm::CreateSound()
     // No sound card: the players fail to open quietly and the game is silent.
     Player = std::make_unique<TSdlMusicPlayer>();
     Player2 = std::make_unique<TSdlChunkPlayer>();
-    wl = std::make_unique<TSdlWaveList>(QStringList{ProgramFile(QStringLiteral("SND/wave0.wav")),
-                                                    ProgramFile(QStringLiteral("SND/wave1.wav")),
-                                                    ProgramFile(QStringLiteral("SND/wave2.wav"))});
+    // The stored waves travel inside the program.
+    wl = std::make_unique<TSdlWaveList>(QStringList{QStringLiteral(":/snd/wave0.wav"), QStringLiteral(":/snd/wave1.wav"),
+                                                    QStringLiteral(":/snd/wave2.wav")});
 }
 
 void TMainForm::LoadMuz()

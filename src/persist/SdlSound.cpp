@@ -329,11 +329,23 @@ void TSdlChunkPlayer::Close()
 
 // ---- the wave list ----
 
+// Reads the whole wave first, so that a Qt resource (":/...") serves as
+// well as a file on disk.
+static Mix_Chunk *LoadWave(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > 64 * 1024 * 1024)
+        return nullptr;
+    const QByteArray data = f.readAll();
+    SDL_RWops *rw = SDL_RWFromConstMem(data.constData(), int(data.size()));
+    return rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+}
+
 TSdlWaveList::TSdlWaveList(const QStringList &files)
 {
     const bool ready = SdlAudioReady();
     for (const QString &f : files)
-        m_items.push_back(ready ? Mix_LoadWAV(FsName(f).constData()) : nullptr);
+        m_items.push_back(ready ? LoadWave(f) : nullptr);
 }
 
 TSdlWaveList::~TSdlWaveList()

@@ -89,7 +89,7 @@ private:
     int m_channel = -1;
 };
 
-// The stored waves, loaded from files; each play is a new copy on a free
+// The stored waves, loaded from files or Qt resources; each play is a new copy on a free
 // channel, and more channels are made when all are busy.
 class TSdlWaveList : public TWaveList {
 public:

@@ -110,8 +110,22 @@ TEST(SoundAssets, MusicTracksDecodeAndStaySmall)
         EXPECT_GT(player.Length(), 45 * 1000) << m.toStdString();
         EXPECT_LT(player.Length(), 150 * 1000) << m.toStdString();
     }
-    // Every stored wave decodes too.
+    // Every stored wave decodes too, from the files and from the copies
+    // built into the program.
     TSdlWaveList wl({kSnd + "/wave0.wav", kSnd + "/wave1.wav", kSnd + "/wave2.wav"});
-    for (int i = 0; i < 3; ++i)
+    TSdlWaveList built({":/snd/wave0.wav", ":/snd/wave1.wav", ":/snd/wave2.wav"});
+    for (int i = 0; i < 3; ++i) {
         EXPECT_TRUE(wl.Loaded(i)) << i;
+        EXPECT_TRUE(built.Loaded(i)) << i;
+    }
+}
+
+TEST(SoundAssets, StoredWavesAreBuiltIntoTheProgram)
+{
+    for (const char *name : {"wave0.wav", "wave1.wav", "wave2.wav"}) {
+        QFile built(QStringLiteral(":/snd/") + name), shipped(kSnd + "/" + name);
+        ASSERT_TRUE(built.open(QIODevice::ReadOnly)) << name;
+        ASSERT_TRUE(shipped.open(QIODevice::ReadOnly)) << name;
+        EXPECT_EQ(built.readAll(), shipped.readAll()) << name;
+    }
 }
