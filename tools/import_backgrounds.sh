@@ -78,7 +78,7 @@ tint "$TMP/wood.png" '#3b200d' '#a86d3c' 06-wood.jpg
 # Paper: decorative paper with its fibres, as it is.
 convert "$SRC/HR_DecoPaper.png" -type TrueColor -strip -quality "$QUALITY" "$OUT/07-paper.jpg"
 
-# Stone: watercolour-paper speckles over a broad, wrapped cloud.
+# Stone: speckles of watercolour paper over a broad, wrapped cloud.
 convert -size 512x512 xc: -seed 11 +noise Random -channel G -separate +channel \
   -virtual-pixel tile -blur 0x18 -auto-level "$TMP/cloud.png"
 convert "$SRC/HR_WaterColor.png" -colorspace gray -auto-level "$TMP/speckle.png"
