@@ -301,7 +301,8 @@ TEST_F(SaveGameTest, HostileFilesAreRefusedAndLeaveNothingHalfRead)
          TSaveCheck::PictureMissing},
         {"picture path is a folder", [&](auto t) { return WithKey(t, "Set", "ImgFileName", dir.path().toUtf8()); },
          TSaveCheck::PictureMissing},
-        {"not a saved game at all", [](auto) { return QByteArray("\x89PNG\r\n\x1a\n\0\0\0garbage", 20); },
+        {"not a saved game at all", [](auto) { static const char png[] = "\x89PNG\r\n\x1a\n\0\0\0garbage";
+             return QByteArray(png, sizeof png - 1); },
          TSaveCheck::PictureMissing},
     };
 
