@@ -17,14 +17,10 @@ TOFFrm::TOFFrm(QWidget *parent, bool withFiles) : QDialog(parent)
     setWindowTitle(QStringLiteral("OpenFolder"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(288, 335);
-
     Label1 = new QLabel(QStringLiteral("Щелкни по нужной папке и нажми ОК"), this);
-    Label1->setGeometry(4, 4, 280, 18);
     Label1->setWordWrap(true);
 
     Edit1 = new QLineEdit(this);
-    Edit1->setGeometry(5, 24, 280, 21);
     Edit1->installEventFilter(this);
 
     m_model = new QFileSystemModel(this);
@@ -35,7 +31,6 @@ TOFFrm::TOFFrm(QWidget *parent, bool withFiles) : QDialog(parent)
     m_model->setRootPath(QStringLiteral("/"));
 
     ShellTreeView1 = new QTreeView(this);
-    ShellTreeView1->setGeometry(5, 48, 280, 256);
     ShellTreeView1->setModel(m_model);
     ShellTreeView1->setHeaderHidden(true);
     for (int c = 1; c < m_model->columnCount(); ++c)
@@ -45,11 +40,8 @@ TOFFrm::TOFFrm(QWidget *parent, bool withFiles) : QDialog(parent)
     ShellTreeView1->setContextMenuPolicy(Qt::PreventContextMenu);
 
     SpeedButton1 = new QPushButton(QStringLiteral("Создать папку"), this);
-    SpeedButton1->setGeometry(7, 308, 95, 25);
     SpeedButton2 = new QPushButton(QStringLiteral("OK"), this);
-    SpeedButton2->setGeometry(136, 308, 73, 25);
     SpeedButton3 = new QPushButton(QStringLiteral("Отмена"), this);
-    SpeedButton3->setGeometry(212, 308, 73, 25);
     for (QPushButton *b : {SpeedButton1, SpeedButton2, SpeedButton3}) {
         b->setAutoDefault(false);
         b->setDefault(false);
@@ -66,6 +58,29 @@ TOFFrm::TOFFrm(QWidget *parent, bool withFiles) : QDialog(parent)
     connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
     connect(SpeedButton2, &QPushButton::clicked, this, [this] { SpeedButton2Click(); });
     connect(SpeedButton3, &QPushButton::clicked, this, [this] { SpeedButton3Click(); });
+    LayOut();
+}
+
+void TOFFrm::SetTitle(const QString &title)
+{
+    Label1->setText(title);
+    LayOut();
+}
+
+// The designed window is 288 x 335 with a one-line prompt; each further
+// line of the prompt adds its height above the edit box.
+void TOFFrm::LayOut()
+{
+    const int oneLine = 18;
+    const int textHeight = Label1->heightForWidth(280);
+    const int extra = qMax(0, textHeight - oneLine);
+    Label1->setGeometry(4, 4, 280, oneLine + extra);
+    Edit1->setGeometry(5, 24 + extra, 280, 21);
+    ShellTreeView1->setGeometry(5, 48 + extra, 280, 256);
+    SpeedButton1->setGeometry(7, 308 + extra, 95, 25);
+    SpeedButton2->setGeometry(136, 308 + extra, 73, 25);
+    SpeedButton3->setGeometry(212, 308 + extra, 73, 25);
+    setFixedSize(288, 335 + extra);
 }
 
 bool TOFFrm::SelectPath(const QString &path)

@@ -25,6 +25,10 @@ public:
     QPushButton *SpeedButton2 = nullptr; // "OK"
     QPushButton *SpeedButton3 = nullptr; // "Отмена"
 
+    // Replaces the prompt; a prompt of two lines pushes the rest of the
+    // window down instead of being cut off.
+    void SetTitle(const QString &title);
+
     // Selects a folder in the tree, opening its parents; false when the
     // path is not in the tree.
     bool SelectPath(const QString &path);
@@ -43,5 +47,7 @@ protected:
     bool eventFilter(QObject *obj, QEvent *e) override;
 
 private:
+    void LayOut();
+
     QFileSystemModel *m_model = nullptr;
 };

@@ -20,7 +20,7 @@ bool TOpenFolder::SelectFolder(const QString &title, const QString &initialFolde
 {
     auto frm = std::make_unique<TOFFrm>(DialogParent, WithFiles);
     if (!title.isEmpty())
-        frm->Label1->setText(title);
+        frm->SetTitle(title);
     QString dir = initialFolder;
     if (!dir.isEmpty())
         RememberedFolder = dir;

@@ -69,6 +69,18 @@ TEST(OpenFolder, OkReturnsTheFolderAndAnEmptyInitialFolderOpensAtTheRememberedOn
     EXPECT_EQ(of.RememberedFolder, tmp.path() + "/missing");
 }
 
+TEST(OpenFolder, ALongPromptPushesTheWindowDownInsteadOfBeingCut)
+{
+    TOFFrm f;
+    const QRect editAt = f.Edit1->geometry();
+    f.SetTitle(QStringLiteral("Выберите папку с картинками или фотографиями!"));
+    EXPECT_GE(f.Label1->height(), f.Label1->heightForWidth(f.Label1->width()));
+    EXPECT_GE(f.Edit1->y(), f.Label1->geometry().bottom());
+    const int extra = f.Edit1->y() - editAt.y();
+    EXPECT_EQ(f.size(), QSize(288, 335 + extra));
+    EXPECT_EQ(f.SpeedButton2->y(), 308 + extra);
+}
+
 TEST(OpenFolder, WindowEditBoxEnterAndNewFolder)
 {
     QTemporaryDir tmp;
