@@ -20,6 +20,7 @@ bool TMainForm::Setimg(const QString &fileName)
     if (GL)
         board.FinishedTex = GL->ReplaceRGBA(board.FinishedTex, finished);
     board.PictureBmp = std::move(picture);
+    board.PictureFile = fileName;
     return true;
 }
 

@@ -28,9 +28,10 @@ void TMainForm::SaveBtnClick()
                                  QMessageBox::Yes | QMessageBox::No)
                != QMessageBox::Yes)
         return;
-    const QString picture = BrowseFrm ? BrowseFrm->ChosenFile : QString();
+    // The picture of the game on the table: the browser's choice may have
+    // moved on since, if a new game was begun and then cancelled.
     QString error;
-    if (!WriteSavedGame(path, SavedGameFromBoard(board, picture), &error))
+    if (!WriteSavedGame(path, SavedGameFromBoard(board, board.PictureFile), &error))
         ShowMessage(error);
 }
 

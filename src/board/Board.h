@@ -85,6 +85,7 @@ struct Board {
     QStringList DrawOrder; // decimal piece indices, bottom first, top last
     TMyList Groups;        // one item per group; Subitems = decimal members
     QImage PictureBmp;     // the game's picture at the cut's size, 24-bit (Format_BGR888)
+    QString PictureFile;   // the file PictureBmp was made from: what a saved game names
 
     // Drawing and game flags
     float PieceAlpha = 1.0f;

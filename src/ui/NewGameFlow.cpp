@@ -17,9 +17,14 @@ TNewGameOutcome RunNewGame(Board &board, TNewGameHost &host)
     board.ShowFinished = false;
     if (host.ShowBrowser() != 1)
         return TNewGameOutcome::BrowserClosed;
+    // Whether the picture is an installed one belongs to the game on the
+    // table until a new game really replaces it: a save made after a
+    // cancelled choice must still describe the game being played.
+    const bool oldOwnImage = board.OwnImage;
     board.OwnImage = host.SelfImg();
     if (!QFileInfo(host.ChosenFile()).isFile()) {
         host.ShowMessage(QStringLiteral("Не могу загрузить эту картинку, файл отсутствует!"));
+        board.OwnImage = oldOwnImage;
         return TNewGameOutcome::PictureMissing;
     }
 
@@ -27,8 +32,10 @@ TNewGameOutcome RunNewGame(Board &board, TNewGameHost &host)
     // The switch is taken whatever the answer: it governs the game on the
     // table too.
     board.RotateEnabled = host.RotationChecked();
-    if (result != 3 && result != 4)
+    if (result != 3 && result != 4) {
+        board.OwnImage = oldOwnImage;
         return TNewGameOutcome::DialogCancelled;
+    }
 
     const uint8_t oldSizeIndex = board.SizeIndex;
     board.SizeIndex = uint8_t(result - 2);
@@ -37,6 +44,7 @@ TNewGameOutcome RunNewGame(Board &board, TNewGameHost &host)
         if (!QFileInfo(twin).isFile()) {
             host.ShowMessage(QStringLiteral("К сожалению файл не найден! Выбери другую картинку."));
             board.SizeIndex = oldSizeIndex;
+            board.OwnImage = oldOwnImage;
             return TNewGameOutcome::TwinMissing;
         }
         host.SetChosenFile(twin);
@@ -51,6 +59,7 @@ TNewGameOutcome RunNewGame(Board &board, TNewGameHost &host)
     if (!host.Setimg(host.ChosenFile())) {
         host.ShowMessage(QStringLiteral("img not set"));
         board.SizeIndex = oldSizeIndex;
+        board.OwnImage = oldOwnImage;
         // The old game goes on as it was: no progress overlay, the periodic
         // redraw running again.
         board.Cutting = false;

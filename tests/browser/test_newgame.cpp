@@ -132,7 +132,7 @@ TEST_F(NewGameFlow, MissingPictureIsReported)
     host.selfImg = true;
     EXPECT_EQ(RunNewGame(board, host), TNewGameOutcome::PictureMissing);
     EXPECT_EQ(host.messages, QStringList{"Не могу загрузить эту картинку, файл отсутствует!"});
-    EXPECT_TRUE(board.OwnImage); // taken from the browser before the check
+    EXPECT_FALSE(board.OwnImage); // the game on the table keeps its own
     EXPECT_EQ(host.calls, QStringList{"browser"});
 }
 
@@ -145,6 +145,32 @@ TEST_F(NewGameFlow, CancelledDialogStillTakesTheRotationSwitch)
     EXPECT_FALSE(board.RotateEnabled);
     EXPECT_EQ(board.SizeIndex, 1);
     EXPECT_EQ(host.calls, (QStringList{"browser", "dialog"}));
+}
+
+TEST_F(NewGameFlow, EveryWayOfNotStartingKeepsWhetherTheTablePictureIsInstalled)
+{
+    // A save made afterwards must still describe the game on the table.
+    for (bool installedOnTable : {false, true}) {
+        SCOPED_TRACE(installedOnTable);
+        board.OwnImage = installedOnTable;
+        host.selfImg = !installedOnTable;
+
+        host.chosen = dir + "/gone.jpg";
+        EXPECT_EQ(RunNewGame(board, host), TNewGameOutcome::PictureMissing);
+        EXPECT_EQ(board.OwnImage, installedOnTable);
+
+        host.chosen = dir + "/ALone.jpg";
+        host.dialogResult = 2;
+        EXPECT_EQ(RunNewGame(board, host), TNewGameOutcome::DialogCancelled);
+        EXPECT_EQ(board.OwnImage, installedOnTable);
+
+        host.dialogResult = 4;
+        host.setimgOk = false;
+        const TNewGameOutcome failed = RunNewGame(board, host);
+        EXPECT_TRUE(failed == TNewGameOutcome::TwinMissing || failed == TNewGameOutcome::PictureNotSet);
+        EXPECT_EQ(board.OwnImage, installedOnTable);
+        host.setimgOk = true;
+    }
 }
 
 TEST_F(NewGameFlow, MissingTwinOfAnInstalledPictureKeepsTheCut)

@@ -78,6 +78,7 @@ TEST_F(LoadGameTest, SavedGameComesBackOnTheTableAndRefusedFilesChangeNothing)
     ASSERT_TRUE(form->LoadGame(good)) << messages.Texts.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(messages.Texts.isEmpty());
     ExpectSameGame(SavedGameFromBoard(form->board, browse.ChosenFile), saved);
+    EXPECT_EQ(form->board.PictureFile, picture); // what the next save names
     EXPECT_FALSE(form->board.Cutting);
     EXPECT_FALSE(form->board.ShowFinished);
     EXPECT_TRUE(form->board.PiecesVisible);
@@ -130,6 +131,7 @@ TEST_F(LoadGameTest, SavedGameComesBackOnTheTableAndRefusedFilesChangeNothing)
             EXPECT_TRUE(messages.Texts[k].contains(c.messages[k])) << messages.Texts[k].toStdString();
         ExpectSameGame(SavedGameFromBoard(form->board, browse.ChosenFile), saved);
         EXPECT_EQ(browse.ChosenFile, picture);
+        EXPECT_EQ(form->board.PictureFile, picture);
         EXPECT_EQ(form->board.Pieces.Count(), 35);
         EXPECT_FALSE(form->board.RotateEnabled);
         EXPECT_FALSE(form->board.Cutting);
