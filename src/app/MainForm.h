@@ -126,7 +126,7 @@ public:
     void Timer2Timer();
     void DrawTimerTimer();
     void AniTimerTimer();
-    void NewGame();
+    bool NewGame(); // false when the pieces could not be cut
     void AutoRoundJigsy();
     int TableWidth() const;
     int TableHeight() const;

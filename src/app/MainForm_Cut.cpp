@@ -7,6 +7,7 @@
 #include "board/Cutting.h"
 #include "board/GLTextures.h"
 #include "board/PictureSetup.h"
+#include "ui/MySpeedButton.h"
 
 bool TMainForm::Setimg(const QString &fileName)
 {
@@ -35,7 +36,13 @@ bool TMainForm::CreateJigsy()
     const TAssetResult loaded =
         LoadCutAssets(board.SizeIndex, board.FlipHor, board.FlipVer, board.Eff3DOn, assets, file);
     if (loaded != TAssetResult::Ok) {
+        // The old pieces are gone and no new ones come: no game is on the
+        // table, so nothing runs its clock and nothing can be saved.
         board.Cutting = false;
+        board.PiecesVisible = false;
+        Timer2.stop();
+        if (SaveBtn)
+            SaveBtn->setEnabled(false);
         ShowMessage(AssetErrorMessage(loaded, file));
         // Without the shape folder the game cannot go on at all; a single
         // missing file leaves an empty table and the program running.

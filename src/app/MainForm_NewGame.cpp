@@ -35,7 +35,7 @@ public:
     void StartDrawTimer() override { m.DrawTimer.start(); }
     void Draw() override { m.Draw(); }
     bool Setimg(const QString &path) override { return m.Setimg(path); }
-    void NewGame() override { m.NewGame(); }
+    bool NewGame() override { return m.NewGame(); }
     void EnableSave() override
     {
         if (m.SaveBtn && !m.SaveBtn->isEnabled())

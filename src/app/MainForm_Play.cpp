@@ -95,7 +95,7 @@ void TMainForm::AniTimerTimer()
         Draw();
 }
 
-void TMainForm::NewGame()
+bool TMainForm::NewGame()
 {
     const bool edgeLayout = RoundPlaceBtn && RoundPlaceBtn->Down();
     const bool made = play::NewGame(board, play::GameRandom(), TableWidth(), TableHeight(), edgeLayout,
@@ -103,6 +103,7 @@ void TMainForm::NewGame()
     // A fade or turn of the last game must not run on into the new one.
     if (made)
         AniTimer.stop();
+    return made;
 }
 
 void TMainForm::AutoRoundJigsy()

@@ -69,7 +69,8 @@ TNewGameOutcome RunNewGame(Board &board, TNewGameHost &host)
         return TNewGameOutcome::PictureNotSet;
     }
 
-    host.NewGame();
+    if (!host.NewGame())
+        return TNewGameOutcome::CutFailed; // the cutting has said why
     host.EnableSave();
     host.StartRandomTrack();
     board.JoinCount = 0;

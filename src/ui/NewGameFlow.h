@@ -25,7 +25,7 @@ public:
     virtual void StartDrawTimer() = 0;
     virtual void Draw() = 0;
     virtual bool Setimg(const QString &path) = 0;
-    virtual void NewGame() = 0;
+    virtual bool NewGame() = 0; // false: the pieces could not be cut
     virtual void EnableSave() = 0;
     virtual void StartRandomTrack() = 0;
     virtual void StartClock() = 0; // the clock timer, unless it runs already
@@ -38,6 +38,7 @@ enum class TNewGameOutcome {
     DialogCancelled,   // the new-game dialog answered 2
     TwinMissing,       // no "B" version of an installed picture
     PictureNotSet,     // the picture could not be prepared; the old game goes on
+    CutFailed,         // the pieces could not be cut; the table is left empty
     Started,           // a new game is on the table
 };
 

@@ -56,6 +56,7 @@ public:
     int dialogResult = 3;
     bool rotation = true;
     bool setimgOk = true;
+    bool cutOk = true;
     bool drawTimer = false;
     bool clock = false;
     QStringList calls;
@@ -80,7 +81,7 @@ public:
         cuttingAtSetimg = board && board->Cutting;
         return setimgOk;
     }
-    void NewGame() override { calls << "newGame"; }
+    bool NewGame() override { calls << "newGame"; return cutOk; }
     void EnableSave() override { calls << "enableSave"; }
     void StartRandomTrack() override { calls << "music"; }
     void StartClock() override { calls << "clock"; clock = true; }
@@ -237,4 +238,17 @@ TEST_F(NewGameFlow, PictureThatCannotBeSetOnAnEmptyTableKeepsTheRedrawOff)
     EXPECT_EQ(RunNewGame(board, host), TNewGameOutcome::PictureNotSet);
     EXPECT_FALSE(board.Cutting);
     EXPECT_FALSE(host.drawTimer);
+}
+
+TEST_F(NewGameFlow, PiecesThatCannotBeCutStartNoGame)
+{
+    // The cutting has emptied the table and said why; nothing may then
+    // pretend a game runs: no save, no music, no clock.
+    host.chosen = dir + "/own.jpg";
+    host.cutOk = false;
+    EXPECT_EQ(RunNewGame(board, host), TNewGameOutcome::CutFailed);
+    EXPECT_FALSE(host.calls.contains("enableSave"));
+    EXPECT_FALSE(host.calls.contains("music"));
+    EXPECT_FALSE(host.clock);
+    EXPECT_EQ(board.JoinCount, 7);
 }
