@@ -102,9 +102,12 @@ bool TMainForm::LoadGame(const QString &path)
 
     if (!CreateJigsy() || !ApplySavedPieces(board, g)) {
         board.Cutting = false;
+        Timer2.stop();
         Draw();
         return false;
     }
+    // A game saved on a larger screen may lie beyond this table's edges.
+    KeepPiecesOnTable();
 
     if (SaveBtn && !SaveBtn->isEnabled())
         SaveBtn->setEnabled(true);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "SaveGameTestUtil.h"
+#include "app/DrawPanel.h"
 #include "app/MainForm.h"
 #include "app/ProgramFiles.h"
 #include "ui/BrowseFrm.h"
@@ -51,6 +52,9 @@ protected:
         for (QTimer *t : {&form->Timer1, &form->PlayerTimer, &form->ReSizeTimer})
             t->stop();
         form->SetDialogs(&browse, nullptr, nullptr);
+        // A table large enough for every saved position, as on the screen
+        // the games were saved on.
+        form->DrawPanel->resize(1600, 1000);
     }
     void TearDown() override { form.reset(); }
 
@@ -137,4 +141,40 @@ TEST_F(LoadGameTest, SavedGameComesBackOnTheTableAndRefusedFilesChangeNothing)
         EXPECT_FALSE(form->board.Cutting);
         EXPECT_TRUE(form->DrawTimer.isActive());
     }
+}
+
+TEST_F(LoadGameTest, PiecesSavedBeyondASmallerTableComeBackWithinReach)
+{
+    Board played;
+    MakeGameInPlay(played, 1, 5);
+    played.OwnImage = false;
+    played.Pieces[7].X = 5000; // loose, wholly off any table
+    played.Pieces[7].Group = -1;
+    const QString path = Path(QStringLiteral("far.jgy"));
+    ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(played, picture)));
+
+    TMessageCatcher messages;
+    form->DrawPanel->resize(900, 600);
+    ASSERT_TRUE(form->LoadGame(path)) << messages.Texts.join(QLatin1Char('|')).toStdString();
+    const TCutInfo &cut = form->board.Cut();
+    for (const Tpiece &p : form->board.Pieces) {
+        // some part of every hit square lies on the table
+        EXPECT_LT(p.X + cut.Margin, 900);
+        EXPECT_GT(p.X + cut.CellSize, 0);
+        EXPECT_LT(p.Y + cut.Margin, 600);
+        EXPECT_GT(p.Y + cut.CellSize, 0);
+    }
+    // a loose piece already within reach stays exactly where it was saved
+    int checked = 0;
+    for (int i = 0; i < played.Pieces.Count(); ++i) {
+        const Tpiece &was = played.Pieces[i];
+        const bool reachable = was.X + cut.Margin < 900 && was.X + cut.CellSize > 0 && was.Y + cut.Margin < 600 &&
+                               was.Y + cut.CellSize > 0;
+        if (was.Group >= 0 || !reachable)
+            continue;
+        EXPECT_EQ(form->board.Pieces[i].X, was.X) << i;
+        EXPECT_EQ(form->board.Pieces[i].Y, was.Y) << i;
+        ++checked;
+    }
+    EXPECT_GT(checked, 5);
 }
