@@ -183,11 +183,15 @@ TSetimgResult FitPictureToCut(const QImage &src, bool ownImage, const TCutInfo &
 {
     if (src.isNull())
         return TSetimgResult::Unreadable;
-    if (ownImage) {
+    const QSize target(PictureWidth(cut), PictureHeight(cut));
+    // An installed picture is made at the cut's size and is taken as it is.
+    // One of another size (a replaced file, or a saved game that calls any
+    // picture installed) goes the way of every other picture, so that the
+    // pieces always show the whole picture.
+    if (ownImage && src.size() == target) {
         out = src.convertToFormat(QImage::Format_BGR888);
         return TSetimgResult::Ok;
     }
-    const QSize target(PictureWidth(cut), PictureHeight(cut));
     if (src.width() < target.width() || src.height() < target.height())
         return TSetimgResult::TooSmall;
     const QSize scaledSize = CoverSize(src.size(), target);
@@ -206,7 +210,7 @@ TSetimgResult FitPictureToCut(const QImage &src, bool ownImage, const TCutInfo &
 TSetimgResult LoadPictureForCut(const QString &path, bool ownImage, const TCutInfo &cut, QImage &out)
 {
     QImage loaded;
-    const QSize cover = ownImage ? QSize() : QSize(PictureWidth(cut), PictureHeight(cut));
+    const QSize cover(PictureWidth(cut), PictureHeight(cut));
     if (!ReadPicture(path, cover, loaded))
         return TSetimgResult::Unreadable;
     return FitPictureToCut(loaded, ownImage, cut, out);

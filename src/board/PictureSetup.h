@@ -28,7 +28,8 @@ bool ReadPicture(const QString &path, QSize cover, QImage &out);
 QSize CoverSize(QSize picture, QSize target);
 
 // Brings a loaded picture to the cut's picture size: an installed picture
-// (ownImage) as it is; any other scaled to cover and cropped in the middle.
+// (ownImage) already of that size as it is; any other scaled to cover and
+// cropped in the middle.
 TSetimgResult FitPictureToCut(const QImage &src, bool ownImage, const TCutInfo &cut, QImage &out);
 
 // Both steps: the picture of a game from a file.

@@ -83,9 +83,16 @@ TEST(Setimg, RefusesTooSmallPicturesPerCut)
     EXPECT_EQ(FitPictureToCut(TestPattern(594, 2000), false, Big(), out), TSetimgResult::TooSmall);
     EXPECT_EQ(SetimgMessage(TSetimgResult::TooSmall),
               QStringLiteral("Эта картинка слишком маленькая, выбери картинку побольше!"));
-    // An installed picture is taken as it is, whatever its size.
-    EXPECT_EQ(FitPictureToCut(TestPattern(300, 200), true, Small(), out), TSetimgResult::Ok);
-    EXPECT_EQ(out.size(), QSize(300, 200));
+    // An installed picture of the cut's size is taken as it is; one of any
+    // other size is treated like every other picture.
+    const QImage installed = TestPattern(560, 400);
+    EXPECT_EQ(FitPictureToCut(installed, true, Small(), out), TSetimgResult::Ok);
+    EXPECT_EQ(out, installed.convertToFormat(QImage::Format_BGR888));
+    EXPECT_EQ(FitPictureToCut(TestPattern(1120, 800), true, Small(), out), TSetimgResult::Ok);
+    EXPECT_EQ(out.size(), QSize(560, 400));
+    out = QImage(7, 7, QImage::Format_BGR888);
+    EXPECT_EQ(FitPictureToCut(TestPattern(300, 200), true, Small(), out), TSetimgResult::TooSmall);
+    EXPECT_EQ(out.size(), QSize(7, 7)); // untouched
 }
 
 TEST(Setimg, LoadsFilesOfEveryKindTheGameOpens)
