@@ -135,7 +135,7 @@ void TBrowseFrm::FormShow() { ShowTimer.start(); }
 void TBrowseFrm::ShowTimerTimer()
 {
     ShowTimer.stop();
-    if (il.Count() == 0)
+    if (il.Count() == 0 && isVisible()) // closed meanwhile: the next showing loads
         LoadCache();
 }
 
@@ -231,8 +231,8 @@ void TBrowseFrm::LoadSelfImg()
     QCoreApplication::processEvents();
     ListInstalled(imgDir, FileList);
     if (FileList.isEmpty()) {
-        m_rebuilding = false;
         ShowMessage(QStringLiteral("Не удалось загрузить картинки! Отсутствуют файлы."));
+        EndRebuild();
         return;
     }
     StartRebuild(int(FileList.size()));
@@ -303,10 +303,32 @@ void TBrowseFrm::RunThumbnailLoop(bool cacheReady)
         QFile::remove(CacheListPath(m_cacheDir));
     }
     FileList.clear();
-    m_rebuilding = false;
     SetLoadButtonsEnabled(true);
     if (!cacheOk)
         ShowMessage(CacheWriteErrorText(m_cacheDir));
+    EndRebuild();
+}
+
+void TBrowseFrm::EndRebuild()
+{
+    m_rebuilding = false;
+    if (m_closeAfterRebuild) {
+        m_closeAfterRebuild = false;
+        QDialog::done(m_closeResult);
+    }
+}
+
+void TBrowseFrm::done(int r)
+{
+    // The rebuild hands control to the window system after each thumbnail;
+    // hiding the window in the middle would leave the game's other windows
+    // usable while the rebuild and the new game still wait on it.
+    if (m_rebuilding) {
+        m_closeAfterRebuild = true;
+        m_closeResult = r;
+        return;
+    }
+    QDialog::done(r);
 }
 
 void TBrowseFrm::GetEskiz(int index, const QImage &thumb, const QString &fileName)
@@ -380,7 +402,9 @@ void TBrowseFrm::MySpeedButton2Click()
     LastPath = OpenFolder1->Folder;
     TProfileFile ini(SettingsPath());
     ini.WriteString(QStringLiteral("Set"), QStringLiteral("LastPath"), LastPath);
-    ini.Close();
+    QString error;
+    if (!ini.Close(&error))
+        ShowMessage(error);
     LoadImg(OpenFolder1->Folder);
 }
 

@@ -71,6 +71,10 @@ public:
     // The message shown when the thumbnails could not be written to cache/.
     static QString CacheWriteErrorText(const QString &cacheDir);
 
+    // Closing (by "Начать игру", the close box or Esc) waits for a running
+    // rebuild to end: the window stays modal until then.
+    void done(int r) override;
+
 protected:
     void showEvent(QShowEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
@@ -83,8 +87,11 @@ private:
     void StartRebuild(int count);
     void RunThumbnailLoop(bool cacheReady);
     void SetLoadButtonsEnabled(bool on);
+    void EndRebuild();
 
     QStringList FileList; // the picture paths while a rebuild runs
     QString m_cacheDir;   // cache folder of the rebuild running
     bool m_rebuilding = false;
+    bool m_closeAfterRebuild = false;
+    int m_closeResult = 0;
 };

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 #include "ModalAnswer.h"
@@ -339,4 +341,64 @@ TEST_F(Browser, ThumbnailWriteFailingHalfWayLeavesNoStaleList)
     next.LoadCache();
     EXPECT_EQ(next.il.Count(), 4);
     EXPECT_TRUE(QFileInfo::exists(Cache() + "/cache.lst"));
+}
+
+TEST_F(Browser, ClosingDuringARebuildWaitsForItsEndAndStaysModalMeanwhile)
+{
+    MakeInstalled(6);
+    TBrowseFrm b;
+    b.show();
+    bool closedWhileRebuilding = false;
+    int hiddenBeforeTheEnd = 0;
+    // Pressing "Начать игру" and then the close box in the middle of the rebuild.
+    int step = 0;
+    QTimer poke;
+    poke.setInterval(1);
+    QObject::connect(&poke, &QTimer::timeout, [&] {
+        if (!b.Rebuilding())
+            return;
+        if (step == 0) {
+            b.ChosenFile = dir + "/img/APic0.jpg";
+            b.SpeedButton1Click();
+            closedWhileRebuilding = true;
+        } else if (step == 1) {
+            b.reject(); // a second close changes the answer, still deferred
+        }
+        if (!b.isVisible())
+            ++hiddenBeforeTheEnd;
+        ++step;
+    });
+    poke.start();
+    b.LoadSelfImg();
+    poke.stop();
+    EXPECT_TRUE(closedWhileRebuilding);
+    EXPECT_EQ(hiddenBeforeTheEnd, 0);
+    EXPECT_FALSE(b.isVisible());
+    EXPECT_EQ(b.result(), int(QDialog::Rejected));
+    EXPECT_EQ(b.il.Count(), 6);
+    EXPECT_TRUE(QFileInfo::exists(Cache() + "/cache.lst"));
+}
+
+TEST_F(Browser, ClosedBeforeTheFirstFillingStartsNoHiddenRebuild)
+{
+    MakeInstalled(2);
+    TBrowseFrm b;
+    b.show();
+    b.hide(); // closed within the first 400 ms
+    QTest::qWait(600);
+    EXPECT_EQ(b.il.Count(), 0);
+    EXPECT_FALSE(QFileInfo::exists(Cache() + "/cache.lst"));
+}
+
+TEST_F(Browser, PipesAndDevicesAreNeitherListedNorReadAsThumbnails)
+{
+    MakeInstalled(1);
+    const QString pipe = dir + "/img/APipe.jpg";
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QStringList files;
+    SearchFiles(dir + "/img", files);
+    EXPECT_FALSE(files.contains(pipe));
+    ASSERT_TRUE(QDir(dir).mkdir("cache"));
+    ASSERT_TRUE(QFile::link("/dev/zero", Cache() + "/0.bmp"));
+    EXPECT_TRUE(LoadThumb(Cache() + "/0.bmp").isNull());
 }
