@@ -12,19 +12,21 @@
 namespace {
 
 // A cache list longer than this is not ours: it is refused as unreadable.
-constexpr qint64 MaxCacheListBytes = 64LL * 1024 * 1024;
+// A list of some ten thousand pictures; a larger one is not ours and is rebuilt.
+constexpr qint64 MaxCacheListBytes = 4LL * 1024 * 1024;
 
 QString WithSlash(const QString &folder)
 {
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
-// Names directly inside a folder, files only, hidden ones included, in the
-// order a file manager shows them.
+// Names directly inside a folder, regular files only (no pipes or devices,
+// which would block or never end), hidden ones included, in the order a
+// file manager shows them.
 QStringList FileNames(const QString &folder, const QStringList &filters = {})
 {
     QDir dir(folder);
-    return dir.entryList(filters, QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
+    return dir.entryList(filters, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
 }
 
 void PutLE16(uchar *p, quint16 v)
@@ -53,9 +55,12 @@ QString ThumbPath(const QString &cacheDir, int n)
 QStringList ReadCacheList(const QString &path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > MaxCacheListBytes)
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly) || f.size() > MaxCacheListBytes)
         return {};
-    const QString text = QString::fromUtf8(f.readAll());
+    const QByteArray data = f.read(MaxCacheListBytes + 1);
+    if (data.size() > MaxCacheListBytes)
+        return {};
+    const QString text = QString::fromUtf8(data);
     QStringList lines;
     int start = 0;
     const int n = int(text.size());
@@ -166,13 +171,15 @@ QImage ReadOwnThumb(const QByteArray &bytes)
 
 QImage LoadThumb(const QString &path)
 {
+    // Ours are 54 + 732 x 174 bytes; anything much larger is not a
+    // thumbnail, and a pipe or a device is none at all.
+    const qint64 maxBytes = 4 * 1024 * 1024;
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly) || f.size() > maxBytes)
         return {};
-    // Ours are 54 + 732 x 174 bytes; anything much larger is not a thumbnail.
-    if (f.size() > 4 * 1024 * 1024)
+    const QByteArray bytes = f.read(maxBytes + 1);
+    if (bytes.size() > maxBytes)
         return {};
-    const QByteArray bytes = f.readAll();
     f.close();
     QImage own = ReadOwnThumb(bytes);
     if (!own.isNull())

@@ -282,3 +282,18 @@ TEST_F(ProfileFileTest, AFileThatCannotBeReadIsNeverOverwritten)
     EXPECT_EQ(error, TProfileFile::WriteErrorText(path));
     EXPECT_TRUE(QFileInfo(path).isDir());
 }
+
+TEST_F(ProfileFileTest, AFileFarLargerThanAnyGameWritesIsNotReadNorReplaced)
+{
+    // Two megabytes of empty lines: no settings or saved game is that big,
+    // and reading it line by line would cost a hundred times its size.
+    const QByteArray huge = "[Set]\nbgind=3\n" + QByteArray(2 * 1024 * 1024, '\n');
+    WriteAll(path, huge);
+    TProfileFile f(path);
+    EXPECT_EQ(f.ReadInteger("Set", "bgind", 4), 4);
+    f.WriteInteger("Set", "bgind", 1);
+    EXPECT_FALSE(f.Close());
+    QFile back(path);
+    ASSERT_TRUE(back.open(QIODevice::ReadOnly));
+    EXPECT_EQ(back.readAll(), huge);
+}
