@@ -54,9 +54,9 @@ void TMainForm::DrawPanelMouseUp(Qt::MouseButton, int, int)
     if (r.PlayMilestone)
         PlayMilestone();
     if (r.Finished) {
+        // The board is already in its finished state; the window stops the
+        // clock, starts the fade and plays the flourish.
         Timer2.stop();
-        board.ShowFinished = true;
-        board.AniTurning = false;
         AniTimer.start();
         StopMusicForFinish();
         PlayWave(2);
