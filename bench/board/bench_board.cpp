@@ -12,7 +12,7 @@
 #include <sys/resource.h>
 #include <turbojpeg.h>
 
-#include "app/ProgramFiles.h"
+#include "base/ProgramFiles.h"
 #include "board/Cutting.h"
 #include "board/DecodeJpeg.h"
 #include "board/PictureSetup.h"

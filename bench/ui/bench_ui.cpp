@@ -15,7 +15,7 @@
 #include <turbojpeg.h>
 #include <vector>
 
-#include "app/ProgramFiles.h"
+#include "base/ProgramFiles.h"
 #include "ui/BrowseFrm.h"
 #include "ui/ThumbCache.h"
 #include "ui/Thumbnail.h"

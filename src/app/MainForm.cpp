@@ -14,10 +14,10 @@
 #include <ctime>
 
 #include "app/DrawPanel.h"
-#include "board/Draw.h"
-#include "board/GLTextures.h"
-#include "board/Textures.h"
-#include "persist/Sound.h"
+#include "board/gl/Draw.h"
+#include "board/gl/GLTextures.h"
+#include "board/gl/Textures.h"
+#include "persist/sound/Sound.h"
 #include "ui/MySpeedButton.h"
 
 namespace {

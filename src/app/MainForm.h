@@ -22,7 +22,7 @@
 
 #include "board/Board.h"
 #include "board/TextureList.h"
-#include "ui/MyImageList.h"
+#include "board/MyImageList.h"
 
 class TDrawPanel;
 class TMySpeedButton;

@@ -6,9 +6,9 @@
 #include <QOpenGLFunctions>
 #include <QPainter>
 
-#include "app/ProgramFiles.h"
-#include "board/Textures.h"
-#include "persist/BGChangeFrm.h"
+#include "base/ProgramFiles.h"
+#include "board/gl/Textures.h"
+#include "ui/BGChangeFrm.h"
 #include "persist/Background.h"
 #include "persist/Settings.h"
 

@@ -5,7 +5,7 @@
 #include "app/MainForm.h"
 
 #include "board/Cutting.h"
-#include "board/GLTextures.h"
+#include "board/gl/GLTextures.h"
 #include "board/PictureSetup.h"
 #include "ui/MySpeedButton.h"
 

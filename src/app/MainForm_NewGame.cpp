@@ -3,10 +3,10 @@
 #include <QCheckBox>
 
 #include "app/MainForm.h"
-#include "persist/NewGameFrm.h"
+#include "ui/NewGameFrm.h"
 #include "ui/BrowseFrm.h"
 #include "ui/MySpeedButton.h"
-#include "ui/NewGameFlow.h"
+#include "play/NewGameFlow.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "play/Clock.h"
 #include "play/Drag.h"
 #include "play/Layout.h"
-#include "play/Random.h"
+#include "base/Random.h"
 #include "play/Reach.h"
 #include "ui/MySpeedButton.h"
 
@@ -98,7 +98,7 @@ void TMainForm::AniTimerTimer()
 bool TMainForm::NewGame()
 {
     const bool edgeLayout = RoundPlaceBtn && RoundPlaceBtn->Down();
-    const bool made = play::NewGame(board, play::GameRandom(), TableWidth(), TableHeight(), edgeLayout,
+    const bool made = play::NewGame(board, GameRandom(), TableWidth(), TableHeight(), edgeLayout,
                                     [this] { return CreateJigsy(); });
     // A fade or turn of the last game must not run on into the new one.
     if (made)
@@ -108,7 +108,7 @@ bool TMainForm::NewGame()
 
 void TMainForm::AutoRoundJigsy()
 {
-    play::AutoRoundJigsy(board, play::GameRandom(), TableWidth(), TableHeight());
+    play::AutoRoundJigsy(board, GameRandom(), TableWidth(), TableHeight());
 }
 
 int TMainForm::TableWidth() const { return DrawPanel ? DrawPanel->width() : 0; }

@@ -2,8 +2,8 @@
 #include "app/MainForm.h"
 
 #include "persist/Settings.h"
-#include "persist/Sound.h"
-#include "persist/SoundRules.h"
+#include "persist/sound/Sound.h"
+#include "persist/sound/SoundRules.h"
 #include "ui/MySpeedButton.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // Music, the start-up sound and the join, milestone and finish sounds.
 #include "app/MainForm.h"
 
-#include "persist/SdlSound.h"
-#include "persist/SoundRules.h"
+#include "persist/sound/SdlSound.h"
+#include "persist/sound/SoundRules.h"
 #include "ui/MySpeedButton.h"
 
 void TMainForm::CreateSound()

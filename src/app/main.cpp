@@ -12,8 +12,8 @@
 
 #include "app/MainForm.h"
 #include "app/SplashForm.h"
-#include "persist/BGChangeFrm.h"
-#include "persist/NewGameFrm.h"
+#include "ui/BGChangeFrm.h"
+#include "ui/NewGameFrm.h"
 #include "ui/BrowseFrm.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/MyList.h"
+#include "base/MyList.h"
 
 // Geometry of one cut.  Seven signed 32-bit fields, in this order.
 struct TCutInfo {

@@ -5,7 +5,7 @@
 #include <QImageReader>
 #include <cmath>
 
-#include "app/ProgramFiles.h"
+#include "base/ProgramFiles.h"
 
 namespace {
 

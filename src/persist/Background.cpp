@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-#include "persist/ProfileFile.h"
-#include "ui/MyImageList.h"
+#include "base/ProfileFile.h"
+#include "board/MyImageList.h"
 
 QStringList ListBackgroundFiles(const QString &dir)
 {

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "persist/ProfileFile.h"
+#include "base/ProfileFile.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "persist/Settings.h"
 
-#include "app/ProgramFiles.h"
-#include "persist/ProfileFile.h"
+#include "base/ProgramFiles.h"
+#include "base/ProfileFile.h"
 
 TSettingsFile::TSettingsFile() : m_path(ProgramFile(QStringLiteral("Settings.ini"))) {}
 

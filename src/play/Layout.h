@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "board/Board.h"
-#include "play/Random.h"
+#include "base/Random.h"
 
 namespace play {
 

@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/ProgramFiles.h"
-#include "persist/ProfileFile.h"
+#include "base/ProgramFiles.h"
+#include "base/ProfileFile.h"
 #include "ui/DrawGrid.h"
 #include "ui/Glyphs.h"
 #include "ui/MySpeedButton.h"

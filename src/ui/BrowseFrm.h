@@ -13,7 +13,7 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "ui/MyImageList.h"
+#include "board/MyImageList.h"
 
 class QGroupBox;
 class QLabel;

@@ -11,7 +11,7 @@
 #include <QStyleOptionButton>
 #include <qdrawutil.h>
 
-#include "ui/MyImageList.h"
+#include "board/MyImageList.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QImageReader>
 #include <QSaveFile>
 
-#include "app/ProgramFiles.h"
+#include "base/ProgramFiles.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "TestImages.h"
-#include "app/ProgramFiles.h"
+#include "base/ProgramFiles.h"
 #include "board/Cutting.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/ProgramFiles.h"
-#include "persist/ProfileFile.h"
+#include "base/ProgramFiles.h"
+#include "base/ProfileFile.h"
 #include "persist/Settings.h"
 
 namespace {

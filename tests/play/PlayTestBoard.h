@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "board/Board.h"
-#include "play/Random.h"
+#include "base/Random.h"
 
 // A board of the given cut (1 = 35 pieces, 2 = 187) with every piece alone,
 // unturned, far off at (5000 + 200 i, 5000) and DrawOrder 0..n-1.
@@ -15,7 +15,7 @@ Board MakeBoard(int sizeIndex);
 int MakeGroup(Board &b, const std::vector<int> &members);
 
 // Scripted numbers first, then a fixed value; records every range asked for.
-class TScriptedRandom : public play::TRandom {
+class TScriptedRandom : public TRandom {
 public:
     explicit TScriptedRandom(std::vector<int> script = {}, int fallback = 0)
         : m_script(script.begin(), script.end()), m_fallback(fallback) {}

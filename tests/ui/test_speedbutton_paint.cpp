@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "ButtonTestUtil.h"
-#include "ui/MyImageList.h"
+#include "board/MyImageList.h"
 
 namespace {
 

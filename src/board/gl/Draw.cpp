@@ -1,0 +1,256 @@
+#include "board/gl/Draw.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+const long long MaxBackgroundTiles = 4096;
+
+// The texture of a role, or -1 when the artwork is missing.
+int32_t RoleTex(const TTextureList &list, int role)
+{
+    if (role < 0 || role >= int(list.size()))
+        return -1;
+    return list[size_t(role)].Id > 0 ? list[size_t(role)].Id : -1;
+}
+
+bool ValidPiece(const Board &b, int i) { return i >= 0 && i < b.Pieces.Count(); }
+
+// Turns what follows by deg degrees clockwise on the screen about (cx, cy).
+void TurnAbout(float cx, float cy, float deg)
+{
+    glTranslatef(cx, cy, 0.0f);
+    glRotatef(deg, 0.0f, 0.0f, 1.0f);
+    glTranslatef(-cx, -cy, 0.0f);
+}
+
+void DrawBackground(const TTextureList &list, const Board &b, int W, int H)
+{
+    const int32_t tex = RoleTex(list, texBackground);
+    const int tw = b.BgTileW, th = b.BgTileH;
+    if (tex < 0 || tw <= 0 || th <= 0)
+        return;
+    glBindTexture(GL_TEXTURE_2D, GLuint(tex));
+    // An opaque background covers the table whole: blending it would cost
+    // a read of every pixel of the panel for nothing.
+    GLint alphaBits = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_ALPHA_SIZE, &alphaBits);
+    if (alphaBits == 0)
+        glDisable(GL_BLEND);
+    // The background's rows run bottom row first: t = 1 at the top edge.
+    const long long columns = W / tw + 1, rows = H / th + 1;
+    if (columns * rows > MaxBackgroundTiles) {
+        // A tiny tile (a picture of a few pixels) would mean millions of
+        // quads a frame; the texture repeats, so one quad whose texture
+        // coordinates run over the same tiles draws the same pixels.
+        const float x1 = float(columns * tw), y1 = float(rows * th);
+        const float s1 = float(columns), t0 = 1.0f - float(rows);
+        glBegin(GL_QUADS);
+        glTexCoord2f(0, 1); glVertex2f(0, 0);
+        glTexCoord2f(0, t0); glVertex2f(0, y1);
+        glTexCoord2f(s1, t0); glVertex2f(x1, y1);
+        glTexCoord2f(s1, 1); glVertex2f(x1, 0);
+        glEnd();
+        glEnable(GL_BLEND);
+        return;
+    }
+    glBegin(GL_QUADS);
+    for (int c = 0; c <= W / tw; ++c)
+        for (int r = 0; r <= H / th; ++r) {
+            const float x0 = float(c * tw), y0 = float(r * th);
+            const float x1 = x0 + float(tw), y1 = y0 + float(th);
+            glTexCoord2f(0, 1); glVertex2f(x0, y0);
+            glTexCoord2f(0, 0); glVertex2f(x0, y1);
+            glTexCoord2f(1, 0); glVertex2f(x1, y1);
+            glTexCoord2f(1, 1); glVertex2f(x1, y0);
+        }
+    glEnd();
+    glEnable(GL_BLEND);
+}
+
+void DrawRole(const TTextureList &list, int role, float x, float y, float h, float w)
+{
+    const int32_t tex = RoleTex(list, role);
+    if (tex >= 0)
+        DrawQuad(uint32_t(tex), x, y, h, w);
+}
+
+void DrawFinishedPicture(const Board &b)
+{
+    if (!b.ShowFinished || b.FinishedTex <= 0 || b.Pieces.Count() == 0)
+        return;
+    const TCutInfo &cut = b.Cut();
+    const Tpiece &p0 = b.Pieces[0];
+    // The picture inside the texture starts 5 px in; this puts its top-left
+    // pixel exactly where piece 0's picture starts.
+    const int d = TexInset(cut) + cut.Margin - 5;
+    const float x = float(p0.X + d), y = float(p0.Y + d);
+    if (p0.Rotation % 4 == 0) {
+        DrawQuad(uint32_t(b.FinishedTex), x, y, 512, 1024);
+        return;
+    }
+    glPushMatrix();
+    TurnAbout(float(p0.X + HalfTex(cut)), float(p0.Y + HalfTex(cut)), float(p0.Rotation % 4) * 90.0f);
+    DrawQuad(uint32_t(b.FinishedTex), x, y, 512, 1024);
+    glPopMatrix();
+}
+
+bool InGroupOf(const Board &b, int u, int piece)
+{
+    if (u == piece)
+        return true;
+    const int g = b.Pieces[piece].Group;
+    return g >= 0 && b.Pieces[u].Group == g;
+}
+
+void DrawPieces(const Board &b)
+{
+    const int turn = ValidPiece(b, b.TurnPiece) ? b.TurnPiece : -1;
+    const bool dragOnTop = b.Dragging && b.ShadowOn && ValidPiece(b, b.DragPiece);
+
+    for (const QString &line : b.DrawOrder) {
+        bool ok = false;
+        const int u = line.toInt(&ok);
+        if (!ok || !ValidPiece(b, u))
+            continue;
+        if (turn >= 0 && InGroupOf(b, u, turn))
+            continue; // drawn turning, below
+        if (dragOnTop && InGroupOf(b, u, b.DragPiece))
+            continue; // drawn last, over its shadow
+        DrawPiece(b, u, false);
+    }
+
+    if (turn >= 0) {
+        const TCutInfo &cut = b.Cut();
+        const Tpiece &p = b.Pieces[turn];
+        glPushMatrix();
+        TurnAbout(float(p.X + HalfTex(cut)), float(p.Y + HalfTex(cut)), float(b.TurnAngle));
+        DrawPiece(b, turn, false);
+        for (int m : b.Members(p.Group))
+            if (ValidPiece(b, m))
+                DrawPiece(b, m, false);
+        glPopMatrix();
+    }
+
+    if (dragOnTop) {
+        const int g = b.Pieces[b.DragPiece].Group;
+        if (g < 0) {
+            DrawPiece(b, b.DragPiece, true);
+            DrawPiece(b, b.DragPiece, false);
+        } else {
+            const std::vector<int> members = b.Members(g);
+            for (int m : members)
+                if (ValidPiece(b, m))
+                    DrawPiece(b, m, true);
+            for (int m : members)
+                if (ValidPiece(b, m))
+                    DrawPiece(b, m, false);
+        }
+    }
+}
+
+void DrawFinishTime(const TTextureList &list, int W, int H, const QString &caption)
+{
+    DrawRole(list, texTimePanel, float(W / 2 - 128), float(H - 140), 64, 256);
+    for (int k = 0; k < caption.size(); ++k) {
+        const QChar ch = caption.at(k);
+        int role = -1;
+        if (ch == QLatin1Char(':'))
+            role = texColon;
+        else if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9'))
+            role = texDigit0 + (ch.unicode() - '0');
+        // Anything else (a blank, a day-period letter) keeps its slot empty.
+        if (role >= 0)
+            DrawRole(list, role, float(W / 2 - 83 + k * 20), float(H - 70), 32, 32);
+    }
+}
+
+void DrawCuttingOverlay(const TTextureList &list, const Board &b, int W, int H)
+{
+    DrawRole(list, texCuttingLabel, float(W / 2 - 64), float(H / 2), 32, 128);
+    const float fill = qBound(0.0f, b.CutProgress, 256.0f);
+    if (fill > 0.0f)
+        DrawRole(list, texProgressFill, float(W / 2 - 128), float(H / 2 + 48), 16, fill);
+}
+
+} // namespace
+
+void SetTableClearColour() { glClearColor(0.3f, 0.4f, 0.6f, 1.0f); }
+
+void InitGLState()
+{
+    glEnable(GL_COLOR_MATERIAL);
+    glEnable(GL_TEXTURE_2D);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    glDisable(GL_DEPTH_TEST);
+}
+
+void SetupProjection(int W, int H, int deviceW, int deviceH)
+{
+    glViewport(0, 0, deviceW, deviceH);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, W, H, 0, 0, 15);
+    glTranslatef(0, 0, -10);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void DrawQuad(uint32_t tex, float x, float y, float height, float width)
+{
+    glBindTexture(GL_TEXTURE_2D, tex);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0); glVertex2f(x, y);
+    glTexCoord2f(0, 1); glVertex2f(x, y + height);
+    glTexCoord2f(1, 1); glVertex2f(x + width, y + height);
+    glTexCoord2f(1, 0); glVertex2f(x + width, y);
+    glEnd();
+}
+
+void DrawPiece(const Board &b, int piece, bool shadow)
+{
+    if (!ValidPiece(b, piece))
+        return;
+    const Tpiece &p = b.Pieces[piece];
+    const uint32_t tex = shadow ? p.ShdTex : p.ImgTex;
+    if (tex == 0)
+        return;
+    const TCutInfo &cut = b.Cut();
+    const int x = shadow ? p.X + 2 : p.X;
+    const int y = shadow ? p.Y + 2 : p.Y;
+    const int rot = p.Rotation % 4;
+    if (rot != 0) {
+        glPushMatrix();
+        TurnAbout(float(x + HalfTex(cut)), float(y + HalfTex(cut)), float(rot) * 90.0f);
+    }
+    DrawQuad(tex, float(x), float(y), float(cut.TexSize), float(cut.TexSize));
+    if (rot != 0)
+        glPopMatrix();
+}
+
+void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption)
+{
+    // The table is opaque: alpha is cleared to 1 and never written, so
+    // blended pieces cannot make the window see-through.
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+    glColor4f(1, 1, 1, 1);
+
+    DrawBackground(textures, b, W, H);
+    DrawRole(textures, texCornerPlate, float(W - 256), float(H - 64), 64, 256);
+    DrawFinishedPicture(b);
+
+    glColor4f(1, 1, 1, b.PieceAlpha);
+    if (b.PiecesVisible)
+        DrawPieces(b);
+
+    glColor4f(1, 1, 1, 1);
+    if (b.ShowFinished)
+        DrawFinishTime(textures, W, H, timeCaption);
+    if (b.Cutting)
+        DrawCuttingOverlay(textures, b, W, H);
+
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+}

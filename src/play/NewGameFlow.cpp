@@ -1,0 +1,81 @@
+#include "play/NewGameFlow.h"
+
+#include <QFileInfo>
+
+#include "board/Board.h"
+
+QString InstalledTwin(const QString &path)
+{
+    const int slash = int(path.lastIndexOf(QLatin1Char('/')));
+    const QString folder = path.left(slash + 1);
+    const QString name = path.mid(slash + 1);
+    return folder + QLatin1Char('B') + name.mid(1);
+}
+
+TNewGameOutcome RunNewGame(Board &board, TNewGameHost &host)
+{
+    board.ShowFinished = false;
+    if (host.ShowBrowser() != 1)
+        return TNewGameOutcome::BrowserClosed;
+    // Whether the picture is an installed one belongs to the game on the
+    // table until a new game really replaces it: a save made after a
+    // cancelled choice must still describe the game being played.
+    const bool oldOwnImage = board.OwnImage;
+    board.OwnImage = host.SelfImg();
+    if (!QFileInfo(host.ChosenFile()).isFile()) {
+        host.ShowMessage(QStringLiteral("Не могу загрузить эту картинку, файл отсутствует!"));
+        board.OwnImage = oldOwnImage;
+        return TNewGameOutcome::PictureMissing;
+    }
+
+    const int result = host.ShowNewGameDialog();
+    // The switch is taken whatever the answer: it governs the game on the
+    // table too.
+    board.RotateEnabled = host.RotationChecked();
+    if (result != 3 && result != 4) {
+        board.OwnImage = oldOwnImage;
+        return TNewGameOutcome::DialogCancelled;
+    }
+
+    const uint8_t oldSizeIndex = board.SizeIndex;
+    board.SizeIndex = uint8_t(result - 2);
+    if (board.OwnImage && board.SizeIndex == 2) {
+        const QString twin = InstalledTwin(host.ChosenFile());
+        if (!QFileInfo(twin).isFile()) {
+            host.ShowMessage(QStringLiteral("К сожалению файл не найден! Выбери другую картинку."));
+            board.SizeIndex = oldSizeIndex;
+            board.OwnImage = oldOwnImage;
+            return TNewGameOutcome::TwinMissing;
+        }
+        host.SetChosenFile(twin);
+    }
+
+    const bool drawTimerWasOn = host.DrawTimerActive();
+    host.StopDrawTimer();
+    board.Cutting = true;
+    board.CutProgress = 0;
+    host.Draw();
+
+    if (!host.Setimg(host.ChosenFile())) {
+        host.ShowMessage(QStringLiteral("img not set"));
+        board.SizeIndex = oldSizeIndex;
+        board.OwnImage = oldOwnImage;
+        // The old game goes on as it was: no progress overlay, the periodic
+        // redraw running again.
+        board.Cutting = false;
+        if (drawTimerWasOn || board.Pieces.Count() > 0)
+            host.StartDrawTimer();
+        host.Draw();
+        return TNewGameOutcome::PictureNotSet;
+    }
+
+    if (!host.NewGame())
+        return TNewGameOutcome::CutFailed; // the cutting has said why
+    host.EnableSave();
+    host.StartRandomTrack();
+    board.JoinCount = 0;
+    board.GameTime = 0;
+    host.StartClock();
+    host.Draw();
+    return TNewGameOutcome::Started;
+}

@@ -1,0 +1,89 @@
+#include "ui/NewGameFrm.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/Glyphs.h"
+#include "ui/MySpeedButton.h"
+
+namespace {
+
+QFont SerifBold(int pixels)
+{
+    QFont f(QStringLiteral("Liberation Serif"));
+    f.setPixelSize(pixels);
+    f.setBold(true);
+    return f;
+}
+
+void SetTextColor(QWidget *w, QPalette::ColorRole role, const QColor &c)
+{
+    QPalette pal = w->palette();
+    pal.setColor(role, c);
+    w->setPalette(pal);
+}
+
+} // namespace
+
+TNewGameFrm::TNewGameFrm(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("NewGameFrm"));
+    setWindowTitle(QStringLiteral("Новая игра"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(314, 261);
+
+    Label1 = new QLabel(QStringLiteral("Выбери размер вилоры"), this);
+    Label1->setGeometry(27, 9, 261, 25);
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setFont(SerifBold(19));
+    SetTextColor(Label1, QPalette::WindowText, QColor(0, 108, 0));
+
+    MySpeedButton1 = new TMySpeedButton(this);
+    MySpeedButton1->setGeometry(17, 36, 134, 126);
+    MySpeedButton1->setMargin(12);
+    MySpeedButton1->setGlyph(GlyphImage("newgame_big"));
+
+    MySpeedButton2 = new TMySpeedButton(this);
+    MySpeedButton2->setGeometry(163, 37, 134, 126);
+    MySpeedButton2->setMargin(13);
+    MySpeedButton2->setGlyph(GlyphImage("newgame_small"));
+
+    CheckBox1 = new QCheckBox(QStringLiteral("Вращение вилоры "), this);
+    CheckBox1->setGeometry(16, 176, 293, 22);
+    CheckBox1->setFont(SerifBold(19));
+    SetTextColor(CheckBox1, QPalette::WindowText, QColor(0, 91, 91));
+    CheckBox1->setChecked(true);
+
+    SpeedButton1 = new QPushButton(QStringLiteral("Отмена"), this);
+    SpeedButton1->setGeometry(17, 205, 279, 46);
+    SpeedButton1->setFont(SerifBold(16));
+    SetTextColor(SpeedButton1, QPalette::ButtonText, QColor(0, 0, 128));
+    SpeedButton1->setAutoDefault(false);
+    SpeedButton1->setFocusPolicy(Qt::NoFocus);
+
+    connect(MySpeedButton1, &TMySpeedButton::clicked, this, [this] { MySpeedButton1Click(); });
+    connect(MySpeedButton2, &TMySpeedButton::clicked, this, [this] { MySpeedButton2Click(); });
+    connect(SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
+}
+
+void TNewGameFrm::showEvent(QShowEvent *e)
+{
+    QDialog::showEvent(e);
+    // Centred on the main window (the owner), or on the screen without one.
+    if (QWidget *owner = parentWidget()) {
+        const QRect g = owner->window()->frameGeometry();
+        move(g.center() - rect().center());
+    }
+}
+
+void TNewGameFrm::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
