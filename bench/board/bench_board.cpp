@@ -14,7 +14,7 @@
 
 #include "base/ProgramFiles.h"
 #include "board/Cutting.h"
-#include "board/DecodeJpeg.h"
+#include "board/PictureReader.h"
 #include "board/PictureSetup.h"
 
 namespace {
@@ -122,19 +122,20 @@ void BM_NewGamePicturePath(benchmark::State &state)
 }
 BENCHMARK(BM_NewGamePicturePath)->Args({4000, 3000})->Args({12000, 8000})->Unit(benchmark::kMillisecond);
 
-void BM_DecodeJpeg4000x3000(benchmark::State &state)
+// A thumbnail's read: shrunk while decoding, never below the thumbnail box.
+void BM_ThumbnailRead4000x3000(benchmark::State &state)
 {
     const QString path = PhotoJpeg(4000, 3000);
     for (auto _ : state) {
-        QImage B(1, 1, QImage::Format_BGR888);
-        if (!DecodeJpeg(B, path, false)) {
+        QImage B;
+        if (!ReadPicture(path, QSize(244, 174), B)) {
             state.SkipWithError("decode failed");
             return;
         }
         benchmark::DoNotOptimize(B.constBits());
     }
 }
-BENCHMARK(BM_DecodeJpeg4000x3000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ThumbnailRead4000x3000)->Unit(benchmark::kMillisecond);
 
 // Plain TurboJPEG on the same file: read it, decode at a quarter.
 void BM_PlainTurboJpeg4000x3000(benchmark::State &state)

@@ -2,10 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <cmath>
 
 #include "base/ProgramFiles.h"
+#include "board/PictureReader.h"
 
 namespace {
 
@@ -22,12 +22,13 @@ TAssetResult LoadShape(const QString &relative, const TCutInfo &cut, QImage &out
     const QString path = ProgramFile(relative);
     if (!QFileInfo(path).isFile())
         return TAssetResult::MissingFile;
-    QImageReader reader(path);
     const QSize expected(cut.Cols * cut.CellSize, cut.Rows * cut.CellSize);
-    if (reader.size() != expected)
+    QSize size;
+    TPictureFormat format;
+    if (!ReadPictureHeader(path, size, format) || size != expected)
         return TAssetResult::DamagedFile;
     QImage img;
-    if (!reader.read(&img) || img.size() != expected)
+    if (!ReadPicture(path, QSize(), img) || img.size() != expected)
         return TAssetResult::DamagedFile;
     out = img.convertToFormat(QImage::Format_BGR888);
     return TAssetResult::Ok;

@@ -72,7 +72,7 @@ bool TJpegFile::Open(const QString &path)
     return true;
 }
 
-bool TJpegFile::Decode(QImage &out, int denom, bool grey, bool strict) const
+bool TJpegFile::Decode(QImage &out, int denom, bool grey) const
 {
     if (!m_handle || m_channels == 4)
         return false;
@@ -84,11 +84,10 @@ bool TJpegFile::Decode(QImage &out, int denom, bool grey, bool strict) const
         return false;
     // LIMITSCANS: a progressive file with thousands of scans is an attack,
     // not a photo.
-    const int flags = TJFLAG_LIMITSCANS | (strict ? TJFLAG_STOPONWARNING : 0);
+    const int flags = TJFLAG_LIMITSCANS;
     const int rc = tjDecompress2(m_handle, m_data, (unsigned long)m_size, img.bits(), w, int(img.bytesPerLine()), h,
                                  grey ? TJPF_GRAY : TJPF_BGR, flags);
-    // Without strict, a warning still leaves a whole picture behind.
-    if (rc != 0 && (strict || tjGetErrorCode(m_handle) != TJERR_WARNING))
+    if (rc != 0 && tjGetErrorCode(m_handle) != TJERR_WARNING)
         return false;
     out = std::move(img);
     return true;

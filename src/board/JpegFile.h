@@ -30,9 +30,10 @@ public:
     static int ScaledSide(int side, int denom) { return (side + denom - 1) / denom; }
 
     // Decodes into `out`, Format_Grayscale8 when grey is set, else
-    // Format_BGR888, upright.  With strict set a warning of the decoder (a
-    // truncated file, damaged data) fails too.  Refuses 4-channel files.
-    bool Decode(QImage &out, int denom, bool grey, bool strict) const;
+    // Format_BGR888, upright.  A warning of the decoder (a truncated file,
+    // damaged data) still leaves a whole picture, its missing rows grey; an
+    // error fails.  Refuses 4-channel files.
+    bool Decode(QImage &out, int denom, bool grey) const;
 
 private:
     QFile m_file;

@@ -1,25 +1,21 @@
 #include "board/MyImageList.h"
 
-#include <QFile>
-#include <QImageReader>
+#include "board/PictureReader.h"
 
 bool TPicture::LoadFromFile(const QString &path)
 {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QByteArray fmt = reader.format().toLower();
-    QImage img = reader.read();
-    if (img.isNull())
+    QImage img;
+    TPictureFormat format = TPictureFormat::Unknown;
+    if (!ReadPicture(path, QSize(), img, &format))
         return false;
     Kind k = Other;
-    if (fmt == "bmp")
-        k = Bitmap;
-    else if (fmt == "png")
-        k = Png;
-    else if (fmt == "jpeg" || fmt == "jpg")
-        k = Jpeg;
-    else if (fmt == "ico")
-        k = Icon;
+    switch (format) {
+    case TPictureFormat::Bmp: k = Bitmap; break;
+    case TPictureFormat::Png: k = Png; break;
+    case TPictureFormat::Jpeg: k = Jpeg; break;
+    case TPictureFormat::Ico: k = Icon; break;
+    case TPictureFormat::Unknown: break;
+    }
     *this = FromImage(img, k);
     return true;
 }

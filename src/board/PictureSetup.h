@@ -15,14 +15,6 @@ enum class TSetimgResult { Ok, Unreadable, TooSmall };
 // The message the player sees for a refused picture (empty for Ok).
 QString SetimgMessage(TSetimgResult result);
 
-// Reads a picture file (JPEG, PNG, BMP, ICO) upright as its camera meant
-// it (EXIF orientation applied), as a 24-bit bitmap (Format_BGR888); a
-// very large PNG or BMP keeps the format it was read in.
-// When `cover` is not empty a large JPEG is decoded shrunk by 2, 4 or 8,
-// as far as it still covers `cover`.  False for a missing, truncated,
-// damaged or absurdly large file, or one that is not a picture.
-bool ReadPicture(const QString &path, QSize cover, QImage &out);
-
 // Scale-to-cover of a w x h picture onto the target, keeping the aspect
 // ratio, rounding halves to even.
 QSize CoverSize(QSize picture, QSize target);

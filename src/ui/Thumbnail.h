@@ -6,10 +6,10 @@
 #include <QImage>
 #include <QString>
 
-// Decodes a picture for a thumbnail.  JPEG files go through the fast
-// reduced-size decoder; anything it refuses (BMP, other formats, unusual
-// JPEGs) through Qt's image reader at a reduced size.  The result is turned
-// upright by the picture's EXIF orientation.  False when nothing can read it.
+// Reads a picture for a thumbnail through the game's picture reader, so the
+// browser and the game give one verdict on every file: a large JPEG comes
+// shrunk while decoding, never below the thumbnail's box, upright.  False
+// when the picture cannot be read.
 bool DecodeForThumb(const QString &path, QImage &decoded);
 
 // Draws a decoded picture into thumb (ThumbWidth x ThumbHeight, any 32-bit

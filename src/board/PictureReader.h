@@ -1,0 +1,28 @@
+// The one door through which every picture file enters the game: pictures
+// for a game, thumbnails, table backgrounds, the piece-shape bitmaps and the
+// image button's glyph files.  It tells the format from the content, refuses
+// what is absurdly large or cut short before allocating anything, decodes
+// JPEG through libjpeg-turbo (shrunk while decoding when the caller needs
+// less) and turns the picture upright as its EXIF orientation says.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+enum class TPictureFormat { Unknown, Jpeg, Png, Bmp, Ico };
+
+// The format (told by content) and the size the header claims, before any
+// EXIF turn.  False for a missing file, an unknown format or a size beyond
+// what the game ever reads.
+bool ReadPictureHeader(const QString &path, QSize &size, TPictureFormat &format);
+
+// Reads a picture file upright.  When `atLeast` is not empty a large JPEG
+// is decoded shrunk by 2, 4 or 8, as far as both sides still reach
+// `atLeast`.  The image comes in the format its decoder gives (24-bit
+// blue-first for JPEG, with its own alpha for PNG); callers convert.
+// A JPEG whose pixels decode is read even when the decoder warns (a short
+// tail comes out grey).  False for a missing, truncated, damaged or
+// absurdly large file, or one that is not a picture; `out` is then left
+// as it was.
+bool ReadPicture(const QString &path, QSize atLeast, QImage &out, TPictureFormat *format = nullptr);
