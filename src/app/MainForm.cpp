@@ -10,8 +10,6 @@
 #include <QPalette>
 #include <QVBoxLayout>
 #include <cmath>
-#include <cstdlib>
-#include <ctime>
 
 #include "app/DrawPanel.h"
 #include "board/gl/Draw.h"
@@ -139,7 +137,6 @@ void TMainForm::FormCreate()
     board.SizeIndex = 1;
     board.Pieces.Clear();
     board.DrawOrder.clear();
-    std::srand(unsigned(std::time(nullptr)));
     PlayerTimer.start();
     Timer1.start();
     board.FinishedTex = -1;

@@ -144,8 +144,6 @@ public:
     void MusicBtnClick();
     void Eff3dBtnClick();
     void ShadowBtnClick();
-    // Writes one boolean key of section "Set"; reports a write failure.
-    void WriteSettingBool(const QString &key, bool value);
 
     // ---- MainForm_Sound.cpp ----
     void CreateSound();

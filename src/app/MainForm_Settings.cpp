@@ -31,19 +31,12 @@ void TMainForm::ReadSettings()
     SetDown(Eff3dBtn, board.Eff3DOn);
 }
 
-void TMainForm::WriteSettingBool(const QString &key, bool value)
-{
-    QString error;
-    if (!TSettingsFile().WriteBool(key, value, &error))
-        ShowMessage(error);
-}
-
 namespace {
 // Runs a switch and shows a write failure after the switch's own work.
 void RunSwitch(TMainForm *form, TMySpeedButton *btn, bool *variable, const std::function<void()> &work,
-               const QString &key)
+               TSwitch which)
 {
-    const QString error = ApplySwitch(IsDown(btn), variable, work, TSettingsFile(), key);
+    const QString error = ApplySwitch(IsDown(btn), variable, work, TSettingsFile(), which);
     if (!error.isEmpty())
         form->ShowMessage(error);
 }
@@ -52,7 +45,7 @@ void RunSwitch(TMainForm *form, TMySpeedButton *btn, bool *variable, const std::
 void TMainForm::RoundPlaceBtnClick()
 {
     // The button's state is the setting; the next new game reads it.
-    RunSwitch(this, RoundPlaceBtn, nullptr, nullptr, QStringLiteral("RoundPlace"));
+    RunSwitch(this, RoundPlaceBtn, nullptr, nullptr, TSwitch::RoundPlace);
 }
 
 void TMainForm::MusicBtnClick()
@@ -62,17 +55,17 @@ void TMainForm::MusicBtnClick()
             ChMusBtnClick();
         else
             StopMusic(Player.get());
-    }, QStringLiteral("PlayMusic"));
+    }, TSwitch::PlayMusic);
 }
 
 void TMainForm::Eff3dBtnClick()
 {
     // Baked into the pieces when a picture is cut: shows from the next game.
-    RunSwitch(this, Eff3dBtn, &board.Eff3DOn, nullptr, QStringLiteral("Eff3D"));
+    RunSwitch(this, Eff3dBtn, &board.Eff3DOn, nullptr, TSwitch::Eff3D);
 }
 
 void TMainForm::ShadowBtnClick()
 {
     // The next frame shows or omits the shadows.
-    RunSwitch(this, ShadowBtn, &board.ShadowOn, nullptr, QStringLiteral("PMShadow"));
+    RunSwitch(this, ShadowBtn, &board.ShadowOn, nullptr, TSwitch::Shadow);
 }

@@ -1,6 +1,7 @@
 // Music, the start-up sound and the join, milestone and finish sounds.
 #include "app/MainForm.h"
 
+#include "base/Random.h"
 #include "persist/sound/SdlSound.h"
 #include "persist/sound/SoundRules.h"
 #include "ui/MySpeedButton.h"
@@ -22,7 +23,7 @@ void TMainForm::LoadMuz()
 
 void TMainForm::ChMusBtnClick()
 {
-    const QString hint = ChangeTrack(MusicList, board.PlayMusic, Player.get(), SystemRandom());
+    const QString hint = ChangeTrack(MusicList, board.PlayMusic, Player.get(), GameRandom());
     if (!hint.isNull() && ChMusBtn)
         ChMusBtn->setToolTip(hint);
 }
@@ -52,7 +53,7 @@ void TMainForm::PlayWave(int item)
 
 void TMainForm::PlayMilestone()
 {
-    ::PlayMilestone(Player2.get(), wl.get(), SystemRandom());
+    ::PlayMilestone(Player2.get(), wl.get(), GameRandom());
 }
 
 void TMainForm::StopMusicForFinish()

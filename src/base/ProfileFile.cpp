@@ -224,16 +224,6 @@ TProfileFile::TProfileFile(const QString &path) : m_path(path), d(new Impl)
 
 TProfileFile::~TProfileFile() = default;
 
-bool TProfileFile::SectionExists(const QString &section) const
-{
-    return d->sectionIndex.contains(section.trimmed().toLower());
-}
-
-bool TProfileFile::KeyExists(const QString &section, const QString &key) const
-{
-    return d->Find(section, key) != nullptr;
-}
-
 QString TProfileFile::ReadString(const QString &section, const QString &key, const QString &def) const
 {
     const Line *l = d->Find(section, key);
@@ -262,25 +252,6 @@ int TProfileFile::ReadInteger(const QString &section, const QString &key, int de
 bool TProfileFile::ReadBool(const QString &section, const QString &key, bool def) const
 {
     return ReadInteger(section, key, def ? 1 : 0) != 0;
-}
-
-QStringList TProfileFile::ReadList(const QString &section, const QString &key) const
-{
-    const QString v = ReadString(section, key, QString());
-    QStringList out;
-    QString item;
-    for (QChar c : v) {
-        if (c == QLatin1Char(',') || c.isSpace()) {
-            if (!item.isEmpty())
-                out << item;
-            item.clear();
-        } else {
-            item += c;
-        }
-    }
-    if (!item.isEmpty())
-        out << item;
-    return out;
 }
 
 void TProfileFile::WriteString(const QString &section, const QString &key, const QString &value)

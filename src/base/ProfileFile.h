@@ -19,8 +19,6 @@ public:
     ~TProfileFile(); // does not commit: call Close()
 
     const QString &Path() const { return m_path; }
-    bool SectionExists(const QString &section) const;
-    bool KeyExists(const QString &section, const QString &key) const;
 
     // Values are cut to 2047 characters, as the reader has always done.
     QString ReadString(const QString &section, const QString &key, const QString &def) const;
@@ -31,8 +29,6 @@ public:
     int ReadInteger(const QString &section, const QString &key, int def) const;
     // An integer as above; any non-zero value is true.
     bool ReadBool(const QString &section, const QString &key, bool def) const;
-    // Split at commas and blanks; an empty or missing value is empty.
-    QStringList ReadList(const QString &section, const QString &key) const;
 
     void WriteString(const QString &section, const QString &key, const QString &value);
     void WriteInteger(const QString &section, const QString &key, int value);

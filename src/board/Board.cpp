@@ -8,16 +8,6 @@ const TCutInfo CutTable[3] = {
     {17, 11, 59, 24, 11, 13, 64},
 };
 
-void Tpiece::Assign(const Tpiece &src)
-{
-    ImgTex = src.ImgTex;
-    ShdTex = src.ShdTex;
-    X = src.X;
-    Y = src.Y;
-    Row = src.Row;
-    Col = src.Col;
-}
-
 Tpiece &Tpieces::Add()
 {
     m_items.emplace_back();

@@ -37,7 +37,6 @@ inline int PieceCount(const TCutInfo &c) { return c.Cols * c.Rows; }
 struct Tpiece {
     uint32_t ImgTex = 0;   // piece picture texture (RGBA, alpha from the mask)
     uint32_t ShdTex = 0;   // piece shadow texture (black, alpha from the shadow)
-    int32_t IndexHint = 0; // written only by SetIndex; read by nothing
     uint8_t Rotation = 0;  // quarter turns clockwise on screen, 0..3
     int32_t X = 0;         // board x of the texture square's top-left corner
     int32_t Y = 0;         // board y of the same corner
@@ -46,24 +45,17 @@ struct Tpiece {
     int32_t GrabX = 0;     // cursor x - X during a group drag; pre-snap X in fitting
     int32_t GrabY = 0;
     int32_t Group = 0;     // index into Groups, -1 when alone
-
-    // Copies the textures, the position and the home cell, nothing else.
-    void Assign(const Tpiece &src);
-    // Stores the value; never moves the piece.
-    void SetIndex(int32_t value) { IndexHint = value; }
 };
 
 // All pieces, in home order (row-major); never reordered.  Piece i has
 // Row = i div Cols and Col = i mod Cols.
 class Tpieces {
 public:
-    explicit Tpieces(void *owner = nullptr) : m_owner(owner) {}
     Tpiece &Add();                      // appends a zeroed piece
     Tpiece &operator[](int i) { return m_items[size_t(i)]; }
     const Tpiece &operator[](int i) const { return m_items[size_t(i)]; }
     int Count() const { return int(m_items.size()); }
     void Clear() { m_items.clear(); }   // frees the items, not their textures
-    void *Owner() const { return m_owner; }
 
     std::vector<Tpiece>::iterator begin() { return m_items.begin(); }
     std::vector<Tpiece>::iterator end() { return m_items.end(); }
@@ -71,7 +63,6 @@ public:
     std::vector<Tpiece>::const_iterator end() const { return m_items.end(); }
 
 private:
-    void *m_owner;
     std::vector<Tpiece> m_items;
 };
 
@@ -122,7 +113,6 @@ struct Board {
     bool RotateEnabled = true;
 
     const TCutInfo &Cut() const { return CutTable[SizeIndex == 2 ? 2 : 1]; }
-    int GroupOf(int piece) const { return Pieces[piece].Group; }
     // Members of group g as piece indices, in joining order.
     std::vector<int> Members(int g) const;
 };

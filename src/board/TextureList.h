@@ -3,13 +3,11 @@
 // colon, the cutting label, the progress fill).
 #pragma once
 
-#include <QString>
 #include <cstdint>
 #include <vector>
 
 struct TTexture {
     int32_t Id = -1;
-    QString Name; // "Texture" + Id, kept for debugging
 };
 
 using TTextureList = std::vector<TTexture>;

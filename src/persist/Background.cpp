@@ -4,8 +4,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-#include "base/ProfileFile.h"
-#include "board/MyImageList.h"
 
 QStringList ListBackgroundFiles(const QString &dir)
 {
@@ -28,34 +26,15 @@ QStringList ListBackgroundFiles(const QString &dir)
     return out;
 }
 
-int LoadBackgrounds(const QString &dir, TMyImageList &bg)
+std::vector<TBackground> LoadBackgrounds(const QString &dir)
 {
-    int added = 0;
+    std::vector<TBackground> out;
     for (const QString &path : ListBackgroundFiles(dir)) {
         TPicture pic;
-        if (!LoadBackgroundPicture(path, pic))
-            continue;
-        TMyImageListItem &item = bg.Add();
-        item.Caption = QFileInfo(path).fileName();
-        item.SetPicture(pic);
-        ++added;
+        if (LoadBackgroundPicture(path, pic))
+            out.push_back({QFileInfo(path).fileName(), std::move(pic)});
     }
-    return added;
-}
-
-TBgChoice ChooseBackground(bool fileUsable, int bgIndex, int bgCount)
-{
-    TBgChoice c;
-    if (fileUsable) {
-        c.kind = TBgChoice::FromFile;
-        c.crop = true;
-    } else if (bgIndex < 0 || bgIndex >= bgCount) {
-        c.kind = TBgChoice::None;
-    } else {
-        c.kind = TBgChoice::Installed;
-        c.index = bgIndex;
-    }
-    return c;
+    return out;
 }
 
 bool LoadBackgroundPicture(const QString &path, TPicture &pic)
@@ -123,16 +102,4 @@ QString PictureFileFilter()
         patterns.append(QStringLiteral("*.") + QString::fromLatin1(fmt).toLower());
     patterns.removeDuplicates();
     return QStringLiteral("Все картинки (%1);;Все файлы (*)").arg(patterns.join(QLatin1Char(' ')));
-}
-
-bool WriteBackgroundSettings(const QString &iniPath, uint8_t bgIndex, bool fromFile, bool drawStretch,
-                             const QString &fileName, QString *error)
-{
-    TProfileFile f(iniPath);
-    const QString set = QStringLiteral("Set");
-    f.WriteInteger(set, QStringLiteral("bgind"), bgIndex);
-    f.WriteBool(set, QStringLiteral("BgFromFile"), fromFile);
-    f.WriteBool(set, QStringLiteral("BgDrawStretch"), drawStretch);
-    f.WriteString(set, QStringLiteral("BgFileName"), fileName);
-    return f.Close(error);
 }

@@ -1,16 +1,14 @@
-// The table background: the installed backgrounds beside the program, the
-// choice between a picture file, an installed background and none, the
-// chooser's grid geometry and the settings written after a choice.  No
-// OpenGL here; the main window turns the choice into the texture.
+// The table background: the installed backgrounds beside the program, a
+// picture file for the table, and the chooser's grid geometry.  No OpenGL
+// and no widgets here.
 #pragma once
 
 #include <QRect>
 #include <QString>
 #include <QStringList>
-#include <cstdint>
+#include <vector>
 
-class TMyImageList;
-struct TPicture;
+#include "board/MyImageList.h"
 
 // The chooser's grid: three columns of 200 x 200 cells.
 constexpr int BgGridCols = 3;
@@ -20,19 +18,13 @@ constexpr int BgCellSize = 200;
 // (extension in any case; ".jpeg" is not one), folders skipped, full paths
 // in name order.
 QStringList ListBackgroundFiles(const QString &dir);
-// Appends every listed file that decodes to `bg`, silently skipping the
-// rest; returns the number added.
-int LoadBackgrounds(const QString &dir, TMyImageList &bg);
-
-// What the table shows.
-struct TBgChoice {
-    enum Kind { FromFile, None, Installed };
-    Kind kind = None;
-    int index = -1;    // the installed background, for Installed
-    bool crop = false; // crop to power-of-two sides before uploading
+// An installed background: its file name and its picture.
+struct TBackground {
+    QString Name;
+    TPicture Picture;
 };
-// `fileUsable`: a background file was asked for, exists and decoded.
-TBgChoice ChooseBackground(bool fileUsable, int bgIndex, int bgCount);
+// Every listed file that decodes, in order; the rest are silently skipped.
+std::vector<TBackground> LoadBackgrounds(const QString &dir);
 
 // Loads a picture file for the table; false when it cannot be decoded.
 bool LoadBackgroundPicture(const QString &path, TPicture &pic);
@@ -49,8 +41,3 @@ QRect FitBackgroundCell(const QRect &cell, int w, int h);
 
 // The chooser's filter: every picture format the program reads.
 QString PictureFileFilter();
-
-// "bgind", "BgFromFile", "BgDrawStretch", "BgFileName" of section "Set",
-// in that order, committed at once; "Unable to write to <path>" on failure.
-bool WriteBackgroundSettings(const QString &iniPath, uint8_t bgIndex, bool fromFile, bool drawStretch,
-                             const QString &fileName, QString *error = nullptr);

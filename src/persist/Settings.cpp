@@ -1,58 +1,87 @@
 #include "persist/Settings.h"
 
-#include "base/ProgramFiles.h"
 #include "base/ProfileFile.h"
+#include "base/ProgramFiles.h"
+
+namespace {
+
+// The section every setting lives in.
+const QString Set = QStringLiteral("Set");
+
+QString SwitchKey(TSwitch which)
+{
+    switch (which) {
+    case TSwitch::RoundPlace: return QStringLiteral("RoundPlace");
+    case TSwitch::PlayMusic: return QStringLiteral("PlayMusic");
+    case TSwitch::Eff3D: return QStringLiteral("Eff3D");
+    case TSwitch::Shadow: return QStringLiteral("PMShadow");
+    }
+    return {};
+}
+
+} // namespace
 
 TSettingsFile::TSettingsFile() : m_path(ProgramFile(QStringLiteral("Settings.ini"))) {}
 
 TStartSettings TSettingsFile::Read(bool roundPlaceDefault) const
 {
-    const QString set = SettingsSection();
     TProfileFile f(m_path);
     TStartSettings s;
-    s.ShadowOn = f.ReadBool(set, QStringLiteral("PMShadow"), true);
-    s.PlayMusic = f.ReadBool(set, QStringLiteral("PlayMusic"), true);
-    s.Eff3DOn = f.ReadBool(set, QStringLiteral("Eff3D"), true);
+    s.ShadowOn = f.ReadBool(Set, SwitchKey(TSwitch::Shadow), true);
+    s.PlayMusic = f.ReadBool(Set, SwitchKey(TSwitch::PlayMusic), true);
+    s.Eff3DOn = f.ReadBool(Set, SwitchKey(TSwitch::Eff3D), true);
     // Stored in a byte: 256 is background 0, 300 is background 44.
-    s.BgIndex = static_cast<uint8_t>(f.ReadInteger(set, QStringLiteral("bgind"), 0) & 0xFF);
-    s.BgDrawStretch = f.ReadBool(set, QStringLiteral("BgDrawStretch"), false);
-    s.BgFromFile = f.ReadBool(set, QStringLiteral("BgFromFile"), false);
-    s.BgFileName = f.ReadString(set, QStringLiteral("BgFileName"), QString());
-    s.RoundPlace = f.ReadBool(set, QStringLiteral("RoundPlace"), roundPlaceDefault);
+    s.BgIndex = static_cast<uint8_t>(f.ReadInteger(Set, QStringLiteral("bgind"), 0) & 0xFF);
+    s.BgDrawStretch = f.ReadBool(Set, QStringLiteral("BgDrawStretch"), false);
+    s.BgFromFile = f.ReadBool(Set, QStringLiteral("BgFromFile"), false);
+    s.BgFileName = f.ReadString(Set, QStringLiteral("BgFileName"), QString());
+    s.RoundPlace = f.ReadBool(Set, SwitchKey(TSwitch::RoundPlace), roundPlaceDefault);
     f.Close();
     return s;
 }
 
-bool TSettingsFile::WriteBool(const QString &key, bool value, QString *error) const
+bool TSettingsFile::WriteSwitch(TSwitch which, bool down, QString *error) const
 {
     TProfileFile f(m_path);
-    f.WriteBool(SettingsSection(), key, value);
+    f.WriteBool(Set, SwitchKey(which), down);
     return f.Close(error);
 }
 
-bool TSettingsFile::WriteInteger(const QString &key, int value, QString *error) const
+bool TSettingsFile::WriteBackground(uint8_t bgIndex, bool fromFile, bool drawStretch, const QString &fileName,
+                                    QString *error) const
 {
     TProfileFile f(m_path);
-    f.WriteInteger(SettingsSection(), key, value);
+    f.WriteInteger(Set, QStringLiteral("bgind"), bgIndex);
+    f.WriteBool(Set, QStringLiteral("BgFromFile"), fromFile);
+    f.WriteBool(Set, QStringLiteral("BgDrawStretch"), drawStretch);
+    f.WriteString(Set, QStringLiteral("BgFileName"), fileName);
     return f.Close(error);
 }
 
-bool TSettingsFile::WriteString(const QString &key, const QString &value, QString *error) const
+QString TSettingsFile::ReadLastPath() const
 {
     TProfileFile f(m_path);
-    f.WriteString(SettingsSection(), key, value);
+    const QString path = f.ReadString(Set, QStringLiteral("LastPath"), QString());
+    f.Close();
+    return path;
+}
+
+bool TSettingsFile::WriteLastPath(const QString &folder, QString *error) const
+{
+    TProfileFile f(m_path);
+    f.WriteString(Set, QStringLiteral("LastPath"), folder);
     return f.Close(error);
 }
 
-QString ApplySwitch(bool down, bool *variable, const std::function<void()> &work,
-                    const TSettingsFile &file, const QString &key)
+QString ApplySwitch(bool down, bool *variable, const std::function<void()> &work, const TSettingsFile &file,
+                    TSwitch which)
 {
     if (variable)
         *variable = down;
     if (work)
         work();
     QString error;
-    if (!file.WriteBool(key, down, &error))
+    if (!file.WriteSwitch(which, down, &error))
         return error;
     return QString();
 }

@@ -19,6 +19,14 @@ struct TStartSettings {
     bool RoundPlace = false;   // "RoundPlace"
 };
 
+// The four toolbar switches that are remembered.
+enum class TSwitch {
+    RoundPlace, // "RoundPlace": the edge layout
+    PlayMusic,  // "PlayMusic"
+    Eff3D,      // "Eff3D": the relief
+    Shadow,     // "PMShadow": the drag shadow
+};
+
 class TSettingsFile {
 public:
     // The program's own Settings.ini.
@@ -32,22 +40,25 @@ public:
     // switch's current state.
     TStartSettings Read(bool roundPlaceDefault) const;
 
-    // Write one key of "Set".  False with "Unable to write to <path>" in
-    // *error when the file cannot be written.
-    bool WriteBool(const QString &key, bool value, QString *error = nullptr) const;
-    bool WriteInteger(const QString &key, int value, QString *error = nullptr) const;
-    bool WriteString(const QString &key, const QString &value, QString *error = nullptr) const;
+    // Every write below commits at once.  False with "Unable to write to
+    // <path>" in *error when the file cannot be written.
+
+    // One toolbar switch.
+    bool WriteSwitch(TSwitch which, bool down, QString *error = nullptr) const;
+    // "bgind", "BgFromFile", "BgDrawStretch", "BgFileName", in that order.
+    bool WriteBackground(uint8_t bgIndex, bool fromFile, bool drawStretch, const QString &fileName,
+                         QString *error = nullptr) const;
+    // "LastPath": the folder the picture browser last opened.
+    QString ReadLastPath() const;
+    bool WriteLastPath(const QString &folder, QString *error = nullptr) const;
 
 private:
     QString m_path;
 };
-
-// The section every setting lives in.
-inline QString SettingsSection() { return QStringLiteral("Set"); }
 
 // A toolbar switch was clicked: copy its new state into its variable (if it
 // has one), do the switch's immediate work, then write its key.  Returns the
 // error to show once the work is done, or an empty string; the new state
 // stays either way.
 QString ApplySwitch(bool down, bool *variable, const std::function<void()> &work,
-                    const TSettingsFile &file, const QString &key);
+                    const TSettingsFile &file, TSwitch which);

@@ -156,8 +156,7 @@ void TBGChangeFrm::gridDblClick(int col, int row)
         return;
     FromFile = false;
     BgFile.clear();
-    if (m_bgIndex)
-        *m_bgIndex = uint8_t(n);
+    ChosenIndex = uint8_t(n);
     accept();
 }
 

@@ -1,7 +1,7 @@
 // The table-background chooser: installed backgrounds in a grid of three
 // columns, or any picture file.  Double click on a background chooses it
-// (written straight into the bound background number); "Выбрать из файла"
-// picks a file (FromFile, BgFile).  Returns Accepted on a choice.
+// (ChosenIndex); "Выбрать из файла" picks a file (FromFile, BgFile).
+// Returns Accepted on a choice; the caller applies it.
 #pragma once
 
 #include <QDialog>
@@ -17,11 +17,16 @@ class TBGChangeFrm : public QDialog {
     Q_OBJECT
 public:
     explicit TBGChangeFrm(QWidget *parent = nullptr);
-    // The list shown and the index a double click writes.
-    void Bind(TMyImageList *bg, uint8_t *bgIndex) { m_bg = bg; m_bgIndex = bgIndex; }
+    // The list shown and the background in use.
+    void Bind(const TMyImageList *bg, uint8_t current)
+    {
+        m_bg = bg;
+        ChosenIndex = current;
+    }
 
     bool FromFile = false;
     QString BgFile;
+    uint8_t ChosenIndex = 0; // the installed background double-clicked
 
     QPushButton *SpeedButton1 = nullptr; // "Выбрать из файла"
     QTableWidget *grid = nullptr;
@@ -42,6 +47,5 @@ protected:
     void showEvent(QShowEvent *e) override;
 
 private:
-    TMyImageList *m_bg = nullptr;
-    uint8_t *m_bgIndex = nullptr;
+    const TMyImageList *m_bg = nullptr;
 };

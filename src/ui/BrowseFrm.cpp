@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "base/ProgramFiles.h"
-#include "base/ProfileFile.h"
+#include "persist/Settings.h"
 #include "ui/DrawGrid.h"
 #include "ui/Glyphs.h"
 #include "ui/MySpeedButton.h"
@@ -27,7 +27,6 @@ constexpr int CellWidth = 250;
 constexpr int CellHeight = 180;
 constexpr int ThumbInset = 3; // thumbnail corner inside its cell
 
-QString SettingsPath() { return ProgramFile(QStringLiteral("Settings.ini")); }
 
 QString InstalledFolder() { return ProgramFile(QStringLiteral("img")); }
 
@@ -120,8 +119,7 @@ TBrowseFrm::~TBrowseFrm() = default;
 
 void TBrowseFrm::FormCreate()
 {
-    TProfileFile ini(SettingsPath());
-    LastPath = ini.ReadString(QStringLiteral("Set"), QStringLiteral("LastPath"), QString());
+    LastPath = TSettingsFile().ReadLastPath();
 }
 
 void TBrowseFrm::showEvent(QShowEvent *e)
@@ -400,10 +398,8 @@ void TBrowseFrm::MySpeedButton2Click()
     if (!OpenFolder1->SelectFolder(QStringLiteral("Выберите папку с картинками или фотографиями!"), LastPath))
         return;
     LastPath = OpenFolder1->Folder;
-    TProfileFile ini(SettingsPath());
-    ini.WriteString(QStringLiteral("Set"), QStringLiteral("LastPath"), LastPath);
     QString error;
-    if (!ini.Close(&error))
+    if (!TSettingsFile().WriteLastPath(LastPath, &error))
         ShowMessage(error);
     LoadImg(OpenFolder1->Folder);
 }

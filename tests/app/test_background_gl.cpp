@@ -143,7 +143,9 @@ TEST_F(BackgroundTableTest, ChooserChoiceIsShownAndRemembered)
         TProfileFile s(ini);
         EXPECT_EQ(s.ReadInteger(QStringLiteral("Set"), QStringLiteral("bgind"), -1), 4);
         EXPECT_FALSE(s.ReadBool(QStringLiteral("Set"), QStringLiteral("BgFromFile"), true));
-        EXPECT_TRUE(s.KeyExists(QStringLiteral("Set"), QStringLiteral("BgDrawStretch")));
+        bool found = false;
+        s.ReadRaw(QStringLiteral("Set"), QStringLiteral("BgDrawStretch"), &found);
+        EXPECT_TRUE(found);
     }
 
     // A picture file.

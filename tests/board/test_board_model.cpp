@@ -50,34 +50,6 @@ TEST(Pieces, RowMajorHomeCells)
     EXPECT_EQ(big.Pieces[186].Col, 16);
 }
 
-TEST(Pieces, AddedPieceIsZeroAndAssignCopiesOnlyPlaceAndTextures)
-{
-    Tpieces ps;
-    Tpiece &a = ps.Add();
-    EXPECT_EQ(a.Group, 0);
-    EXPECT_EQ(a.Rotation, 0);
-    a = Tpiece{};
-    Tpiece src;
-    src.ImgTex = 5;
-    src.ShdTex = 6;
-    src.X = 10;
-    src.Y = 11;
-    src.Row = 2;
-    src.Col = 3;
-    src.Rotation = 2;
-    src.Group = 7;
-    src.GrabX = 9;
-    Tpiece dst;
-    dst.Assign(src);
-    EXPECT_EQ(dst.ImgTex, 5u);
-    EXPECT_EQ(dst.ShdTex, 6u);
-    EXPECT_EQ(dst.X, 10);
-    EXPECT_EQ(dst.Col, 3);
-    EXPECT_EQ(dst.Rotation, 0);
-    EXPECT_EQ(dst.Group, 0);
-    EXPECT_EQ(dst.GrabX, 0);
-}
-
 TEST(DrawOrder, BringToTopMovesOnlyThatPiece)
 {
     Board b = MakeBoard(1);

@@ -24,7 +24,6 @@ TEST(TexturesGL, ClearTexturesDeletesEveryListedTextureAndEmptiesTheList)
     const uint32_t unlisted = NewTexture(list, false, false);
     ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(list[0].Id, int32_t(a));
-    EXPECT_EQ(list[0].Name, QStringLiteral("Texture") + QString::number(a));
     EXPECT_TRUE(glIsTexture(a));
     EXPECT_TRUE(glIsTexture(b));
 
@@ -74,24 +73,6 @@ TEST(TexturesGL, APngKeepsItsAlphaInANewTextureButNotInARefill)
     EXPECT_EQ(TexReplaceFromPicture(b, name, P, false, false, false, false), name);
     EXPECT_EQ(uchar(ReadTexture(name, 32, 32)[3]), 255);
     ClearTextures(list);
-}
-
-TEST(TexturesGL, TheFinishedPictureIsMadeOnceAndRefilled)
-{
-    REQUIRE_GL(64, 64);
-    Board b;
-    QImage c(32, 32, QImage::Format_RGB888);
-    c.fill(Qt::green);
-    QImage m(32, 32, QImage::Format_RGB888);
-    m.fill(Qt::black);
-    TexFinished(b, c, m, true, false);
-    ASSERT_GT(b.FinishedTex, 0);
-    const int32_t first = b.FinishedTex;
-    EXPECT_EQ(uchar(ReadTexture(uint32_t(first), 32, 32)[3]), 255);
-    TexFinished(b, c, m, false, false);
-    EXPECT_EQ(b.FinishedTex, first);
-    EXPECT_EQ(uchar(ReadTexture(uint32_t(first), 32, 32)[3]), 0);
-    TGLTextures().DeleteTexture(uint32_t(first));
 }
 
 TEST(TexturesGL, TheSinkReplacesOrCreates)

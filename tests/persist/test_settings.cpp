@@ -91,16 +91,16 @@ TEST_F(SettingsTest, TogglingCreatesTheFileWithOneKeyAndTwiceWritesTwice)
     bool shadow = true;
     int work = 0;
     TSettingsFile file(path);
-    EXPECT_TRUE(ApplySwitch(false, &shadow, [&] { ++work; }, file, "PMShadow").isEmpty());
+    EXPECT_TRUE(ApplySwitch(false, &shadow, [&] { ++work; }, file, TSwitch::Shadow).isEmpty());
     EXPECT_FALSE(shadow);
     EXPECT_EQ(ReadAll(path), QByteArray("[Set]\nPMShadow=0\n"));
-    EXPECT_TRUE(ApplySwitch(true, &shadow, [&] { ++work; }, file, "PMShadow").isEmpty());
+    EXPECT_TRUE(ApplySwitch(true, &shadow, [&] { ++work; }, file, TSwitch::Shadow).isEmpty());
     EXPECT_TRUE(shadow);
     EXPECT_EQ(work, 2);
     EXPECT_EQ(ReadAll(path), QByteArray("[Set]\nPMShadow=1\n"));
 
     // Other keys keep their places; a second switch is appended.
-    ApplySwitch(true, nullptr, nullptr, file, "RoundPlace");
+    ApplySwitch(true, nullptr, nullptr, file, TSwitch::RoundPlace);
     EXPECT_EQ(ReadAll(path), QByteArray("[Set]\nPMShadow=1\nRoundPlace=1\n"));
     EXPECT_TRUE(file.Read(false).RoundPlace);
 }
@@ -112,7 +112,7 @@ TEST_F(SettingsTest, AnUnwritableFileReportsAfterTheSwitchWorkAndKeepsTheNewStat
     const TSettingsFile file(blocker + "/Settings.ini");
     bool music = true;
     bool workSawNewState = false;
-    const QString error = ApplySwitch(false, &music, [&] { workSawNewState = !music; }, file, "PlayMusic");
+    const QString error = ApplySwitch(false, &music, [&] { workSawNewState = !music; }, file, TSwitch::PlayMusic);
     EXPECT_EQ(error, "Unable to write to " + blocker + "/Settings.ini");
     EXPECT_TRUE(workSawNewState);
     EXPECT_FALSE(music);
@@ -126,9 +126,10 @@ TEST_F(SettingsTest, BackgroundKeysWriteBackAndTheProgramFileIsBesideTheProgram)
     EXPECT_EQ(TSettingsFile().Path(), dir.filePath("SETTINGS.INI"));
     const TSettingsFile file;
     const TStartSettings s = file.Read(false);
-    ASSERT_TRUE(file.WriteInteger("bgind", 3));
-    ASSERT_TRUE(file.WriteBool("BgDrawStretch", s.BgDrawStretch));
-    ASSERT_TRUE(file.WriteString("BgFileName", "/x/y.jpg"));
-    EXPECT_EQ(ReadAll(dir.filePath("SETTINGS.INI")), QByteArray("[Set]\nBgDrawStretch=1\nbgind=3\nBgFileName=/x/y.jpg\n"));
+    ASSERT_TRUE(file.WriteBackground(3, true, s.BgDrawStretch, "/x/y.jpg"));
+    EXPECT_EQ(ReadAll(dir.filePath("SETTINGS.INI")),
+              QByteArray("[Set]\nBgDrawStretch=1\nbgind=3\nBgFromFile=1\nBgFileName=/x/y.jpg\n"));
+    ASSERT_TRUE(file.WriteLastPath("/фото"));
+    EXPECT_EQ(file.ReadLastPath(), "/фото");
     SetProgramDir(QString());
 }

@@ -28,13 +28,3 @@ int MakeGroup(Board &b, const std::vector<int> &members)
     return g;
 }
 
-int TScriptedRandom::Random(int range)
-{
-    Ranges.push_back(range);
-    int v = m_fallback;
-    if (!m_script.empty()) {
-        v = m_script.front();
-        m_script.pop_front();
-    }
-    return range > 0 ? v % range : 0;
-}

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "board/Board.h"
-#include "base/Random.h"
+#include "ScriptedRandom.h"
 
 // A board of the given cut (1 = 35 pieces, 2 = 187) with every piece alone,
 // unturned, far off at (5000 + 200 i, 5000) and DrawOrder 0..n-1.
@@ -13,22 +13,6 @@ Board MakeBoard(int sizeIndex);
 
 // Puts the pieces into one new group, in the given member order.
 int MakeGroup(Board &b, const std::vector<int> &members);
-
-// Scripted numbers first, then a fixed value; records every range asked for.
-class TScriptedRandom : public TRandom {
-public:
-    explicit TScriptedRandom(std::vector<int> script = {}, int fallback = 0)
-        : m_script(script.begin(), script.end()), m_fallback(fallback) {}
-    int Random(int range) override;
-    void Randomize() override { ++Reseeds; }
-
-    std::vector<int> Ranges;
-    int Reseeds = 0;
-
-private:
-    std::deque<int> m_script;
-    int m_fallback;
-};
 
 // A board with a large table for drops that must not be brought back.
 constexpr int kBigTable = 100000;

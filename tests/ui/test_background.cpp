@@ -11,7 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "board/gl/Textures.h"
+#include "board/BackgroundChoice.h"
+#include "board/TextureBuffers.h"
 #include "ui/BGChangeFrm.h"
 #include "persist/Background.h"
 #include "base/ProfileFile.h"
@@ -59,21 +60,20 @@ TEST(Background, FolderListsJpgAndBmpOnlyAndSkipsWhatDoesNotDecode)
 
     EXPECT_EQ(Names(ListBackgroundFiles(dir.path())), (QStringList{"a.JPG", "c.bmp"}));
 
-    TMyImageList bg;
-    EXPECT_EQ(LoadBackgrounds(dir.path(), bg), 2);
-    ASSERT_EQ(bg.Count(), 2);
-    EXPECT_EQ(bg.Items(0).Picture().Width(), 64);
-    EXPECT_EQ(bg.Items(1).Picture().Height(), 64);
+    const std::vector<TBackground> bg = LoadBackgrounds(dir.path());
+    ASSERT_EQ(bg.size(), 2u);
+    EXPECT_EQ(bg[0].Name, QStringLiteral("a.JPG"));
+    EXPECT_EQ(bg[0].Picture.Width(), 64);
+    EXPECT_EQ(bg[1].Picture.Height(), 64);
 
     // A damaged file among them is passed over without a word.
     WriteBytes(dir.filePath(QStringLiteral("B-broken.jpg")), QByteArray("\xff\xd8\xff\xe0 not really", 15));
-    TMyImageList again;
     EXPECT_EQ(Names(ListBackgroundFiles(dir.path())), (QStringList{"a.JPG", "B-broken.jpg", "c.bmp"}));
-    EXPECT_EQ(LoadBackgrounds(dir.path(), again), 2);
-    EXPECT_EQ(again.Items(1).Picture().Width(), 32);
+    const std::vector<TBackground> again = LoadBackgrounds(dir.path());
+    ASSERT_EQ(again.size(), 2u);
+    EXPECT_EQ(again[1].Picture.Width(), 32);
 
-    TMyImageList none;
-    EXPECT_EQ(LoadBackgrounds(dir.filePath(QStringLiteral("no-such-folder")), none), 0);
+    EXPECT_TRUE(LoadBackgrounds(dir.filePath(QStringLiteral("no-such-folder"))).empty());
 }
 
 TEST(Background, FileBackgroundBecomesAPowerOfTwoTile)
@@ -112,7 +112,7 @@ TEST(Background, FileChoiceSurvivesARestartAndFallsBackWhenDeleted)
         ASSERT_TRUE(f.Close());
     }
     QString error;
-    ASSERT_TRUE(WriteBackgroundSettings(ini, 3, true, true, file, &error)) << error.toStdString();
+    ASSERT_TRUE(TSettingsFile(ini).WriteBackground(3, true, true, file, &error)) << error.toStdString();
 
     QFile text(ini);
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));
@@ -138,14 +138,14 @@ TEST(Background, FileChoiceSurvivesARestartAndFallsBackWhenDeleted)
     EXPECT_EQ(c.index, 3);
 
     // Choosing an installed one later writes it back with the file forgotten.
-    ASSERT_TRUE(WriteBackgroundSettings(ini, 1, false, s.BgDrawStretch, QString()));
+    ASSERT_TRUE(TSettingsFile(ini).WriteBackground(1, false, s.BgDrawStretch, QString()));
     const TStartSettings s2 = TSettingsFile(ini).Read(false);
     EXPECT_FALSE(s2.BgFromFile);
     EXPECT_EQ(s2.BgIndex, 1);
     EXPECT_TRUE(s2.BgDrawStretch);
 
-    EXPECT_FALSE(WriteBackgroundSettings(dir.filePath(QStringLiteral("no/Settings.ini")), 1, false, false, QString(),
-                                         &error));
+    EXPECT_FALSE(TSettingsFile(dir.filePath(QStringLiteral("no/Settings.ini"))).WriteBackground(1, false, false, QString(),
+                                                                                                 &error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("Unable to write to ")));
 }
 
@@ -167,9 +167,8 @@ TEST(Background, ChooserShowsTheGridAndRefusesEmptyCells)
     TMyImageList bg;
     for (int k = 0; k < 10; ++k)
         bg.Add().SetPicture(SolidPicture(k == 0 ? 100 : 400, k == 0 ? 50 : 300, k == 0 ? Qt::red : Qt::blue));
-    uint8_t index = 0;
     TBGChangeFrm d;
-    d.Bind(&bg, &index);
+    d.Bind(&bg, 0);
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Выбери фон стола"));
     EXPECT_EQ(d.size(), QSize(624, 631));
     EXPECT_EQ(d.SpeedButton1->geometry(), QRect(2, 2, 138, 26));
@@ -201,9 +200,9 @@ TEST(Background, ChooserShowsTheGridAndRefusesEmptyCells)
 
     d.gridDblClick(2, 3); // empty: nothing happens
     EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(index, 0);
+    EXPECT_EQ(d.ChosenIndex, 0);
     d.gridDblClick(2, 1);
-    EXPECT_EQ(index, 5);
+    EXPECT_EQ(d.ChosenIndex, 5);
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_FALSE(d.FromFile);
 }
@@ -213,9 +212,8 @@ TEST(Background, ChooserCellDrawing)
     TMyImageList bg;
     bg.Add().SetPicture(SolidPicture(100, 50, Qt::red));
     bg.Add().SetPicture(SolidPicture(400, 300, Qt::blue));
-    uint8_t index = 0;
     TBGChangeFrm d;
-    d.Bind(&bg, &index);
+    d.Bind(&bg, 0);
 
     const QColor green(0, 128, 0);
     auto drawCell = [&](int col) {
@@ -254,16 +252,16 @@ TEST(Background, ShippedBackgroundsTileAndStartWithTheGreenFelt)
     ASSERT_GE(files.size(), 6);
     ASSERT_LE(files.size(), 10);
     EXPECT_EQ(QFileInfo(files.first()).fileName(), QStringLiteral("01-felt-green.jpg"));
-    TMyImageList bg;
-    ASSERT_EQ(LoadBackgrounds(folder, bg), files.size());
-    for (int k = 0; k < bg.Count(); ++k) {
-        const QImage &img = bg.Items(k).Picture().Image;
+    const std::vector<TBackground> bg = LoadBackgrounds(folder);
+    ASSERT_EQ(int(bg.size()), files.size());
+    for (int k = 0; k < int(bg.size()); ++k) {
+        const QImage &img = bg[size_t(k)].Picture.Image;
         EXPECT_TRUE(img.width() == 256 || img.width() == 512) << k;
         EXPECT_TRUE(img.height() == 256 || img.height() == 512) << k;
         EXPECT_LT(QFileInfo(files[k]).size(), 160 * 1024) << k;
     }
     // A calm, dark table: the felt is dark and green throughout.
-    const QImage felt = bg.Items(0).Picture().Image.convertToFormat(QImage::Format_RGB32);
+    const QImage felt = bg[0].Picture.Image.convertToFormat(QImage::Format_RGB32);
     double r = 0, g = 0, b = 0;
     for (int y = 0; y < felt.height(); y += 4)
         for (int x = 0; x < felt.width(); x += 4) {

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "board/TextureBuffers.h"
 #include "board/gl/Textures.h"
 
 namespace {

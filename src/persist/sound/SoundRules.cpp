@@ -2,15 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include "base/ProgramFiles.h"
 #include "persist/sound/Sound.h"
-
-TRandomBelow SystemRandom()
-{
-    return [](int n) { return n > 0 ? int(QRandomGenerator::global()->bounded(n)) : 0; };
-}
 
 QStringList ListMusic(const QString &sndDir)
 {
@@ -43,10 +37,10 @@ void PlayFile(const QString &path, IMediaPlayer *player)
 }
 
 QString ChangeTrack(const QStringList &music, bool playMusic, IMediaPlayer *player,
-                    const TRandomBelow &random)
+                    TRandom &random)
 {
     // The draw is made even with music off, as it always has been.
-    const int k = music.isEmpty() ? 0 : random(int(music.size()));
+    const int k = music.isEmpty() ? 0 : random.Random(int(music.size()));
     if (!playMusic || music.isEmpty())
         return QString();
     PlayFile(music[k], player);
@@ -82,9 +76,9 @@ QString MilestoneFile(int n)
     return ProgramFile(QStringLiteral("SND/Ok%1.wav").arg(n));
 }
 
-void PlayMilestone(IMediaPlayer *player2, TWaveList *wl, const TRandomBelow &random)
+void PlayMilestone(IMediaPlayer *player2, TWaveList *wl, TRandom &random)
 {
-    const int n = random(16) + 1;
+    const int n = random.Random(16) + 1;
     const QString path = MilestoneFile(n);
     bool played = false;
     if (player2 && QFileInfo(path).isFile()) {

@@ -5,14 +5,12 @@
 
 #include <QString>
 #include <QStringList>
-#include <functional>
+
+#include "base/Random.h"
 
 class IMediaPlayer;
 class TWaveList;
 
-// A uniform random number in 0 .. n - 1 (n > 0).
-using TRandomBelow = std::function<int(int n)>;
-TRandomBelow SystemRandom();
 
 // The music files of a SND folder: "*.mp3" in the order the folder gives
 // them, folders skipped, each as a full path.  No folder: an empty list.
@@ -30,7 +28,7 @@ void PlayFile(const QString &path, IMediaPlayer *player);
 // and there is one.  Returns the new hint of the change-music button (the
 // track's file name), or a null string when nothing visible changes.
 QString ChangeTrack(const QStringList &music, bool playMusic, IMediaPlayer *player,
-                    const TRandomBelow &random);
+                    TRandom &random);
 
 // Music switched off: stop, rewind, close, forget the file.
 void StopMusic(IMediaPlayer *player);
@@ -47,7 +45,7 @@ void StopForFinish(IMediaPlayer *player);
 QString MilestoneFile(int n);
 // A tenth of the way done: a random milestone sound on player2, or the join
 // click of the wave list when that file is missing or cannot be played.
-void PlayMilestone(IMediaPlayer *player2, TWaveList *wl, const TRandomBelow &random);
+void PlayMilestone(IMediaPlayer *player2, TWaveList *wl, TRandom &random);
 
 // The start-up greeting, when music is on.
 QString StartupSoundFile();

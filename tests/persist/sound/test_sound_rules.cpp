@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "FakeSound.h"
+#include "ScriptedRandom.h"
 #include "base/ProgramFiles.h"
 #include "persist/sound/SoundRules.h"
 
@@ -17,23 +18,6 @@ void Touch(const QString &path)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("x");
 }
-
-// A fixed sequence of draws; records every draw asked for.
-struct TScriptedRandom {
-    TScriptedRandom() = default;
-    explicit TScriptedRandom(std::vector<int> v) : values(std::move(v)) {}
-    std::vector<int> values;
-    std::vector<int> asked;
-    size_t next = 0;
-    TRandomBelow fn()
-    {
-        return [this](int n) {
-            asked.push_back(n);
-            const int v = next < values.size() ? values[next++] : 0;
-            return v % n;
-        };
-    }
-};
 
 class SoundRulesTest : public ::testing::Test {
 protected:
@@ -81,7 +65,7 @@ TEST_F(SoundRulesTest, NoSndFolderGivesAnEmptyListAndSilence)
 
     TFakePlayer player;
     TScriptedRandom rnd;
-    EXPECT_TRUE(ChangeTrack({}, true, &player, rnd.fn()).isNull());
+    EXPECT_TRUE(ChangeTrack({}, true, &player, rnd).isNull());
     EXPECT_EQ(player.opens, 0);
 }
 
@@ -115,15 +99,15 @@ TEST_F(SoundRulesTest, OneTrackRestartsFromItsBeginningOnEveryChange)
     TFakePlayer player;
     TScriptedRandom rnd;
     const QStringList music = {Track("only.mp3")};
-    EXPECT_EQ(ChangeTrack(music, true, &player, rnd.fn()), "only.mp3");
+    EXPECT_EQ(ChangeTrack(music, true, &player, rnd), "only.mp3");
     player.Advance(400);
     EXPECT_EQ(player.pos, 400);
     // The change button, and a new game, which takes the same steps.
-    EXPECT_EQ(ChangeTrack(music, true, &player, rnd.fn()), "only.mp3");
+    EXPECT_EQ(ChangeTrack(music, true, &player, rnd), "only.mp3");
     EXPECT_EQ(player.pos, 0);
     EXPECT_TRUE(player.playing);
     player.Advance(700);
-    ChangeTrack(music, true, &player, rnd.fn());
+    ChangeTrack(music, true, &player, rnd);
     EXPECT_EQ(player.pos, 0);
     EXPECT_EQ(player.started, QStringList({music[0], music[0], music[0]}));
 }
@@ -135,13 +119,13 @@ TEST_F(SoundRulesTest, TheDrawPicksAnyTrackAndHappensEvenWithMusicOff)
     const QStringList music = {Track("a.mp3"), Track("b.mp3"), Track("c.mp3")};
 
     // Music off: a draw is made, yet nothing visible changes.
-    EXPECT_TRUE(ChangeTrack(music, false, &player, rnd.fn()).isNull());
-    EXPECT_EQ(rnd.asked, std::vector<int>({3}));
+    EXPECT_TRUE(ChangeTrack(music, false, &player, rnd).isNull());
+    EXPECT_EQ(rnd.Ranges, std::vector<int>({3}));
     EXPECT_EQ(player.opens, 0);
     EXPECT_TRUE(player.FileName.isEmpty());
 
     // The next draw is the second value.
-    EXPECT_EQ(ChangeTrack(music, true, &player, rnd.fn()), "b.mp3");
+    EXPECT_EQ(ChangeTrack(music, true, &player, rnd), "b.mp3");
     EXPECT_EQ(player.FileName, music[1]);
 }
 
@@ -152,7 +136,7 @@ TEST_F(SoundRulesTest, TheHintNamesAMissingTrackAllTheSame)
     const QString a = Track("a.mp3");
     PlayFile(a, &player);
     const QStringList music = {a, snd + "/deleted.mp3"};
-    EXPECT_EQ(ChangeTrack(music, true, &player, rnd.fn()), "deleted.mp3");
+    EXPECT_EQ(ChangeTrack(music, true, &player, rnd), "deleted.mp3");
     EXPECT_EQ(player.FileName, a); // the old track plays on
     EXPECT_TRUE(player.playing);
 }
@@ -162,7 +146,7 @@ TEST_F(SoundRulesTest, SwitchingOffStopsAtOnceAndOnAgainNeverResumes)
     TFakePlayer player;
     TScriptedRandom rnd;
     const QStringList music = {Track("a.mp3")};
-    ChangeTrack(music, true, &player, rnd.fn());
+    ChangeTrack(music, true, &player, rnd);
     player.Advance(500);
 
     StopMusic(&player);
@@ -174,7 +158,7 @@ TEST_F(SoundRulesTest, SwitchingOffStopsAtOnceAndOnAgainNeverResumes)
     RepeatAtEnd(true, &player);
     EXPECT_FALSE(player.playing);
 
-    ChangeTrack(music, true, &player, rnd.fn());
+    ChangeTrack(music, true, &player, rnd);
     EXPECT_TRUE(player.playing);
     EXPECT_EQ(player.pos, 0);
     EXPECT_EQ(player.started.size(), 2);
@@ -184,7 +168,7 @@ TEST_F(SoundRulesTest, ATrackRepeatsAtItsEndOnlyWhileMusicIsOn)
 {
     TFakePlayer player;
     TScriptedRandom rnd;
-    ChangeTrack({Track("a.mp3")}, true, &player, rnd.fn());
+    ChangeTrack({Track("a.mp3")}, true, &player, rnd);
     player.Advance(999);
     RepeatAtEnd(true, &player);
     EXPECT_EQ(player.started.size(), 1); // not at the end yet
@@ -203,7 +187,7 @@ TEST_F(SoundRulesTest, TheFinishedPictureKeepsMusicSilent)
     TFakePlayer player;
     TScriptedRandom rnd;
     const QStringList music = {Track("a.mp3")};
-    ChangeTrack(music, true, &player, rnd.fn());
+    ChangeTrack(music, true, &player, rnd);
     player.Advance(300);
     StopForFinish(&player);
     EXPECT_FALSE(player.playing);
@@ -215,7 +199,7 @@ TEST_F(SoundRulesTest, TheFinishedPictureKeepsMusicSilent)
     EXPECT_FALSE(player.playing);
     EXPECT_EQ(player.started.size(), 1);
     // A new game brings it back.
-    ChangeTrack(music, true, &player, rnd.fn());
+    ChangeTrack(music, true, &player, rnd);
     EXPECT_TRUE(player.playing);
 
     // A player holding nothing is not touched.
@@ -232,16 +216,16 @@ TEST_F(SoundRulesTest, MilestonePlaysItsFileOrFallsBackToTheJoinClick)
     const QString ok16 = Track("ok16.WAV"); // found without regard to case
 
     TScriptedRandom rnd({4, 15, 0});
-    PlayMilestone(&player2, &wl, rnd.fn());
-    EXPECT_EQ(rnd.asked, std::vector<int>({16}));
+    PlayMilestone(&player2, &wl, rnd);
+    EXPECT_EQ(rnd.Ranges, std::vector<int>({16}));
     EXPECT_EQ(player2.started, QStringList({ok5}));
     EXPECT_TRUE(wl.played.empty());
 
-    PlayMilestone(&player2, &wl, rnd.fn());
+    PlayMilestone(&player2, &wl, rnd);
     EXPECT_EQ(player2.started.last(), ok16);
 
     // Ok1.wav is missing: the join click instead, the player untouched.
-    PlayMilestone(&player2, &wl, rnd.fn());
+    PlayMilestone(&player2, &wl, rnd);
     EXPECT_EQ(wl.played, std::vector<int>({TWaveList::JoinClick}));
     EXPECT_EQ(player2.opens, 2);
 }
@@ -253,13 +237,13 @@ TEST_F(SoundRulesTest, MilestoneThatFailsToOpenFallsBackAndKeepsItsName)
     const QString ok3 = Track("Ok3.wav");
     TScriptedRandom rnd({2, 2});
     player2.openFails = true;
-    PlayMilestone(&player2, &wl, rnd.fn());
+    PlayMilestone(&player2, &wl, rnd);
     EXPECT_EQ(wl.played, std::vector<int>({0}));
     EXPECT_EQ(player2.FileName, ok3);
 
     player2.openFails = false;
     player2.playFails = true;
-    PlayMilestone(&player2, &wl, rnd.fn());
+    PlayMilestone(&player2, &wl, rnd);
     EXPECT_EQ(wl.played, std::vector<int>({0, 0}));
 }
 

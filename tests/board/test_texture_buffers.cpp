@@ -1,10 +1,10 @@
 // Pixel buffers made before any upload: cropping, row order and packing,
-// byte order, alpha from masks, and which pictures keep their own alpha.
+// byte order, and which pictures keep their own alpha.
 #include <gtest/gtest.h>
 
 #include <QImage>
 
-#include "board/gl/Textures.h"
+#include "board/TextureBuffers.h"
 
 namespace {
 
@@ -73,39 +73,6 @@ TEST(BottomUpRGBBuffer, OddWidthsHaveNoRowPadding)
     EXPECT_EQ(BottomUpRGBBuffer(Bitmap(301, 3)).size(), 301 * 3 * 3);
 }
 
-TEST(MaskedBitmapBuffer, AlphaComesFromTheMaskOrItsInverse)
-{
-    QImage colour(2, 2, QImage::Format_RGB888);
-    colour.fill(QColor(10, 20, 30));
-    QImage mask(2, 2, QImage::Format_RGB888);
-    mask.fill(Qt::black);
-    mask.setPixelColor(1, 0, QColor(0, 0, 200)); // the blue byte carries the mask
-    const QByteArray plain = MaskedBitmapBuffer(colour, mask, false);
-    const QByteArray inverted = MaskedBitmapBuffer(colour, mask, true);
-    ASSERT_EQ(plain.size(), 16);
-    const uchar *p = reinterpret_cast<const uchar *>(plain.constData());
-    const uchar *q = reinterpret_cast<const uchar *>(inverted.constData());
-    EXPECT_EQ(p[0], 10);
-    EXPECT_EQ(p[1], 20);
-    EXPECT_EQ(p[2], 30);
-    EXPECT_EQ(p[3], 0);
-    EXPECT_EQ(p[4 + 3], 200); // top row first: pixel (1, 0)
-    EXPECT_EQ(q[3], 255);
-    EXPECT_EQ(q[4 + 3], 55);
-}
-
-TEST(MaskedBitmapBuffer, ASmallerMaskLeavesTheRestSeeThrough)
-{
-    QImage colour(4, 4, QImage::Format_RGB888);
-    colour.fill(Qt::white);
-    QImage mask(2, 2, QImage::Format_RGB888);
-    mask.fill(Qt::white);
-    const QByteArray buf = MaskedBitmapBuffer(colour, mask, false);
-    ASSERT_EQ(buf.size(), 64);
-    EXPECT_EQ(uchar(buf[3]), 255);
-    EXPECT_EQ(uchar(buf[(3 * 4 + 3) * 4 + 3]), 0);
-}
-
 TEST(PictureUpload, APngKeepsItsAlphaOnlyWhenMadeNew)
 {
     QImage png(64, 32, QImage::Format_ARGB32);
@@ -114,12 +81,10 @@ TEST(PictureUpload, APngKeepsItsAlphaOnlyWhenMadeNew)
 
     const TPixelUpload fresh = PictureUpload(P, false, false, false, true);
     EXPECT_EQ(fresh.Components, 4);
-    EXPECT_TRUE(fresh.TopDown);
     EXPECT_EQ(uchar(fresh.Bytes[3]), 40);
 
     const TPixelUpload replaced = PictureUpload(P, false, false, false, false);
     EXPECT_EQ(replaced.Components, 3); // opaque
-    EXPECT_FALSE(replaced.TopDown);
     EXPECT_EQ(replaced.Bytes.size(), 64 * 32 * 3);
 
     // With key alpha the replacement is keyed, never the PNG's own alpha.
