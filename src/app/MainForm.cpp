@@ -207,8 +207,8 @@ void TMainForm::ReSizeTimerTimer()
     if (MakeTableCurrent()) {
         const qreal dpr = DrawPanel->devicePixelRatioF();
         const int w = DrawPanel->width(), h = DrawPanel->height();
+        // Pieces stay exactly where they lie, also beyond a shrunken table.
         SetupProjection(w, h, int(std::lround(w * dpr)), int(std::lround(h * dpr)));
-        KeepPiecesOnTable();
     } else if (isVisible()) {
         NoteMissing(QStringLiteral("контекст OpenGL (стол не может быть нарисован)"));
     }

@@ -123,6 +123,10 @@ public:
     void DrawPanelMouseMove(int x, int y);
     void DrawPanelMouseUp(Qt::MouseButton button, int x, int y);
     void Timer1Timer();
+    // The command-line game, once the window has the size it plays at.
+    void LoadCommandLineGame();
+    bool TableAtFinalSize() const;
+    int CommandLineWaits = 0;
     void Timer2Timer();
     void DrawTimerTimer();
     void AniTimerTimer();
@@ -130,8 +134,8 @@ public:
     void AutoRoundJigsy();
     int TableWidth() const;
     int TableHeight() const;
-    // After a drop or a resize: a piece whose hit square lies wholly off the
-    // table is brought back (with its group) the least distance.
+    // After a load: a piece whose hit square lies wholly off the table is
+    // brought back (with its group) the least distance.
     void KeepPiecesOnTable();
 
     // ---- MainForm_Cut.cpp ----

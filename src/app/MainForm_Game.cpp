@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "board/InstalledPicture.h"
 #include "persist/SaveGame.h"
 #include "ui/BrowseFrm.h"
 #include "ui/MySpeedButton.h"
@@ -59,8 +60,10 @@ bool TMainForm::LoadGame(const QString &path)
     const bool oldRotateEnabled = board.RotateEnabled;
     const bool redrawWasRunning = DrawTimer.isActive();
 
+    // A 187-piece game of an installed picture names the "B" twin it was
+    // cut from; the browser's choice is the pair's "A" picture.
     if (BrowseFrm)
-        BrowseFrm->ChosenFile = g.ImgFileName;
+        BrowseFrm->ChosenFile = g.OwnImage ? InstalledChoice(g.ImgFileName) : g.ImgFileName;
     board.SizeIndex = g.SizeIndex;
     board.OwnImage = g.OwnImage;
     board.RotateEnabled = g.RotateEnabled;

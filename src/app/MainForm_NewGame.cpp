@@ -16,11 +16,6 @@ public:
 
     int ShowBrowser() override { return m.BrowseFrm ? m.BrowseFrm->exec() : 0; }
     QString ChosenFile() const override { return m.BrowseFrm ? m.BrowseFrm->ChosenFile : QString(); }
-    void SetChosenFile(const QString &path) override
-    {
-        if (m.BrowseFrm)
-            m.BrowseFrm->ChosenFile = path;
-    }
     bool SelfImg() const override { return m.BrowseFrm && m.BrowseFrm->SelfImg; }
     int ShowNewGameDialog() override { return m.NewGameFrm ? m.NewGameFrm->exec() : 2; }
     bool RotationChecked() const override

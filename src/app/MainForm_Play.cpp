@@ -4,8 +4,11 @@
 #include "app/MainForm.h"
 
 #include <QFileInfo>
+#include <QScreen>
+#include <QTimer>
 
 #include "app/DrawPanel.h"
+#include "app/ScreenFill.h"
 #include "play/Animation.h"
 #include "play/Clock.h"
 #include "play/Drag.h"
@@ -68,9 +71,35 @@ void TMainForm::DrawPanelMouseUp(Qt::MouseButton, int, int)
 void TMainForm::Timer1Timer()
 {
     Timer1.stop();
-    if (!CommandLineGame.isEmpty() && QFileInfo(CommandLineGame).isFile())
-        LoadGame(CommandLineGame);
     PlayStartupSound();
+    LoadCommandLineGame();
+}
+
+// The game named on the command line is laid on the table the window plays
+// at: a load brings pieces beyond the table's edges within reach, so it waits
+// while the window is still growing to fill the screen (a few seconds at most,
+// for a window manager that never maximizes).
+void TMainForm::LoadCommandLineGame()
+{
+    const int kWaitMs = 100, kMaxWaits = 30;
+    if (CommandLineGame.isEmpty())
+        return;
+    if (!TableAtFinalSize() && ++CommandLineWaits < kMaxWaits) {
+        QTimer::singleShot(kWaitMs, this, &TMainForm::LoadCommandLineGame);
+        return;
+    }
+    const QString path = CommandLineGame;
+    CommandLineGame.clear();
+    if (QFileInfo(path).isFile())
+        LoadGame(path);
+}
+
+bool TMainForm::TableAtFinalSize() const
+{
+    if (ReSizeTimer.isActive()) // a change of size not yet taken in
+        return false;
+    const QScreen *s = screen();
+    return !s || !StillGrowingToScreen(isMaximized(), frameGeometry().size(), s->availableGeometry().size());
 }
 
 void TMainForm::Timer2Timer()

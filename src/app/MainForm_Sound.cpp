@@ -36,7 +36,7 @@ void TMainForm::StartRandomTrack()
 
 void TMainForm::PlayerTimerTimer()
 {
-    RepeatAtEnd(board.PlayMusic, Player.get());
+    RepeatAtEnd(board.PlayMusic, MusicList, Player.get());
 }
 
 void TMainForm::PlayStartupSound()

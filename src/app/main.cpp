@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/MainForm.h"
+#include "app/ScreenFill.h"
 #include "app/SplashForm.h"
 #include "ui/BGChangeFrm.h"
 #include "ui/NewGameFrm.h"
@@ -74,10 +75,10 @@ int main(int argc, char **argv)
     // the window keeps its designed size for when it is restored.
     QTimer::singleShot(400, &form, [&form] {
         QScreen *screen = form.screen();
-        if (!screen || !form.isMaximized())
+        if (!screen)
             return;
         const QRect area = screen->availableGeometry();
-        if (form.frameGeometry().width() < area.width() * 9 / 10)
+        if (StillGrowingToScreen(form.isMaximized(), form.frameGeometry().size(), area.size()))
             form.setGeometry(area);
     });
     return app.exec();

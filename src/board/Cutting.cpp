@@ -134,7 +134,7 @@ QString AssetErrorMessage(TAssetResult result, const QString &file)
     case TAssetResult::Ok:
         return {};
     case TAssetResult::NoFolder:
-        return QStringLiteral("Внимание не найдены файлы необходимые для работы программы!\rПрограмма будет закрыта");
+        return QStringLiteral("Внимание не найдены файлы необходимые для работы программы!\nПрограмма будет закрыта");
     case TAssetResult::MissingFile:
         return QStringLiteral("Не найден файл «%1», без него нельзя разрезать картинку на кусочки.").arg(file);
     case TAssetResult::DamagedFile:

@@ -82,28 +82,34 @@ public:
         return true;
     }
 
-    bool Integer(const QString &section, const QString &key, int32_t def, int32_t &out)
+    // An integer key: a value that is not a number (or is beyond 32 bits)
+    // takes the key's default, as a missing key does.
+    int32_t Integer(const QString &section, const QString &key, int32_t def) const
     {
-        QString v;
         bool found = false;
-        if (!Raw(section, key, v, found))
-            return false;
-        if (!found) {
-            out = def;
-            return true;
-        }
-        if (!ParseInt(v, out))
-            return Fail(QStringLiteral("«%1» в разделе «%2» не число").arg(key, section));
-        return true;
+        const QString v = m_f.ReadRaw(section, key, &found);
+        int32_t out = def;
+        if (!found || !ParseInt(v, out))
+            return def;
+        return out;
     }
 
-    bool Bool(const QString &section, const QString &key, bool def, bool &out)
+    // A time-of-day key in whole seconds: a value that cannot be read as a
+    // time of day takes the default.
+    int64_t Time(const QString &section, const QString &key, int64_t def) const
     {
-        int32_t v = 0;
-        if (!Integer(section, key, def ? 1 : 0, v))
-            return false;
-        out = v != 0;
-        return true;
+        bool found = false;
+        const QString v = m_f.ReadRaw(section, key, &found);
+        int64_t out = def;
+        if (!found || !ParseGameTime(v, out))
+            return def;
+        return out;
+    }
+
+    // A Boolean key: any number but 0 is true.
+    bool Bool(const QString &section, const QString &key, bool def) const
+    {
+        return Integer(section, key, def ? 1 : 0) != 0;
     }
 
     // Piece numbers below `limit`, canonical decimal text.
@@ -135,25 +141,18 @@ private:
 
 bool ReadSet(TChecker &c, const Board &current, TSavedGame &g)
 {
-    int32_t v = 0;
-    if (!c.Integer(kSet, QStringLiteral("psind"), current.SizeIndex, v))
-        return false;
-    if (v != 1 && v != 2)
+    const int32_t size = c.Integer(kSet, QStringLiteral("psind"), current.SizeIndex);
+    if (size != 1 && size != 2)
         return c.Fail(QStringLiteral("размер нарезки «psind» должен быть 1 или 2"));
-    g.SizeIndex = uint8_t(v);
+    g.SizeIndex = uint8_t(size);
     const TCutInfo &cut = CutTable[g.SizeIndex];
 
-    if (!c.Bool(kSet, QStringLiteral("OwnerImg"), current.OwnImage, g.OwnImage))
-        return false;
-    if (!c.Integer(kSet, QStringLiteral("piecesCount"), 0, v))
-        return false;
-    if (v != PieceCount(cut))
+    g.OwnImage = c.Bool(kSet, QStringLiteral("OwnerImg"), current.OwnImage);
+    g.PiecesCount = c.Integer(kSet, QStringLiteral("piecesCount"), 0);
+    if (g.PiecesCount != PieceCount(cut))
         return c.Fail(QStringLiteral("число кусочков «piecesCount» не равно %1 x %2").arg(cut.Cols).arg(cut.Rows));
-    g.PiecesCount = v;
-
-    if (!c.Integer(kSet, QStringLiteral("bgind"), current.BgIndex, v))
-        return false;
-    g.BgIndex = uint8_t(v); // kept in one byte, as the settings keep it
+    // kept in one byte, as the settings keep it
+    g.BgIndex = uint8_t(c.Integer(kSet, QStringLiteral("bgind"), current.BgIndex));
 
     bool found = false;
     if (!c.Indices(kSet, QStringLiteral("PPosLst"), g.PiecesCount, g.DrawOrder, &found))
@@ -170,23 +169,18 @@ bool ReadSet(TChecker &c, const Board &current, TSavedGame &g)
     if (g.DrawOrder.size() != g.PiecesCount)
         return c.Fail(QStringLiteral("«PPosLst» называет не все кусочки"));
 
-    if (!c.Integer(kSet, QStringLiteral("Spind"), current.JoinCount, v))
-        return false;
-    if (v < 0 || v >= g.PiecesCount)
+    // The joins decide when the picture is finished: a count that does not
+    // fit the pieces would end the game early or never.
+    g.JoinCount = c.Integer(kSet, QStringLiteral("Spind"), current.JoinCount);
+    if (g.JoinCount < 0 || g.JoinCount >= g.PiecesCount)
         return c.Fail(QStringLiteral("число соединений «Spind» вне 0..%1").arg(g.PiecesCount - 1));
-    g.JoinCount = v;
 
-    QString time;
-    if (!c.Raw(kSet, QStringLiteral("Time"), time, found))
-        return false;
-    if (!found)
-        time = QStringLiteral("00:00:00");
-    if (!ParseGameTime(time, g.GameTime))
-        return c.Fail(QStringLiteral("время «Time» не является временем суток"));
+    g.GameTime = c.Time(kSet, QStringLiteral("Time"), 0);
 
-    return c.Bool(kSet, QStringLiteral("RotateEnabled"), true, g.RotateEnabled)
-        && c.Bool(kSet, QStringLiteral("RotateVer"), false, g.FlipVer)
-        && c.Bool(kSet, QStringLiteral("RotateHor"), false, g.FlipHor);
+    g.RotateEnabled = c.Bool(kSet, QStringLiteral("RotateEnabled"), true);
+    g.FlipVer = c.Bool(kSet, QStringLiteral("RotateVer"), false);
+    g.FlipHor = c.Bool(kSet, QStringLiteral("RotateHor"), false);
+    return true;
 }
 
 bool ReadPieces(TChecker &c, TSavedGame &g)
@@ -196,28 +190,24 @@ bool ReadPieces(TChecker &c, TSavedGame &g)
     for (int i = 0; i < g.PiecesCount; ++i) {
         const QString sec = PieceSection(i);
         TSavedPiece &p = g.Pieces[size_t(i)];
-        int32_t rot = 0;
-        if (!c.Integer(sec, QStringLiteral("FX"), 0, p.X) || !c.Integer(sec, QStringLiteral("FY"), 0, p.Y)
-            || !c.Integer(sec, QStringLiteral("FXC"), 0, p.Col) || !c.Integer(sec, QStringLiteral("FYC"), 0, p.Row)
-            || !c.Integer(sec, QStringLiteral("grind"), -1, p.Group)
-            || !c.Integer(sec, QStringLiteral("Rotate"), 0, rot))
-            return false;
+        p.X = c.Integer(sec, QStringLiteral("FX"), 0);
+        p.Y = c.Integer(sec, QStringLiteral("FY"), 0);
+        p.Col = c.Integer(sec, QStringLiteral("FXC"), 0);
+        p.Row = c.Integer(sec, QStringLiteral("FYC"), 0);
+        p.Group = c.Integer(sec, QStringLiteral("grind"), -1);
         if (p.X < -kMaxCoord || p.X > kMaxCoord || p.Y < -kMaxCoord || p.Y > kMaxCoord)
             return c.Fail(QStringLiteral("кусочек %1 лежит дальше %2 точек от стола").arg(i).arg(kMaxCoord));
         if (p.Col != i % cut.Cols || p.Row != i / cut.Cols)
             return c.Fail(QStringLiteral("место кусочка %1 на картинке («FXC», «FYC») не совпадает с его номером").arg(i));
-        if (rot < 0 || rot > 3)
-            return c.Fail(QStringLiteral("поворот «Rotate» кусочка %1 вне 0..3").arg(i));
-        p.Rotation = uint8_t(rot);
+        // Only the quarter turn counts: its low byte, taken modulo 4.
+        p.Rotation = uint8_t(uint32_t(c.Integer(sec, QStringLiteral("Rotate"), 0)) % 4);
     }
     return true;
 }
 
 bool ReadGroups(TChecker &c, TSavedGame &g)
 {
-    int32_t count = 0;
-    if (!c.Integer(kGroups, QStringLiteral("count"), 0, count))
-        return false;
+    const int32_t count = c.Integer(kGroups, QStringLiteral("count"), 0);
     if (count < 0 || count > kMaxGroups)
         return c.Fail(QStringLiteral("число групп «count» вне 0..%1").arg(kMaxGroups));
     g.Groups.assign(size_t(count), QStringList());

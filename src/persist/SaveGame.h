@@ -53,8 +53,11 @@ enum class TSaveCheck {
     Invalid,        // the file breaks a rule of saved games
 };
 
-// Reads and checks a whole saved game.  Keys that are missing take their
-// defaults (some of them the values of the game on the table, `current`).
+// Reads and checks a whole saved game.  Keys that are missing, and integer,
+// Boolean and time keys that cannot be read, take their defaults (some of
+// them the values of the game on the table, `current`); a turn is taken
+// modulo 4.  Counts and indices that do not fit the cut, and groups that
+// contradict the pieces, refuse the file.
 // On Invalid, *message holds the player's message naming the file.
 TSaveCheck ReadSavedGame(const QString &path, const Board &current, TSavedGame &out, QString *message = nullptr);
 

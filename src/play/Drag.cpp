@@ -90,7 +90,7 @@ TPlayResult DrawPanelMouseUp(Board &b, int tableWidth, int tableHeight)
     b.Dragging = false;
     b.DragGroup = false;
     TPlayResult r = TestPsAdd(b);
-    KeepPiecesOnTable(b, tableWidth, tableHeight);
+    KeepDroppedOnTable(b, b.DragPiece, tableWidth, tableHeight);
     r.Redraw = true;
     return r;
 }

@@ -14,7 +14,7 @@ enum class TMouseBtn { Left, Right, Middle };
 TPlayResult DrawPanelMouseDown(Board &b, TMouseBtn button, int x, int y);
 TPlayResult DrawPanelMouseMove(Board &b, int x, int y);
 // Ends the drag, fits the dropped piece or group (at most one join), then
-// brings back anything that ended wholly off the table of the given size.
+// brings it back if it ended wholly off the table of the given size.
 TPlayResult DrawPanelMouseUp(Board &b, int tableWidth, int tableHeight);
 
 } // namespace play

@@ -174,10 +174,13 @@ bool NewGame(Board &b, TRandom &rng, int width, int height, bool edgeLayout,
     b.ShowFinished = false;
     if (!createJigsy || !createJigsy())
         return false;
-    // Nothing of the last game's turn or fade may carry over to the new one.
+    // Nothing of the last game's turn, fade or drag may carry over to the
+    // new one (a release lost outside the window would leave a drag behind).
     b.TurnPiece = -1;
     b.TurnAngle = 0;
     b.AniTurning = false;
+    b.Dragging = false;
+    b.DragGroup = false;
     ScatterPieces(b, rng, width, height);
     if (edgeLayout)
         AutoRoundJigsy(b, rng, width, height);

@@ -42,7 +42,8 @@ void AutoRoundJigsy(Board &b, TRandom &rng, int width, int height);
 
 // The whole new game after the picture is set: reseed, mirror, ShowFinished
 // off, cut the pieces (createJigsy; false stops here and is returned), lay
-// them out (edge layout when asked), pieces visible at full opacity.
+// them out (edge layout when asked), pieces visible at full opacity, no
+// turn or drag of the last game left over.
 bool NewGame(Board &b, TRandom &rng, int width, int height, bool edgeLayout,
              const std::function<bool()> &createJigsy);
 

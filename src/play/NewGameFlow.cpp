@@ -3,14 +3,7 @@
 #include <QFileInfo>
 
 #include "board/Board.h"
-
-QString InstalledTwin(const QString &path)
-{
-    const int slash = int(path.lastIndexOf(QLatin1Char('/')));
-    const QString folder = path.left(slash + 1);
-    const QString name = path.mid(slash + 1);
-    return folder + QLatin1Char('B') + name.mid(1);
-}
+#include "board/InstalledPicture.h"
 
 TNewGameOutcome RunNewGame(Board &board, TNewGameHost &host)
 {
@@ -39,15 +32,17 @@ TNewGameOutcome RunNewGame(Board &board, TNewGameHost &host)
 
     const uint8_t oldSizeIndex = board.SizeIndex;
     board.SizeIndex = uint8_t(result - 2);
+    // The browser's choice stays the "A" picture, so the same picture can be
+    // started again at either size; the larger cut is made from its twin.
+    QString source = host.ChosenFile();
     if (board.OwnImage && board.SizeIndex == 2) {
-        const QString twin = InstalledTwin(host.ChosenFile());
-        if (!QFileInfo(twin).isFile()) {
+        source = InstalledTwin(source);
+        if (!QFileInfo(source).isFile()) {
             host.ShowMessage(QStringLiteral("К сожалению файл не найден! Выбери другую картинку."));
             board.SizeIndex = oldSizeIndex;
             board.OwnImage = oldOwnImage;
             return TNewGameOutcome::TwinMissing;
         }
-        host.SetChosenFile(twin);
     }
 
     const bool drawTimerWasOn = host.DrawTimerActive();
@@ -56,7 +51,7 @@ TNewGameOutcome RunNewGame(Board &board, TNewGameHost &host)
     board.CutProgress = 0;
     host.Draw();
 
-    if (!host.Setimg(host.ChosenFile())) {
+    if (!host.Setimg(source)) {
         host.ShowMessage(QStringLiteral("img not set"));
         board.SizeIndex = oldSizeIndex;
         board.OwnImage = oldOwnImage;

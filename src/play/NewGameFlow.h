@@ -13,8 +13,7 @@ public:
     virtual ~TNewGameHost() = default;
 
     virtual int ShowBrowser() = 0; // modal result; 1 = a picture was chosen
-    virtual QString ChosenFile() const = 0;
-    virtual void SetChosenFile(const QString &path) = 0;
+    virtual QString ChosenFile() const = 0; // an installed pair's "A" picture
     virtual bool SelfImg() const = 0;
     virtual int ShowNewGameDialog() = 0; // 2 cancel, 3 = 35 pieces, 4 = 187 pieces
     virtual bool RotationChecked() const = 0;
@@ -41,9 +40,5 @@ enum class TNewGameOutcome {
     CutFailed,         // the pieces could not be cut; the table is left empty
     Started,           // a new game is on the table
 };
-
-// The installed picture's version for the 187-piece cut: its folder, "B",
-// and its name without the first character.
-QString InstalledTwin(const QString &path);
 
 TNewGameOutcome RunNewGame(Board &board, TNewGameHost &host);

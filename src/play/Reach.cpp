@@ -78,33 +78,47 @@ bool KeepUnit(Board &b, const std::vector<int> &unit, int w, int h)
     return true;
 }
 
+// The piece and, when it belongs to a group, every member that really is
+// one (its own list names it and it names the group).
+std::vector<int> UnitOf(const Board &b, int piece)
+{
+    const int n = b.Pieces.Count();
+    const int g = b.Pieces[piece].Group;
+    std::vector<int> unit;
+    if (g >= 0 && g < b.Groups.Count())
+        for (int m : b.Members(g))
+            if (m >= 0 && m < n && b.Pieces[m].Group == g)
+                unit.push_back(m);
+    if (std::find(unit.begin(), unit.end(), piece) == unit.end())
+        unit.push_back(piece);
+    return unit;
+}
+
 } // namespace
 
 bool KeepPiecesOnTable(Board &b, int width, int height)
 {
     if (b.Dragging || width <= 0 || height <= 0)
         return false;
-    const int n = b.Pieces.Count();
     std::vector<bool> done(size_t(b.Groups.Count()), false);
     bool moved = false;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < b.Pieces.Count(); ++i) {
         const int g = b.Pieces[i].Group;
-        std::vector<int> unit;
         if (g >= 0 && g < b.Groups.Count()) {
             if (done[size_t(g)])
                 continue;
             done[size_t(g)] = true;
-            for (int m : b.Members(g))
-                if (m >= 0 && m < n && b.Pieces[m].Group == g)
-                    unit.push_back(m);
-            if (std::find(unit.begin(), unit.end(), i) == unit.end())
-                unit.push_back(i);
-        } else {
-            unit.push_back(i);
         }
-        moved = KeepUnit(b, unit, width, height) || moved;
+        moved = KeepUnit(b, UnitOf(b, i), width, height) || moved;
     }
     return moved;
+}
+
+bool KeepDroppedOnTable(Board &b, int piece, int width, int height)
+{
+    if (b.Dragging || width <= 0 || height <= 0 || piece < 0 || piece >= b.Pieces.Count())
+        return false;
+    return KeepUnit(b, UnitOf(b, piece), width, height);
 }
 
 } // namespace play

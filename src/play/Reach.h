@@ -1,6 +1,8 @@
-// Keeping every piece within reach.  A piece whose hit square lies wholly
-// off the table (dropped beyond an edge, or left outside when the window
-// shrank) could never be grabbed again and the picture never finished.
+// Keeping pieces within reach.  A piece dropped with its hit square wholly
+// off the table, or saved on a larger screen beyond this table's edges,
+// could never be grabbed again and the picture never finished.  A table
+// that merely shrinks moves nothing: the pieces wait where they lie until
+// the window grows again.
 #pragma once
 
 #include "board/Board.h"
@@ -16,5 +18,9 @@ namespace play {
 // Nothing moves during a drag or while the table has no area.  Returns
 // whether anything moved.
 bool KeepPiecesOnTable(Board &b, int width, int height);
+
+// The same for the piece just dropped and its group alone: pieces that lie
+// off a shrunken table elsewhere stay where they are.
+bool KeepDroppedOnTable(Board &b, int piece, int width, int height);
 
 } // namespace play

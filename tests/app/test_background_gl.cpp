@@ -128,6 +128,20 @@ TEST_F(BackgroundTableTest, EntryZeroThroughInstalledNoneAndFileBackgrounds)
     form->SetBgBmp(true, dir.filePath(QStringLiteral("gone.jpg")));
     EXPECT_EQ(form->board.BgTileW, 512);
     EXPECT_TRUE(IsTexture(form->TextureList[0].Id));
+
+    // An installed picture too large for the card changes nothing.
+    GLint maxSide = 0;
+    ASSERT_TRUE(form->MakeTableCurrent());
+    QOpenGLContext::currentContext()->functions()->glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
+    QImage huge(maxSide + 1, 4, QImage::Format_RGB32);
+    huge.fill(Qt::red);
+    form->bg.Add().SetPicture(TPicture::FromImage(huge, TPicture::Other));
+    const int32_t shown = form->TextureList[0].Id;
+    form->board.BgIndex = uint8_t(form->bg.Count() - 1);
+    form->SetBgBmp(false, QString());
+    EXPECT_EQ(form->TextureList[0].Id, shown);
+    EXPECT_EQ(form->board.BgTileW, 512);
+    EXPECT_EQ(form->board.BgTileH, 512);
 }
 
 TEST_F(BackgroundTableTest, ChooserChoiceIsShownAndRemembered)

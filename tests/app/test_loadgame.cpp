@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QImage>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -110,7 +112,7 @@ TEST_F(LoadGameTest, SavedGameComesBackOnTheTableAndRefusedFilesChangeNothing)
         {"cut 3", WithKey(text, "Set", "psind", "3"), {refused}},
         {"no drawing order", WithKey(text, "Set", "PPosLst", "", true), {refused}},
         {"group list names no piece", WithKey(text, "Groups", "gr0", "3,4,99"), {refused}},
-        {"turned five times", WithKey(text, "piece7", "Rotate", "5"), {refused}},
+        {"piece out of its place", WithKey(text, "piece7", "FXC", "5"), {refused}},
         {"picture gone", WithKey(text, "Set", "ImgFileName", "/no/such.jpg"), {"Файл картинки не найден!"}},
         {"picture damaged",
          WithKey(WithKey(text, "Set", "ImgFileName", brokenPicture.toUtf8()), "Set", "RotateEnabled", "1"),
@@ -141,6 +143,25 @@ TEST_F(LoadGameTest, SavedGameComesBackOnTheTableAndRefusedFilesChangeNothing)
         EXPECT_FALSE(form->board.Cutting);
         EXPECT_TRUE(form->DrawTimer.isActive());
     }
+}
+
+TEST_F(LoadGameTest, LoadedLargeCutOfAnInstalledPairLeavesTheBrowserOnItsAPicture)
+{
+    const QString a = Path(QStringLiteral("APair.jpg")), b = Path(QStringLiteral("BPair.jpg"));
+    ASSERT_TRUE(QFile::copy(picture, a));
+    QImage big(600, 420, QImage::Format_RGB32);
+    big.fill(Qt::darkGreen);
+    ASSERT_TRUE(big.save(b, "JPG"));
+    Board played;
+    MakeGameInPlay(played, 2, 4);
+    played.OwnImage = true;
+    const QString path = Path(QStringLiteral("pair.jgy"));
+    ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(played, b)));
+
+    TMessageCatcher messages;
+    ASSERT_TRUE(form->LoadGame(path)) << messages.Texts.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(browse.ChosenFile, a);
+    EXPECT_EQ(form->board.PictureFile, b); // what the next save names
 }
 
 TEST_F(LoadGameTest, PiecesSavedBeyondASmallerTableComeBackWithinReach)
@@ -177,4 +198,34 @@ TEST_F(LoadGameTest, PiecesSavedBeyondASmallerTableComeBackWithinReach)
         ++checked;
     }
     EXPECT_GT(checked, 5);
+}
+
+TEST_F(LoadGameTest, CommandLineGameWaitsForTheWindowToFillTheScreen)
+{
+    Board played;
+    MakeGameInPlay(played, 1, 8);
+    played.OwnImage = false;
+    played.Pieces[7].X = 600; // beyond the small window, on any screen
+    played.Pieces[7].Y = 450;
+    played.Pieces[7].Group = -1;
+    const QString path = Path(QStringLiteral("named on the command line.jgy"));
+    ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(played, picture)));
+
+    // Asked to be maximized, still small (the window manager or the program
+    // itself spreads it over the screen a moment later).
+    TMessageCatcher messages;
+    form->SetCommandLineGame(path);
+    form->resize(400, 300);
+    form->setWindowState(Qt::WindowMaximized);
+    form->DrawPanel->resize(400, 300 - form->Panel1->height());
+    form->Timer1Timer();
+    EXPECT_EQ(form->board.Pieces.Count(), 0);
+
+    const QRect area = form->screen()->availableGeometry();
+    form->setGeometry(area);
+    form->DrawPanel->resize(area.width(), area.height() - form->Panel1->height());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->board.Pieces.Count() == 35; }, 3000))
+        << messages.Texts.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(form->board.Pieces[7].X, 600);
+    EXPECT_EQ(form->board.Pieces[7].Y, 450);
 }

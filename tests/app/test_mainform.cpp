@@ -74,6 +74,23 @@ TEST_F(MainFormTest, ABurstOfResizesRebuildsTheProjectionOnceAfterItsFirstEvent)
     EXPECT_EQ(fired.count(), 1);
 }
 
+TEST_F(MainFormTest, ShrinkingAndGrowingTheTableMovesNoPiece)
+{
+    QTest::qWait(250);
+    Tpiece &p = form->board.Pieces.Add();
+    p.X = 500; // wholly off the shrunken table below
+    p.Y = 350;
+    p.Group = -1;
+    form->board.DrawOrder << QStringLiteral("0");
+    for (QSize size : {QSize(300, 200), QSize(640, 480)}) {
+        QSignalSpy rebuilt(&form->ReSizeTimer, &QTimer::timeout);
+        form->resize(size);
+        ASSERT_TRUE(rebuilt.wait(1000));
+        EXPECT_EQ(p.X, 500);
+        EXPECT_EQ(p.Y, 350);
+    }
+}
+
 TEST_F(MainFormTest, DrawShowsTheBoardAtOnceAndClosingDeletesEveryTexture)
 {
     QTest::qWait(250);

@@ -152,8 +152,10 @@ TEST(Cutting, MissingFolderAndDamagedFilesAreReported)
     TCutAssets assets;
     QString file;
     EXPECT_EQ(LoadCutAssets(1, 0, 0, true, assets, file), TAssetResult::NoFolder);
-    EXPECT_EQ(AssetErrorMessage(TAssetResult::NoFolder, file),
-              QStringLiteral("Внимание не найдены файлы необходимые для работы программы!\rПрограмма будет закрыта"));
+    // One message on two lines: a bare carriage return would show as a blank.
+    EXPECT_EQ(AssetErrorMessage(TAssetResult::NoFolder, file).split(QLatin1Char('\n')),
+              QStringList({QStringLiteral("Внимание не найдены файлы необходимые для работы программы!"),
+                           QStringLiteral("Программа будет закрыта")}));
 
     ASSERT_TRUE(QDir(dir.path()).mkdir("image"));
     ASSERT_TRUE(WriteFile(dir.path() + "/image/JigsyMask5_7.bmp", "garbage"));

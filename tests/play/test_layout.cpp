@@ -119,6 +119,7 @@ TEST(NewGame, WholeSequenceAndAFailedCut)
     b.ShowFinished = true;
     b.TurnPiece = 3;
     b.AniTurning = true;
+    b.Dragging = b.DragGroup = true; // a release lost outside the window
     TScriptedRandom failRng({2});
     EXPECT_FALSE(NewGame(b, failRng, 1016, 650, false, [] { return false; }));
     EXPECT_EQ(failRng.Reseeds, 1);
@@ -139,6 +140,8 @@ TEST(NewGame, WholeSequenceAndAFailedCut)
     EXPECT_EQ(b.PieceAlpha, 1.0f);
     EXPECT_EQ(b.TurnPiece, -1);
     EXPECT_FALSE(b.AniTurning);
+    EXPECT_FALSE(b.Dragging);
+    EXPECT_FALSE(b.DragGroup);
 }
 
 TEST(EdgeLayout, GridFiguresOfA1016By650Table)

@@ -105,7 +105,7 @@ TEST(Reach, AGroupLargerThanTheTableStaysWhileAMemberCanBeGrabbed)
     EXPECT_EQ(b.Pieces[6].X, b.Pieces[0].X + 480);
 }
 
-TEST(Reach, WindowShrinkBringsPiecesBackButNotWhileDraggingOrWithoutArea)
+TEST(Reach, NothingComesBackDuringADragOrWithoutArea)
 {
     Board b = OnTable(2);
     b.Pieces[7].X = 700; b.Pieces[7].Y = 500;
@@ -126,9 +126,10 @@ TEST(Reach, TableNarrowerThanAHitSquare)
     EXPECT_EQ(b.Pieces[0].X, -20); // square starts at the table's left edge
 }
 
-TEST(Reach, ADropBeyondTheEdgeIsBroughtBack)
+TEST(Reach, ADropBeyondTheEdgeBringsBackTheDroppedPieceAlone)
 {
     Board b = OnTable(1);
+    b.Pieces[5].X = 2000; // left beyond a table that has since shrunk
     b.Pieces[0].X = 100; b.Pieces[0].Y = 100;
     BringToTop(b, 0);
     DrawPanelMouseDown(b, TMouseBtn::Left, 150, 150);
@@ -136,4 +137,5 @@ TEST(Reach, ADropBeyondTheEdgeIsBroughtBack)
     DrawPanelMouseUp(b, 800, 600);
     EXPECT_EQ(b.Pieces[0].X, 800 - 120);
     EXPECT_EQ(b.Pieces[0].Y, 100);
+    EXPECT_EQ(b.Pieces[5].X, 2000);
 }

@@ -9,6 +9,7 @@
 
 #include "ModalAnswer.h"
 #include "board/Board.h"
+#include "board/InstalledPicture.h"
 #include "ui/NewGameFrm.h"
 #include "ui/MySpeedButton.h"
 #include "play/NewGameFlow.h"
@@ -66,7 +67,6 @@ public:
 
     int ShowBrowser() override { calls << "browser"; return browserResult; }
     QString ChosenFile() const override { return chosen; }
-    void SetChosenFile(const QString &p) override { chosen = p; }
     bool SelfImg() const override { return selfImg; }
     int ShowNewGameDialog() override { calls << "dialog"; return dialogResult; }
     bool RotationChecked() const override { return rotation; }
@@ -111,11 +111,21 @@ protected:
 
 } // namespace
 
-TEST(NewGameTwin, ReplacesTheFirstLetterWithB)
+TEST(NewGameTwin, TheTwinTakesBAndTheChoiceIsTheAPicture)
 {
-    EXPECT_EQ(InstalledTwin("/opt/jigsy/img/ASea.jpg"), QString("/opt/jigsy/img/BSea.jpg"));
-    EXPECT_EQ(InstalledTwin("/x/Zebra.jpg"), QString("/x/Bebra.jpg"));
-    EXPECT_EQ(InstalledTwin("A.jpg"), QString("B.jpg"));
+    struct {
+        const char *path, *twin, *choice;
+    } rows[] = {
+        {"/opt/jigsy/img/ASea.jpg", "/opt/jigsy/img/BSea.jpg", "/opt/jigsy/img/ASea.jpg"},
+        {"/opt/jigsy/img/BSea.jpg", "/opt/jigsy/img/BSea.jpg", "/opt/jigsy/img/ASea.jpg"},
+        {"/x/Zebra.jpg", "/x/Bebra.jpg", "/x/Zebra.jpg"},
+        {"/B/own.jpg", "/B/Bwn.jpg", "/B/own.jpg"}, // only the name's letter counts
+        {"A.jpg", "B.jpg", "A.jpg"},
+    };
+    for (const auto &r : rows) {
+        EXPECT_EQ(InstalledTwin(r.path), QString(r.twin)) << r.path;
+        EXPECT_EQ(InstalledChoice(r.path), QString(r.choice)) << r.path;
+    }
 }
 
 TEST_F(NewGameFlow, BrowserClosedChangesOnlyTheFinishedDisplay)
@@ -186,7 +196,7 @@ TEST_F(NewGameFlow, MissingTwinOfAnInstalledPictureKeepsTheCut)
     EXPECT_EQ(host.calls, (QStringList{"browser", "dialog"}));
 }
 
-TEST_F(NewGameFlow, SmallCutOfAnInstalledPictureUsesItsTwin)
+TEST_F(NewGameFlow, SmallCutOfAnInstalledPictureUsesItsTwinAndKeepsTheChoice)
 {
     host.chosen = dir + "/ASea.jpg";
     host.selfImg = true;
@@ -194,13 +204,19 @@ TEST_F(NewGameFlow, SmallCutOfAnInstalledPictureUsesItsTwin)
     host.drawTimer = true;
     EXPECT_EQ(RunNewGame(board, host), TNewGameOutcome::Started);
     EXPECT_EQ(board.SizeIndex, 2);
-    EXPECT_EQ(host.chosen, dir + "/BSea.jpg");
     EXPECT_TRUE(host.cuttingAtSetimg);
     EXPECT_EQ(host.calls, (QStringList{"browser", "dialog", "stopDrawTimer", "draw", "setimg " + dir + "/BSea.jpg",
                                        "newGame", "enableSave", "music", "clock", "draw"}));
     EXPECT_EQ(board.JoinCount, 0);
     EXPECT_EQ(board.GameTime, 0);
     EXPECT_TRUE(host.messages.isEmpty());
+
+    // The same choice again at once, at the other size.
+    EXPECT_EQ(host.chosen, dir + "/ASea.jpg");
+    host.calls.clear();
+    host.dialogResult = 3;
+    EXPECT_EQ(RunNewGame(board, host), TNewGameOutcome::Started);
+    EXPECT_TRUE(host.calls.contains("setimg " + dir + "/ASea.jpg"));
 }
 
 TEST_F(NewGameFlow, OwnPictureIsUsedForBothCuts)

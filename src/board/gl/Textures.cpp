@@ -130,10 +130,10 @@ uint32_t TexFromPicture(TTextureList &list, Board &b, const TPicture &P, bool re
     const TPixelUpload u = PictureUpload(P, redAlpha, keyAlpha, pow2, true);
     if (!FitsCard(u.Width, u.Height))
         return 0;
-    b.BgTileW = u.Width;
-    b.BgTileH = u.Height;
     const uint32_t name = NewTexture(list, clamp, listed);
     Upload(u);
+    b.BgTileW = u.Width;
+    b.BgTileH = u.Height;
     return name;
 }
 
@@ -145,10 +145,10 @@ uint32_t TexReplaceFromPicture(Board &b, uint32_t name, const TPicture &P, bool 
     const TPixelUpload u = PictureUpload(P, redAlpha, keyAlpha, pow2, false);
     if (!FitsCard(u.Width, u.Height))
         return name;
-    b.BgTileW = u.Width;
-    b.BgTileH = u.Height;
     SetTexParams(name, clamp);
     Upload(u);
+    b.BgTileW = u.Width;
+    b.BgTileH = u.Height;
     return name;
 }
 

@@ -57,9 +57,9 @@ void StopMusic(IMediaPlayer *player)
     player->FileName.clear();
 }
 
-void RepeatAtEnd(bool playMusic, IMediaPlayer *player)
+void RepeatAtEnd(bool playMusic, const QStringList &music, IMediaPlayer *player)
 {
-    if (!playMusic || !player || player->FileName.isEmpty())
+    if (!playMusic || !player || player->FileName.isEmpty() || !music.contains(player->FileName))
         return;
     if (player->Position() == player->Length())
         player->Play();

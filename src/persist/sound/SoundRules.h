@@ -33,9 +33,9 @@ QString ChangeTrack(const QStringList &music, bool playMusic, IMediaPlayer *play
 // Music switched off: stop, rewind, close, forget the file.
 void StopMusic(IMediaPlayer *player);
 
-// Once a second: a track (or the start-up sound) that has played to its end
-// starts again.
-void RepeatAtEnd(bool playMusic, IMediaPlayer *player);
+// Once a second: a track of `music` that has played to its end starts
+// again.  The start-up sound, which shares the player, plays once.
+void RepeatAtEnd(bool playMusic, const QStringList &music, IMediaPlayer *player);
 
 // The finished picture silences the music; stopped short of its end, the
 // track is not started again by RepeatAtEnd.

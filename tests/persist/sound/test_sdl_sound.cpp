@@ -83,7 +83,7 @@ TEST_F(SdlSoundTest, MusicPlaysToItsEndAndRewindsWhenPlayedAgain)
     ASSERT_TRUE(WaitForEnd(player, 5000));
 
     // The timer's repeat: automatic rewind starts it from the beginning.
-    RepeatAtEnd(true, &player);
+    RepeatAtEnd(true, {wav}, &player);
     EXPECT_LT(player.Position(), player.Length());
     ASSERT_TRUE(WaitForEnd(player, 5000));
 
@@ -91,7 +91,7 @@ TEST_F(SdlSoundTest, MusicPlaysToItsEndAndRewindsWhenPlayedAgain)
     player.Play();
     StopForFinish(&player);
     EXPECT_LT(player.Position(), player.Length());
-    RepeatAtEnd(true, &player);
+    RepeatAtEnd(true, {wav}, &player);
     QThread::msleep(500);
     EXPECT_LT(player.Position(), player.Length());
 

@@ -154,8 +154,8 @@ TEST_F(SoundRulesTest, SwitchingOffStopsAtOnceAndOnAgainNeverResumes)
     EXPECT_TRUE(player.FileName.isEmpty());
     EXPECT_TRUE(player.opened.isEmpty());
     // The timer leaves a player without a file alone.
-    RepeatAtEnd(false, &player);
-    RepeatAtEnd(true, &player);
+    RepeatAtEnd(false, music, &player);
+    RepeatAtEnd(true, music, &player);
     EXPECT_FALSE(player.playing);
 
     ChangeTrack(music, true, &player, rnd);
@@ -168,18 +168,30 @@ TEST_F(SoundRulesTest, ATrackRepeatsAtItsEndOnlyWhileMusicIsOn)
 {
     TFakePlayer player;
     TScriptedRandom rnd;
-    ChangeTrack({Track("a.mp3")}, true, &player, rnd);
+    const QStringList music = {Track("a.mp3")};
+    ChangeTrack(music, true, &player, rnd);
     player.Advance(999);
-    RepeatAtEnd(true, &player);
+    RepeatAtEnd(true, music, &player);
     EXPECT_EQ(player.started.size(), 1); // not at the end yet
     player.Advance(1);
     EXPECT_FALSE(player.playing);
-    RepeatAtEnd(false, &player);
+    RepeatAtEnd(false, music, &player);
     EXPECT_FALSE(player.playing); // music off: left alone
-    RepeatAtEnd(true, &player);
+    RepeatAtEnd(true, music, &player);
     EXPECT_TRUE(player.playing);
     EXPECT_EQ(player.pos, 0);
     EXPECT_EQ(player.started.size(), 2);
+}
+
+TEST_F(SoundRulesTest, TheStartUpSoundPlaysOnce)
+{
+    TFakePlayer player;
+    Touch(StartupSoundFile());
+    PlayFile(StartupSoundFile(), &player);
+    player.Advance(player.length);
+    RepeatAtEnd(true, {Track("a.mp3")}, &player);
+    EXPECT_FALSE(player.playing);
+    EXPECT_EQ(player.started.size(), 1);
 }
 
 TEST_F(SoundRulesTest, TheFinishedPictureKeepsMusicSilent)
@@ -193,7 +205,7 @@ TEST_F(SoundRulesTest, TheFinishedPictureKeepsMusicSilent)
     EXPECT_FALSE(player.playing);
     EXPECT_EQ(player.FileName, music[0]); // stopped, not forgotten
     for (int tick = 0; tick < 5; ++tick) {
-        RepeatAtEnd(true, &player);
+        RepeatAtEnd(true, music, &player);
         player.Advance(1000);
     }
     EXPECT_FALSE(player.playing);
