@@ -379,13 +379,10 @@ TEST_F(SaveGameTest, UnreadableValuesTakeTheirDefaults)
         {"Set", "bgind", "blue", bg, 6},
         {"Set", "Spind", "12abc", joins, 5},
         {"Set", "Time", "25:00:00", clock, 0},
-        {"Set", "Time", "0:61:00", clock, 0},
         {"Set", "Time", "soon", clock, 0},
         {"Set", "RotateHor", "", flip, 0},
         {"piece8", "Rotate", "6", turn, 2},
         {"piece8", "Rotate", "-1", turn, 3},
-        {"piece8", "Rotate", "x", turn, 0},
-        {"piece8", "FX", "99999999999", x, 0},
         {"piece8", "FX", QByteArray(2048, '1'), x, 0},
         {"piece8", "FY", "", y, 0},
     };
