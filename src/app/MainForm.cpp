@@ -20,8 +20,6 @@
 
 namespace {
 
-const int OverlayCount = 15;
-
 // Whether this system can give the table an OpenGL context at all.
 bool OpenGLAvailable()
 {
@@ -78,6 +76,7 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     wire(ShadowBtn, &TMainForm::ShadowBtnClick);
     wire(BgBtn, &TMainForm::BgBtnClick);
     wire(ChMusBtn, &TMainForm::ChMusBtnClick);
+    CreateComforts();
 
     // The overlay artwork travels with the program; a picture that cannot
     // be read leaves its slot empty and is named once the window is up.
@@ -165,7 +164,7 @@ void TMainForm::FormCreateGL()
     SetBgBmp(StartBgFromFile, StartBgFileName);
     if (TextureList.empty())
         RegisterTexture(TextureList, 0);
-    // Entries 1..15: the overlays; a missing picture keeps its slot empty.
+    // Entries 1..OverlayCount: the overlays; a missing picture keeps its slot empty.
     for (int k = 0; k < OverlayCount; ++k) {
         uint32_t name = 0;
         if (k < il.Count() && !il.Items(k).Picture().IsEmpty())
@@ -209,6 +208,7 @@ void TMainForm::ReSizeTimerTimer()
         const int w = DrawPanel->width(), h = DrawPanel->height();
         // Pieces stay exactly where they lie, also beyond a shrunken table.
         SetupProjection(w, h, int(std::lround(w * dpr)), int(std::lround(h * dpr)));
+        PlaceLid();
     } else if (isVisible()) {
         NoteMissing(QStringLiteral("контекст OpenGL (стол не может быть нарисован)"));
     }
@@ -299,6 +299,7 @@ void TMainForm::ShowMessage(const QString &text)
 
 void TMainForm::closeEvent(QCloseEvent *e)
 {
+    KeepResume();
     FormClose();
     e->accept();
 }

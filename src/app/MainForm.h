@@ -12,6 +12,7 @@
 //   MainForm_Game.cpp       saving and loading games
 //   MainForm_Background.cpp table background and its chooser
 //   MainForm_NewGame.cpp    the new-game button flow
+//   MainForm_Comforts.cpp   pause, box lid, edge pieces, records, resume, keys
 #pragma once
 
 #include <QLabel>
@@ -32,6 +33,8 @@ class TBGChangeFrm;
 class IMediaPlayer;
 class TWaveList;
 class TGLTextures;
+class TLidPanel;
+class TRecordsFrm;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -70,7 +73,7 @@ public:
     QTimer PlayerTimer; // 1000 ms: music repeat
     QTimer AniTimer;    // 50 ms: quarter turns and the final fade
 
-    TMyImageList il; // the 15 overlay images
+    TMyImageList il; // the overlay images, OverlayCount of them
     TMyImageList bg; // installed table backgrounds
     QStringList MusicList;
     TTextureList TextureList;
@@ -139,7 +142,9 @@ public:
     void KeepPiecesOnTable();
 
     // ---- MainForm_Cut.cpp ----
-    bool Setimg(const QString &fileName);
+    // quiet: a picture that cannot be set up is not reported (a game to
+    // resume is put aside instead).
+    bool Setimg(const QString &fileName, bool quiet = false);
     bool CreateJigsy();
 
     // ---- MainForm_Settings.cpp ----
@@ -163,7 +168,7 @@ public:
     // ---- MainForm_Game.cpp ----
     void SaveBtnClick();
     void LoadBtnClick();
-    bool LoadGame(const QString &path);
+    bool LoadGame(const QString &path, bool quiet = false);
 
     // ---- MainForm_Background.cpp ----
     void LoadBG();
@@ -173,7 +178,43 @@ public:
     // ---- MainForm_NewGame.cpp ----
     void NewGameBtnClick();
 
+    // ---- MainForm_Comforts.cpp ----
+    TMySpeedButton *PauseBtn = nullptr;
+    TMySpeedButton *LidBtn = nullptr;
+    TMySpeedButton *EdgeBtn = nullptr;
+    QLabel *ProgressLab = nullptr;
+    TLidPanel *LidPanel = nullptr;
+    TRecordsFrm *RecordsFrm = nullptr;
+    QTimer ResumeTimer;          // 60 s: keeps the game to resume after a change
+    bool ResumeChanged = false;  // the game changed since it was last kept
+    QPoint LidCorner{-1, -1};    // where the box lid stands on the table
+    bool WasMaximized = false;   // before full screen
+    // The three switches, the progress label, the keys, the lid, the timer.
+    void CreateComforts();
+    void PauseBtnClick();
+    void LidBtnClick();
+    void EdgeBtnClick();
+    void SetPaused(bool on);
+    // The game on the table was replaced (a new game or a load).
+    void GameReplaced();
+    // After every join, new game or load.
+    void ShowProgress();
+    void NoteChange();
+    void ResumeTimerTimer();
+    void KeepResume();     // closing: keep an unfinished game, retire any other
+    bool RestoreResume();  // start-up without a command-line game
+    void RecordFinish();
+    void ShowRecords();
+    void PlaceLid();
+    // A press on the table the comforts take: resuming a pause, the corner
+    // plate's records.  True when the press goes no further.
+    bool ComfortPress(int x, int y);
+    // A key the comforts take (pause, a drag's Esc and turn keys).
+    bool ComfortKey(int key);
+    void ToggleFullScreen();
+
 protected:
     void closeEvent(QCloseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
 };

@@ -9,12 +9,13 @@
 #include "board/PictureSetup.h"
 #include "ui/MySpeedButton.h"
 
-bool TMainForm::Setimg(const QString &fileName)
+bool TMainForm::Setimg(const QString &fileName, bool quiet)
 {
     QImage picture;
     const TSetimgResult rc = LoadPictureForCut(fileName, board.OwnImage, board.Cut(), picture);
     if (rc != TSetimgResult::Ok) {
-        ShowMessage(SetimgMessage(rc));
+        if (!quiet)
+            ShowMessage(SetimgMessage(rc));
         return false;
     }
     const QImage finished = FinishedTextureImage(picture);

@@ -43,14 +43,15 @@ void TMainForm::LoadBtnClick()
         LoadGame(path);
 }
 
-bool TMainForm::LoadGame(const QString &path)
+bool TMainForm::LoadGame(const QString &path, bool quiet)
 {
     // The whole file is read and checked before anything on the table, in
     // the browser or on the background changes.
     TSavedGame g;
     QString message;
     if (ReadSavedGame(path, board, g, &message) != TSaveCheck::Ok) {
-        ShowMessage(message);
+        if (!quiet)
+            ShowMessage(message);
         return false;
     }
 
@@ -73,7 +74,7 @@ bool TMainForm::LoadGame(const QString &path)
     board.CutProgress = 0;
     Draw();
 
-    if (!Setimg(g.ImgFileName)) {
+    if (!Setimg(g.ImgFileName, quiet)) {
         // The game on the table goes on as it was, with its own picture and rules.
         if (BrowseFrm)
             BrowseFrm->ChosenFile = oldPicture;
@@ -84,7 +85,8 @@ bool TMainForm::LoadGame(const QString &path)
         if (redrawWasRunning)
             DrawTimer.start();
         Draw();
-        ShowMessage(ImageNotSetText());
+        if (!quiet)
+            ShowMessage(ImageNotSetText());
         return false;
     }
 
@@ -118,6 +120,7 @@ bool TMainForm::LoadGame(const QString &path)
         Timer2.start();
     board.PiecesVisible = true;
     board.PieceAlpha = 1.0f;
+    GameReplaced();
     Draw();
     return true;
 }

@@ -9,11 +9,12 @@
 
 #include "app/DrawPanel.h"
 #include "app/ScreenFill.h"
+#include "base/Random.h"
+#include "persist/Resume.h"
 #include "play/Animation.h"
 #include "play/Clock.h"
 #include "play/Drag.h"
 #include "play/Layout.h"
-#include "base/Random.h"
 #include "play/Reach.h"
 #include "ui/MySpeedButton.h"
 
@@ -34,7 +35,7 @@ bool ToPlayButton(Qt::MouseButton button, play::TMouseBtn &out)
 void TMainForm::DrawPanelMouseDown(Qt::MouseButton button, int x, int y)
 {
     play::TMouseBtn btn;
-    if (!ToPlayButton(button, btn))
+    if (!ToPlayButton(button, btn) || ComfortPress(x, y))
         return;
     const play::TPlayResult r = play::DrawPanelMouseDown(board, btn, x, y);
     if (r.StartAniTimer)
@@ -63,9 +64,13 @@ void TMainForm::DrawPanelMouseUp(Qt::MouseButton, int, int)
         AniTimer.start();
         StopMusicForFinish();
         PlayWave(2);
+        RecordFinish();
     }
-    if (r.Redraw)
+    if (r.Redraw) {
+        NoteChange();
+        ShowProgress();
         Draw();
+    }
 }
 
 void TMainForm::Timer1Timer()
@@ -75,22 +80,23 @@ void TMainForm::Timer1Timer()
     LoadCommandLineGame();
 }
 
-// The game named on the command line is laid on the table the window plays
-// at: a load brings pieces beyond the table's edges within reach, so it waits
-// while the window is still growing to fill the screen (a few seconds at most,
-// for a window manager that never maximizes).
+// The game named on the command line, or without one the game left
+// unfinished last time, is laid on the table the window plays at: a load
+// brings pieces beyond the table's edges within reach, so it waits while the
+// window is still growing to fill the screen (a few seconds at most, for a
+// window manager that never maximizes).
 void TMainForm::LoadCommandLineGame()
 {
     const int kWaitMs = 100, kMaxWaits = 30;
-    if (CommandLineGame.isEmpty())
-        return;
     if (!TableAtFinalSize() && ++CommandLineWaits < kMaxWaits) {
         QTimer::singleShot(kWaitMs, this, &TMainForm::LoadCommandLineGame);
         return;
     }
     const QString path = CommandLineGame;
     CommandLineGame.clear();
-    if (QFileInfo(path).isFile())
+    if (path.isEmpty())
+        RestoreResume();
+    else if (QFileInfo(path).isFile())
         LoadGame(path);
 }
 
@@ -104,9 +110,11 @@ bool TMainForm::TableAtFinalSize() const
 
 void TMainForm::Timer2Timer()
 {
-    const QString text = play::Timer2Timer(board);
+    if (!play::TickClock(board, isVisible() && !isMinimized()))
+        return;
+    NoteChange();
     if (TimeLab)
-        TimeLab->setText(text);
+        TimeLab->setText(FormatGameTime(board.GameTime));
 }
 
 void TMainForm::DrawTimerTimer()
@@ -120,8 +128,10 @@ void TMainForm::AniTimerTimer()
     const play::TPlayResult r = play::AniTimerTimer(board);
     if (r.StopAniTimer)
         AniTimer.stop();
-    if (r.Redraw)
+    if (r.Redraw) {
+        NoteChange();
         Draw();
+    }
 }
 
 bool TMainForm::NewGame()
@@ -130,8 +140,11 @@ bool TMainForm::NewGame()
     const bool made = play::NewGame(board, GameRandom(), TableWidth(), TableHeight(), edgeLayout,
                                     [this] { return CreateJigsy(); });
     // A fade or turn of the last game must not run on into the new one.
-    if (made)
+    if (made) {
         AniTimer.stop();
+        GameReplaced();
+        TResumeFile().Retire(); // a new game: the old one is not resumed
+    }
     return made;
 }
 

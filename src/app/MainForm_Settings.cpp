@@ -29,6 +29,8 @@ void TMainForm::ReadSettings()
     SetDown(ShadowBtn, board.ShadowOn);
     SetDown(MusicBtn, board.PlayMusic);
     SetDown(Eff3dBtn, board.Eff3DOn);
+    SetDown(LidBtn, s.LidShown);
+    LidCorner = QPoint(s.LidX, s.LidY);
 }
 
 namespace {

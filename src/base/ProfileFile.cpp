@@ -224,6 +224,8 @@ TProfileFile::TProfileFile(const QString &path) : m_path(path), d(new Impl)
 
 TProfileFile::~TProfileFile() = default;
 
+bool TProfileFile::Unreadable() const { return d->unreadable; }
+
 QString TProfileFile::ReadString(const QString &section, const QString &key, const QString &def) const
 {
     const Line *l = d->Find(section, key);

@@ -19,6 +19,10 @@ public:
     ~TProfileFile(); // does not commit: call Close()
 
     const QString &Path() const { return m_path; }
+    // The file is there but is not one this layer reads (a folder, a
+    // device, too large, unreadable): it reads as empty and is never
+    // overwritten.
+    bool Unreadable() const;
 
     // Values are cut to 2047 characters, as the reader has always done.
     QString ReadString(const QString &section, const QString &key, const QString &def) const;

@@ -21,6 +21,8 @@ QString ProgramDir()
     return QDir::currentPath();
 }
 
+QString UserStateDir() { return ProgramDir(); }
+
 void SetProgramDir(const QString &dir)
 {
     QString d = dir;

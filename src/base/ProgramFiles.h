@@ -7,6 +7,8 @@
 
 // The program folder, without a trailing '/'.
 QString ProgramDir();
+// The folder of the player's own state (the game to resume, the records).
+QString UserStateDir();
 // Tests and tools point the game at another folder.
 void SetProgramDir(const QString &dir);
 // ProgramDir() + '/' + relative, each existing component matched

@@ -105,12 +105,19 @@ struct Board {
     int32_t DragPiece = 0;
     int32_t DragOffsetX = 0;
     int32_t DragOffsetY = 0;
+    int32_t DragStartX = 0; // DragPiece's corner when the drag began
+    int32_t DragStartY = 0;
 
     // Turning and the animation timer's mode
     bool AniTurning = false;
     int32_t TurnAngle = 0;
     int32_t TurnPiece = -1;
     bool RotateEnabled = true;
+
+    // Comforts of play
+    bool Paused = false;    // the table is covered and the clock stands
+    bool EdgeOnly = false;  // only pieces and groups holding an edge piece are shown
+    bool NewRecord = false; // the finish beat the best time of this picture
 
     const TCutInfo &Cut() const { return CutTable[SizeIndex == 2 ? 2 : 1]; }
     // Members of group g as piece indices, in joining order.

@@ -1,6 +1,7 @@
 // The long-lived textures: entry 0 is the table background (Id -1 = none),
-// entries 1..15 the overlay artwork (corner plate, time panel, digits 0-9,
-// colon, the cutting label, the progress fill).
+// entries 1..17 the overlay artwork (corner plate, time panel, digits 0-9,
+// colon, the cutting label, the progress fill, the record label, the pause
+// plate).
 #pragma once
 
 #include <cstdint>
@@ -20,4 +21,9 @@ enum TextureRole {
     texColon = 13,
     texCuttingLabel = 14,
     texProgressFill = 15,
+    texRecordLabel = 16,
+    texPausePlate = 17,
 };
+
+// The overlay pictures, entries 1 up to this count.
+constexpr int OverlayCount = texPausePlate;

@@ -36,6 +36,9 @@ TStartSettings TSettingsFile::Read(bool roundPlaceDefault) const
     s.BgFromFile = f.ReadBool(Set, QStringLiteral("BgFromFile"), false);
     s.BgFileName = f.ReadString(Set, QStringLiteral("BgFileName"), QString());
     s.RoundPlace = f.ReadBool(Set, SwitchKey(TSwitch::RoundPlace), roundPlaceDefault);
+    s.LidShown = f.ReadBool(Set, QStringLiteral("LidShown"), false);
+    s.LidX = f.ReadInteger(Set, QStringLiteral("LidX"), -1);
+    s.LidY = f.ReadInteger(Set, QStringLiteral("LidY"), -1);
     f.Close();
     return s;
 }
@@ -70,6 +73,15 @@ bool TSettingsFile::WriteLastPath(const QString &folder, QString *error) const
 {
     TProfileFile f(m_path);
     f.WriteString(Set, QStringLiteral("LastPath"), folder);
+    return f.Close(error);
+}
+
+bool TSettingsFile::WriteLid(bool shown, int x, int y, QString *error) const
+{
+    TProfileFile f(m_path);
+    f.WriteBool(Set, QStringLiteral("LidShown"), shown);
+    f.WriteInteger(Set, QStringLiteral("LidX"), x);
+    f.WriteInteger(Set, QStringLiteral("LidY"), y);
     return f.Close(error);
 }
 

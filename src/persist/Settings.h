@@ -17,6 +17,9 @@ struct TStartSettings {
     bool BgFromFile = false;   // "BgFromFile"
     QString BgFileName;        // "BgFileName"
     bool RoundPlace = false;   // "RoundPlace"
+    bool LidShown = false;     // "LidShown": the box-lid picture is shown
+    int LidX = -1;             // "LidX", "LidY": its corner on the table;
+    int LidY = -1;             //   -1 leaves the place to the game
 };
 
 // The four toolbar switches that are remembered.
@@ -51,6 +54,8 @@ public:
     // "LastPath": the folder the picture browser last opened.
     QString ReadLastPath() const;
     bool WriteLastPath(const QString &folder, QString *error = nullptr) const;
+    // The box-lid picture's state and place, in one write.
+    bool WriteLid(bool shown, int x, int y, QString *error = nullptr) const;
 
 private:
     QString m_path;

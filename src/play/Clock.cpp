@@ -2,10 +2,12 @@
 
 namespace play {
 
-QString Timer2Timer(Board &b)
+bool TickClock(Board &b, bool windowOnScreen)
 {
+    if (!windowOnScreen || b.Paused)
+        return false;
     b.GameTime += 1;
-    return FormatGameTime(b.GameTime);
+    return true;
 }
 
 bool DrawTimerTimer(const Board &b) { return !b.Dragging; }

@@ -7,9 +7,11 @@
 
 namespace play {
 
-// One second of play: GameTime grows by a second; returns the clock text
-// (H:mm:ss) for the toolbar label.
-QString Timer2Timer(Board &b);
+// One tick of the clock timer: a second of play passes only while the
+// window is on screen (not minimized or hidden) and the game is not paused,
+// so the time shown is the time actually played.  Returns whether it
+// passed; the label then shows FormatGameTime(GameTime).
+bool TickClock(Board &b, bool windowOnScreen);
 
 // The periodic redraw is skipped during a drag (the motion redraws then).
 bool DrawTimerTimer(const Board &b);

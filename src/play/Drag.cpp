@@ -1,5 +1,6 @@
 #include "play/Drag.h"
 
+#include "play/DragKeys.h"
 #include "play/Fitting.h"
 #include "play/HitTest.h"
 #include "play/Reach.h"
@@ -38,6 +39,7 @@ TPlayResult DrawPanelMouseDown(Board &b, TMouseBtn button, int x, int y)
     }
     b.Dragging = true;
     b.DragPiece = piece;
+    NoteDragStart(b);
     if (!InGroup(b, piece)) {
         Tpiece &p = b.Pieces[piece];
         b.DragOffsetX = x - p.X;

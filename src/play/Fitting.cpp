@@ -1,5 +1,7 @@
 #include "play/Fitting.h"
 
+#include "board/EdgeFilter.h"
+
 namespace play {
 
 namespace {
@@ -82,11 +84,12 @@ bool TestPs(Board &b, int p, int &neighbour)
 {
     if (!ValidPiece(b, p))
         return false;
+    const std::vector<char> shown = ShownPieces(b);
     for (int d = kRight; d <= kUp; ++d) {
         Tpiece &P = b.Pieces[p];
         const int n = GridNeighbour(b, P, d);
-        if (!ValidPiece(b, n))
-            continue;
+        if (!ValidPiece(b, n) || !shown[size_t(n)])
+            continue; // a hidden piece cannot be joined to unseen
         const Tpiece &N = b.Pieces[n];
         if (N.Rotation != P.Rotation)
             continue;

@@ -33,7 +33,7 @@ struct TFitRect {
 TFitRect CalcFitRect(const Board &b, int p, int n, int d);
 
 // Tests p against its grid neighbours right, down, left, up; the first one
-// with the same turn, not already joined to p and captured wins: p is
+// with the same turn, shown, not already joined to p and captured wins: p is
 // snapped to it (its old place kept in GrabX/GrabY) and true is returned
 // with neighbour = that piece.  Otherwise nothing changes.
 bool TestPs(Board &b, int p, int &neighbour);

@@ -15,8 +15,8 @@ struct THitSquare {
 
 THitSquare HitSquare(const Board &b, const Tpiece &p);
 
-// The topmost piece (latest in DrawOrder) whose hit square holds (x, y),
-// or -1.
+// The topmost shown piece (latest in DrawOrder) whose hit square holds
+// (x, y), or -1.  Pieces hidden by the edge filter are passed over.
 int PieceAt(const Board &b, int x, int y);
 
 } // namespace play

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "ui/MySpeedButton.h"
+#include "ui/PlayToolbar.h"
 
 const TToolbarButtonDef ToolbarButtons[ToolbarButtonCount] = {
     {"NewGameBtn", 5, "Новая игра", 0, true},
@@ -64,9 +65,8 @@ QLabel *MakeClockLabel(QWidget *panel)
     lab->setAttribute(Qt::WA_TranslucentBackground);
 
     // The label takes the panel's width right of the last button.
-    const TToolbarButtonDef &last = ToolbarButtons[ToolbarButtonCount - 1];
     auto *lay = new QHBoxLayout(panel);
-    lay->setContentsMargins(last.X + ToolbarButtonWidth + 8, 0, 8, 0);
+    lay->setContentsMargins(ToolbarButtonsEnd() + 8, 0, 8, 0);
     lay->addWidget(lab);
     return lab;
 }

@@ -42,12 +42,12 @@ protected:
 
 } // namespace
 
-TEST_F(MainFormTest, StartsWithTheBackgroundSlotAndFifteenOverlayTextures)
+TEST_F(MainFormTest, StartsWithTheBackgroundSlotAndEveryOverlayTexture)
 {
     EXPECT_TRUE(form->Missing.isEmpty()) << qPrintable(form->Missing.join(", "));
-    ASSERT_EQ(form->TextureList.size(), 16u);
+    ASSERT_EQ(form->TextureList.size(), size_t(OverlayCount + 1));
     form->DrawPanel->makeCurrent();
-    for (size_t i = 1; i < 16; ++i)
+    for (size_t i = 1; i <= size_t(OverlayCount); ++i)
         EXPECT_TRUE(glIsTexture(GLuint(form->TextureList[i].Id))) << "entry " << i;
     EXPECT_EQ(form->board.FinishedTex, -1);
     EXPECT_EQ(form->board.TurnPiece, -1);

@@ -174,13 +174,13 @@ TEST(Fade, ATurnDuringTheFadeStopsTheFadeWhereItStands)
 TEST(Clock, WholeSecondsShownAsHoursMinutesSeconds)
 {
     Board b;
-    QString text;
     for (int i = 0; i < 461; ++i)
-        text = Timer2Timer(b);
+        TickClock(b, true);
     EXPECT_EQ(b.GameTime, 461);
-    EXPECT_EQ(text, "0:07:41");
+    EXPECT_EQ(FormatGameTime(b.GameTime), "0:07:41");
     b.GameTime = 10 * 3600 + 59;
-    EXPECT_EQ(Timer2Timer(b), "10:01:00");
+    TickClock(b, true);
+    EXPECT_EQ(FormatGameTime(b.GameTime), "10:01:00");
 }
 
 TEST(Clock, PeriodicRedrawIsSkippedDuringADrag)

@@ -2,9 +2,11 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
+#include <set>
 
 #include "ButtonTestUtil.h"
 #include "ui/MainToolbar.h"
+#include "ui/PlayToolbar.h"
 
 namespace {
 
@@ -100,4 +102,28 @@ TEST(Toolbar, ClockLabelRightOfTheButtons)
     EXPECT_GE(t.clock->geometry().left(), 361 + 40);
     EXPECT_LE(t.clock->geometry().right(), 900);
     EXPECT_GT(t.clock->width(), t.clock->sizeHint().width());
+}
+
+TEST(Toolbar, PlaySwitchesSitBetweenTheLastButtonAndTheClockWithTheProgressBeside)
+{
+    Toolbar t;
+    TMySpeedButton *play[PlayButtonCount];
+    for (int i = 0; i < PlayButtonCount; ++i)
+        play[i] = MakeToolbarButton(&t.panel, PlayButtons[i]);
+    QLabel *progress = MakeProgressLabel(&t.panel);
+    t.panel.show();
+    QApplication::processEvents();
+    int left = t.buttons[ToolbarButtonCount - 1]->geometry().right();
+    std::set<int> groups;
+    for (TMySpeedButton *b : play) {
+        EXPECT_GT(b->geometry().left(), left);
+        left = b->geometry().right();
+        EXPECT_TRUE(b->AllowAllUp());
+        groups.insert(b->GroupIndex());
+    }
+    for (TMySpeedButton *b : t.buttons)
+        groups.insert(b->GroupIndex());
+    EXPECT_EQ(groups.size(), size_t(4 + PlayButtonCount + 1)); // every switch alone, pushes in 0
+    EXPECT_GT(progress->geometry().left(), left);
+    EXPECT_GT(t.clock->geometry().left(), progress->geometry().right());
 }

@@ -1,6 +1,6 @@
 // Draws the game's artwork: the table overlays (corner plate, time panel,
-// digits, colon, cutting label, progress fill), the nine toolbar glyphs at
-// 1x and 2x, the splash picture and the window icon, and writes the Qt
+// digits, colon, cutting label, progress fill, record label, pause plate),
+// the twelve toolbar glyphs at 1x and 2x, the splash picture and the window icon, and writes the Qt
 // resource file that carries them into the program.
 //
 //   artgen <output folder>
@@ -194,6 +194,36 @@ QImage CuttingLabel()
     Plaque(p, QRectF(2, 2, 124, 28), 10, 1.5);
     CentredText(p, 64, 22, Font(QStringLiteral("Liberation Sans"), 16, true), QStringLiteral("Нарезка..."),
                 QBrush(Cream), 0);
+    return img;
+}
+
+// Under the final time when the finish beat the best one.
+QImage RecordLabel()
+{
+    QImage img = Canvas(256, 32);
+    QPainter p(&img);
+    Prepare(p, 1);
+    Plaque(p, QRectF(40, 2, 176, 28), 10, 1.5);
+    CentredText(p, 128, 23, Font(QStringLiteral("Liberation Serif"), 20, true), QStringLiteral("Новый рекорд!"),
+                Vertical(QRectF(0, 6, 1, 18), GoldLight, Gold), 2);
+    return img;
+}
+
+// The plate over a paused table, in the finish panel's look.
+QImage PausePlate()
+{
+    QImage img = Canvas(256, 64);
+    QPainter p(&img);
+    Prepare(p, 1);
+    Plaque(p, QRectF(3, 5, 250, 54), 14, 2);
+    p.setPen(Outline(1.5));
+    p.setBrush(Vertical(QRectF(20, 17, 30, 30), GoldLight, Gold));
+    p.drawRoundedRect(QRectF(22, 19, 9, 26), 2, 2);
+    p.drawRoundedRect(QRectF(37, 19, 9, 26), 2, 2);
+    CentredText(p, 146, 36, Font(QStringLiteral("Liberation Serif"), 28, true), QStringLiteral("Пауза"),
+                Vertical(QRectF(0, 14, 1, 24), GoldLight, Gold), 2.5);
+    CentredText(p, 146, 52, Font(QStringLiteral("Liberation Sans"), 11, false, true),
+                QStringLiteral("любая клавиша или щелчок - дальше"), QBrush(Cream), 0);
     return img;
 }
 
@@ -406,6 +436,53 @@ void ChMusGlyph(QPainter &p)
     Note(p, QPointF(14, 21), 0.78, true);
 }
 
+void PauseGlyph(QPainter &p)
+{
+    QPainterPath face;
+    face.addEllipse(QPointF(16, 16), 13, 13);
+    p.fillPath(face, Vertical(face.boundingRect(), Blue.lighter(125), NavyLight));
+    p.strokePath(face, Outline(1.5));
+    for (double x : {10.5, 17.5}) {
+        QPainterPath bar;
+        bar.addRoundedRect(QRectF(x, 9, 4.5, 14), 1.2, 1.2);
+        p.fillPath(bar, Vertical(bar.boundingRect(), GoldLight, Gold));
+        p.strokePath(bar, Outline(1.0));
+    }
+}
+
+void LidGlyph(QPainter &p)
+{
+    // The box's lid, tilted up, with the picture on it.
+    QPainterPath box;
+    box.addRoundedRect(QRectF(4, 19, 24, 9), 1.5, 1.5);
+    p.fillPath(box, Vertical(box.boundingRect(), GoldDark.lighter(115), GoldDark));
+    p.strokePath(box, Outline(1.5));
+    Frame(p, QRectF(3, 4, 26, 17));
+}
+
+void EdgeGlyph(QPainter &p)
+{
+    // A frame of pieces round an empty middle.
+    QPainterPath table;
+    table.addRoundedRect(QRectF(3, 3, 26, 26), 3, 3);
+    p.fillPath(table, Vertical(table.boundingRect(), Sky.lighter(110), Sky.darker(112)));
+    p.strokePath(table, Outline(1.5));
+    QPainterPath ring;
+    ring.addRect(QRectF(6, 6, 20, 20));
+    QPainterPath hole;
+    hole.addRect(QRectF(12, 12, 8, 8));
+    ring = ring.subtracted(hole);
+    p.fillPath(ring, Vertical(ring.boundingRect(), GoldLight, Gold));
+    p.strokePath(ring, Outline(1.2));
+    p.setPen(Outline(0.9));
+    for (double v : {12.0, 20.0}) {
+        p.drawLine(QPointF(v, 6), QPointF(v, 12));
+        p.drawLine(QPointF(v, 20), QPointF(v, 26));
+        p.drawLine(QPointF(6, v), QPointF(12, v));
+        p.drawLine(QPointF(20, v), QPointF(26, v));
+    }
+}
+
 struct ToolGlyph {
     const char *name;
     std::function<void(QPainter &)> draw;
@@ -540,7 +617,7 @@ int main(int argc, char **argv)
     il << CornerPlate() << TimePanel();
     for (int d = 0; d <= 9; ++d)
         il << Glyph(QString::number(d));
-    il << Glyph(QStringLiteral(":")) << CuttingLabel() << ProgressFill();
+    il << Glyph(QStringLiteral(":")) << CuttingLabel() << ProgressFill() << RecordLabel() << PausePlate();
     for (int i = 0; i < il.size(); ++i)
         ok &= Save(il[i], out, QStringLiteral("art/il/%1.png").arg(i, 2, 10, QLatin1Char('0')), files);
 
@@ -548,6 +625,7 @@ int main(int argc, char **argv)
         {"NewGameBtn", NewGameGlyph}, {"LoadBtn", LoadGlyph},   {"SaveBtn", SaveGlyph},
         {"RoundPlaceBtn", RoundPlaceGlyph}, {"MusicBtn", MusicGlyph}, {"Eff3dBtn", Eff3dGlyph},
         {"ShadowBtn", ShadowGlyph}, {"BgBtn", BgGlyph},        {"ChMusBtn", ChMusGlyph},
+        {"PauseBtn", PauseGlyph},   {"LidBtn", LidGlyph},      {"EdgeBtn", EdgeGlyph},
     };
     for (const ToolGlyph &g : glyphs) {
         ok &= Save(ToolbarGlyph(g, 1), out, QStringLiteral("art/toolbar/%1.png").arg(QLatin1String(g.name)), files);

@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "board/EdgeFilter.h"
+
 namespace {
 
 const long long MaxBackgroundTiles = 4096;
@@ -107,11 +109,12 @@ void DrawPieces(const Board &b)
 {
     const int turn = ValidPiece(b, b.TurnPiece) ? b.TurnPiece : -1;
     const bool dragOnTop = b.Dragging && b.ShadowOn && ValidPiece(b, b.DragPiece);
+    const std::vector<char> shown = ShownPieces(b);
 
     for (const QString &line : b.DrawOrder) {
         bool ok = false;
         const int u = line.toInt(&ok);
-        if (!ok || !ValidPiece(b, u))
+        if (!ok || !ValidPiece(b, u) || !shown[size_t(u)])
             continue;
         if (turn >= 0 && InGroupOf(b, u, turn))
             continue; // drawn turning, below
@@ -149,8 +152,10 @@ void DrawPieces(const Board &b)
     }
 }
 
-void DrawFinishTime(const TTextureList &list, int W, int H, const QString &caption)
+void DrawFinishTime(const TTextureList &list, int W, int H, const QString &caption, bool newRecord)
 {
+    if (newRecord)
+        DrawRole(list, texRecordLabel, float(W / 2 - 128), float(H - 36), 32, 256);
     DrawRole(list, texTimePanel, float(W / 2 - 128), float(H - 140), 64, 256);
     for (int k = 0; k < caption.size(); ++k) {
         const QChar ch = caption.at(k);
@@ -240,6 +245,13 @@ void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const
 
     DrawBackground(textures, b, W, H);
     DrawRole(textures, texCornerPlate, float(W - 256), float(H - 64), 64, 256);
+    if (b.Paused) {
+        // The table is covered: nothing of the picture shows while the
+        // clock stands.
+        DrawRole(textures, texPausePlate, float(W / 2 - 128), float(H / 2 - 32), 64, 256);
+        glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+        return;
+    }
     DrawFinishedPicture(b);
 
     glColor4f(1, 1, 1, b.PieceAlpha);
@@ -248,7 +260,7 @@ void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const
 
     glColor4f(1, 1, 1, 1);
     if (b.ShowFinished)
-        DrawFinishTime(textures, W, H, timeCaption);
+        DrawFinishTime(textures, W, H, timeCaption, b.NewRecord);
     if (b.Cutting)
         DrawCuttingOverlay(textures, b, W, H);
 

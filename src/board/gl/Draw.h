@@ -25,7 +25,9 @@ void DrawQuad(uint32_t tex, float x, float y, float height, float width);
 void DrawPiece(const Board &b, int piece, bool shadow);
 
 // One complete frame of the table for a panel of W x H logical pixels:
-// background tiles, corner plate, finished picture, resting pieces, the
-// turning piece or group, the dragged piece or group with its shadows, the
-// finish time, the cutting overlay.  Reads the board; changes no texture.
+// background tiles, corner plate, finished picture, resting pieces (those
+// the edge filter shows), the turning piece or group, the dragged piece or
+// group with its shadows, the finish time (and the record label), the
+// cutting overlay.  A paused table shows only its background, the corner
+// plate and the pause plate.  Reads the board; changes no texture.
 void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption);

@@ -1,0 +1,25 @@
+#include "board/EdgeFilter.h"
+
+bool IsEdgePiece(const TCutInfo &cut, const Tpiece &p)
+{
+    return p.Row == 0 || p.Col == 0 || p.Row == cut.Rows - 1 || p.Col == cut.Cols - 1;
+}
+
+std::vector<char> ShownPieces(const Board &b)
+{
+    const int n = b.Pieces.Count();
+    if (!b.EdgeOnly)
+        return std::vector<char>(size_t(n), 1);
+    const TCutInfo &cut = b.Cut();
+    std::vector<char> shown(size_t(n), 0);
+    std::vector<char> groupHasEdge(size_t(b.Groups.Count()), 0);
+    auto inGroup = [&](const Tpiece &p) { return p.Group >= 0 && p.Group < b.Groups.Count(); };
+    for (const Tpiece &p : b.Pieces)
+        if (inGroup(p) && IsEdgePiece(cut, p))
+            groupHasEdge[size_t(p.Group)] = 1;
+    for (int i = 0; i < n; ++i) {
+        const Tpiece &p = b.Pieces[i];
+        shown[size_t(i)] = inGroup(p) ? groupHasEdge[size_t(p.Group)] : IsEdgePiece(cut, p);
+    }
+    return shown;
+}

@@ -1,0 +1,21 @@
+#include "play/Progress.h"
+
+namespace play {
+
+int JoinedPieces(const Board &b)
+{
+    int joined = 0;
+    for (const Tpiece &p : b.Pieces)
+        if (p.Group >= 0 && p.Group < b.Groups.Count() && b.Groups.Items(p.Group).Subitems.size() >= 2)
+            ++joined;
+    return joined;
+}
+
+QString ProgressText(const Board &b)
+{
+    if (b.Pieces.Count() == 0)
+        return QString();
+    return QStringLiteral("%1 из %2").arg(JoinedPieces(b)).arg(PieceCount(b.Cut()));
+}
+
+} // namespace play

@@ -1,0 +1,164 @@
+// The game to resume: written whole, read back, retired, and a file that
+// cannot be loaded moved aside once.
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+
+#include "SaveGameTestUtil.h"
+#include "app/DrawPanel.h"
+#include "app/MainForm.h"
+#include "base/ProgramFiles.h"
+#include "persist/Resume.h"
+
+namespace {
+
+class ResumeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        picture = dir.filePath("picture.jpg");
+        WriteAll(picture, "not looked at by the reader");
+    }
+    QString Path() const { return dir.filePath("resume.jgy"); }
+
+    QTemporaryDir dir;
+    QString picture;
+};
+
+} // namespace
+
+TEST_F(ResumeTest, AWrittenGameComesBackWholeAndASmallerOneLeavesNothingBehind)
+{
+    const TResumeFile file(Path());
+    Board big, small;
+    MakeGameInPlay(big, 2, 7);
+    MakeGameInPlay(small, 1, 8);
+    ASSERT_TRUE(file.Write(big, picture));
+    ASSERT_TRUE(file.Write(small, picture));
+    TSavedGame g;
+    ASSERT_TRUE(file.Read(Board(), g));
+    ExpectSameGame(g, SavedGameFromBoard(small, picture));
+    EXPECT_FALSE(ReadAll(Path()).contains("[piece35]"));
+    EXPECT_FALSE(QFileInfo::exists(Path() + ".new"));
+}
+
+TEST_F(ResumeTest, ARetiredGameIsNotResumed)
+{
+    const TResumeFile file(Path());
+    Board b;
+    MakeGameInPlay(b, 1, 3);
+    ASSERT_TRUE(file.Write(b, picture));
+    file.Retire();
+    TSavedGame g;
+    EXPECT_FALSE(file.Read(Board(), g));
+    EXPECT_FALSE(QFileInfo::exists(Path() + ".bad"));
+}
+
+TEST_F(ResumeTest, AFileThatCannotBeLoadedIsMovedAsideOnce)
+{
+    struct Row {
+        const char *what;
+        std::function<void(const QString &)> make;
+    };
+    const Row rows[] = {
+        {"garbage", [](const QString &p) { WriteAll(p, QByteArray("\x01\xff[[[=\n", 7).repeated(50)); }},
+        {"huge", [](const QString &p) { WriteAll(p, QByteArray(3 * 1024 * 1024, '[')); }},
+        {"folder", [](const QString &p) { ASSERT_TRUE(QDir().mkpath(p + "/inside")); }},
+        {"picture gone", [this](const QString &p) {
+             Board b;
+             MakeGameInPlay(b, 1, 5);
+             ASSERT_TRUE(TResumeFile(p).Write(b, picture + ".gone"));
+         }},
+    };
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.what);
+        QDir(dir.path()).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(dir.path()));
+        WriteAll(picture, "x");
+        r.make(Path());
+        const TResumeFile file(Path());
+        TSavedGame g;
+        EXPECT_FALSE(file.Read(Board(), g));
+        EXPECT_FALSE(QFileInfo::exists(Path()));
+        EXPECT_TRUE(QFileInfo::exists(Path() + ".bad"));
+        EXPECT_FALSE(file.Read(Board(), g)); // the next start finds nothing
+        EXPECT_TRUE(QFileInfo::exists(Path() + ".bad"));
+    }
+}
+
+namespace {
+
+// A main window on a program folder of its own (the piece shapes linked in
+// from the build), so the game it keeps to resume is the test's alone.
+class ResumeWindowTest : public ResumeTest {
+protected:
+    void SetUp() override
+    {
+        ResumeTest::SetUp();
+        ASSERT_TRUE(QFile::link(QStringLiteral(JIGSY_PROGRAM_DIR "/Image"), dir.filePath("Image")));
+        SetProgramDir(dir.path());
+        QImage img(580, 420, QImage::Format_RGB32);
+        img.fill(QColor(90, 140, 200));
+        ASSERT_TRUE(img.save(picture, "JPG"));
+    }
+    void TearDown() override { SetProgramDir(QString()); }
+
+    std::unique_ptr<TMainForm> Window()
+    {
+        auto form = std::make_unique<TMainForm>();
+        for (QTimer *t : {&form->Timer1, &form->PlayerTimer, &form->ReSizeTimer, &form->ResumeTimer})
+            t->stop();
+        form->DrawPanel->resize(1600, 1000);
+        return form;
+    }
+};
+
+} // namespace
+
+TEST_F(ResumeWindowTest, ClosingKeepsAnUnfinishedGameTheNextStartBringsItBackAndAFinishedOneIsRetired)
+{
+    Board played;
+    MakeGameInPlay(played, 1, 11);
+    played.OwnImage = false;
+    const TSavedGame saved = SavedGameFromBoard(played, picture);
+    ASSERT_TRUE(WriteSavedGame(dir.filePath("game.jgy"), saved));
+    {
+        auto form = Window();
+        ASSERT_TRUE(form->LoadGame(dir.filePath("game.jgy")));
+        form->close();
+    }
+    ASSERT_TRUE(QFileInfo::exists(Path()));
+
+    auto form = Window();
+    form->Timer1Timer(); // no game named on the command line
+    ExpectSameGame(SavedGameFromBoard(form->board, picture), saved);
+
+    form->board.JoinCount = PieceCount(form->board.Cut()) - 1;
+    form->close();
+    EXPECT_FALSE(QFileInfo::exists(Path()));
+}
+
+TEST_F(ResumeWindowTest, AHiddenOrPausedWindowAddsNoSeconds)
+{
+    auto form = Window();
+    ASSERT_TRUE(WriteSavedGame(dir.filePath("game.jgy"), [&] {
+        Board b;
+        MakeGameInPlay(b, 1, 2);
+        return SavedGameFromBoard(b, picture);
+    }()));
+    ASSERT_TRUE(form->LoadGame(dir.filePath("game.jgy")));
+    const int64_t start = form->board.GameTime;
+    form->Timer2Timer(); // never shown
+    EXPECT_EQ(form->board.GameTime, start);
+    form->show();
+    form->SetPaused(true);
+    form->Timer2Timer();
+    EXPECT_EQ(form->board.GameTime, start);
+    form->SetPaused(false);
+    form->Timer2Timer();
+    EXPECT_EQ(form->board.GameTime, start + 1);
+}
