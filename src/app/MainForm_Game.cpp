@@ -6,7 +6,9 @@
 #include <QMessageBox>
 
 #include "board/InstalledPicture.h"
+#include "persist/GameFolder.h"
 #include "persist/SaveGame.h"
+#include "persist/Settings.h"
 #include "ui/BrowseFrm.h"
 #include "ui/MySpeedButton.h"
 
@@ -14,11 +16,26 @@ namespace {
 
 const QString kSaveFilter = QStringLiteral("VardelJigsySave (*.jgy)");
 
+QString DialogFolder(bool forSaving)
+{
+    return GameDialogFolder(TSettingsFile().ReadLastGameFolder(), DefaultGameFolder(), forSaving);
+}
+
+// The next dialog opens where this game was saved or loaded.  A failure to
+// remember is reported like any settings write.
+QString RememberGameFolder(const QString &gameFile)
+{
+    QString error;
+    TSettingsFile().WriteLastGameFolder(QFileInfo(gameFile).absolutePath(), &error);
+    return error;
+}
+
 } // namespace
 
 void TMainForm::SaveBtnClick()
 {
-    QString path = QFileDialog::getSaveFileName(this, QString(), QStringLiteral("JigsySave"), kSaveFilter, nullptr,
+    const QString start = DialogFolder(true) + QStringLiteral("/JigsySave");
+    QString path = QFileDialog::getSaveFileName(this, QString(), start, kSaveFilter, nullptr,
                                                 QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty())
         return;
@@ -32,15 +49,20 @@ void TMainForm::SaveBtnClick()
     // The picture of the game on the table: the browser's choice may have
     // moved on since, if a new game was begun and then cancelled.
     QString error;
-    if (!WriteSavedGame(path, SavedGameFromBoard(board, board.PictureFile), &error))
+    if (WriteSavedGame(path, SavedGameFromBoard(board, board.PictureFile), &error))
+        error = RememberGameFolder(path);
+    if (!error.isEmpty())
         ShowMessage(error);
 }
 
 void TMainForm::LoadBtnClick()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(), kSaveFilter);
-    if (!path.isEmpty())
-        LoadGame(path);
+    const QString path = QFileDialog::getOpenFileName(this, QString(), DialogFolder(false), kSaveFilter);
+    if (path.isEmpty() || !LoadGame(path))
+        return;
+    const QString error = RememberGameFolder(path);
+    if (!error.isEmpty())
+        ShowMessage(error);
 }
 
 bool TMainForm::LoadGame(const QString &path, bool quiet)

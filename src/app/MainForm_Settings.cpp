@@ -17,7 +17,10 @@ void SetDown(TMySpeedButton *b, bool down)
 
 void TMainForm::ReadSettings()
 {
-    const TStartSettings s = TSettingsFile().Read(IsDown(RoundPlaceBtn));
+    const TSettingsFile file;
+    if (!file.Kept())
+        NoteMissing(SettingsNotKeptText(file.Path()));
+    const TStartSettings s = file.Read(IsDown(RoundPlaceBtn));
     board.ShadowOn = s.ShadowOn;
     board.PlayMusic = s.PlayMusic;
     board.Eff3DOn = s.Eff3DOn;

@@ -5,14 +5,18 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QIcon>
+#include <QMessageBox>
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
 #include <memory>
 
 #include "app/MainForm.h"
+#include "app/QtRussian.h"
 #include "app/ScreenFill.h"
 #include "app/SplashForm.h"
+#include "base/ProgramFiles.h"
+#include "board/Cutting.h"
 #include "ui/BGChangeFrm.h"
 #include "ui/NewGameFrm.h"
 #include "ui/BrowseFrm.h"
@@ -46,6 +50,16 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Jigsy"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
+    // The menus find the window by its desktop entry (and so its icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("jigsy"));
+    InstallQtRussian(app);
+
+    // A broken installation (the shared folder gone) cannot cut a picture.
+    if (!ProgramFilesFound()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Jigsy"),
+                              AssetErrorMessage(TAssetResult::NoFolder, ShapeFolderName()));
+        return 1;
+    }
 
     const QImage splashPicture(QStringLiteral(":/art/splash.png"));
     auto splash = std::make_unique<TSlashFrm>(splashPicture);

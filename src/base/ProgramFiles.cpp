@@ -3,25 +3,61 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
+
 QString &OverrideDir()
 {
     static QString dir;
     return dir;
 }
-} // namespace
 
-QString ProgramDir()
+// The piece shapes are what the game cannot run without: their folder
+// marks a program folder.
+bool HoldsGameFiles(const QString &dir) { return QFileInfo(FindCaseInsensitive(dir, QStringLiteral("Image"))).isDir(); }
+
+TProgramFolders CurrentFolders()
 {
-    if (!OverrideDir().isEmpty())
-        return OverrideDir();
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationDirPath();
-    return QDir::currentPath();
+    if (!OverrideDir().isEmpty()) {
+        TProgramFolders f;
+        f.Assets = OverrideDir();
+        f.Found = HoldsGameFiles(f.Assets);
+        return f;
+    }
+    if (!QCoreApplication::instance())
+        return LocateProgramFolders(QDir::currentPath());
+    // The executable does not move while it runs: looked up once.
+    static const TProgramFolders located = LocateProgramFolders(QCoreApplication::applicationDirPath());
+    return located;
 }
 
-QString UserStateDir() { return ProgramDir(); }
+// A folder of the player's in one of the XDG base folders.
+QString XdgFolder(QStandardPaths::StandardLocation base, const QString &relative)
+{
+    return QStandardPaths::writableLocation(base) + QLatin1Char('/') + relative;
+}
+
+bool StateBesideProgram(const TProgramFolders &f) { return !f.Installed && FolderWritable(f.Assets); }
+
+// Makes a folder and the missing folders above it, but never inside a
+// folder marked read-only.
+void MakeFolder(const QString &dir)
+{
+    QString existing = QDir::cleanPath(dir);
+    while (!QFileInfo::exists(existing)) {
+        const QString up = QFileInfo(existing).absolutePath();
+        if (up == existing)
+            return;
+        existing = up;
+    }
+    if (existing != QDir::cleanPath(dir) && FolderWritable(existing))
+        QDir().mkpath(dir);
+}
+
+} // namespace
+
+QString ProgramDir() { return CurrentFolders().Assets; }
 
 void SetProgramDir(const QString &dir)
 {
@@ -57,7 +93,52 @@ QString FindCaseInsensitive(const QString &base, const QString &relative)
     return current;
 }
 
-QString ProgramFile(const QString &relative)
+QString ProgramFile(const QString &relative) { return FindCaseInsensitive(ProgramDir(), relative); }
+
+TProgramFolders LocateProgramFolders(const QString &binDir)
 {
-    return FindCaseInsensitive(ProgramDir(), relative);
+    TProgramFolders f;
+    f.Assets = binDir;
+    if (HoldsGameFiles(binDir)) {
+        f.Found = true;
+        return f;
+    }
+    const QString shared = QDir::cleanPath(binDir + QStringLiteral("/../share/jigsy"));
+    if (HoldsGameFiles(shared)) {
+        f.Assets = shared;
+        f.Found = true;
+        f.Installed = true;
+    }
+    return f;
+}
+
+bool ProgramFilesFound() { return CurrentFolders().Found; }
+
+bool FolderWritable(const QString &dir)
+{
+    const QFileInfo fi(dir);
+    const QFile::Permissions writeBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return fi.isDir() && fi.isWritable() && (fi.permissions() & writeBits);
+}
+
+QString UserStateDir()
+{
+    const TProgramFolders f = CurrentFolders();
+    if (StateBesideProgram(f))
+        return f.Assets;
+    const QString dir = XdgFolder(QStandardPaths::GenericConfigLocation, QStringLiteral("jigsy"));
+    MakeFolder(dir);
+    return dir;
+}
+
+QString UserStateFile(const QString &name) { return FindCaseInsensitive(UserStateDir(), name); }
+
+bool UserStateWritable() { return FolderWritable(UserStateDir()); }
+
+QString CacheDir()
+{
+    const TProgramFolders f = CurrentFolders();
+    if (StateBesideProgram(f))
+        return FindCaseInsensitive(f.Assets, QStringLiteral("cache"));
+    return XdgFolder(QStandardPaths::GenericCacheLocation, QStringLiteral("jigsy/cache"));
 }

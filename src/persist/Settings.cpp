@@ -1,5 +1,8 @@
 #include "persist/Settings.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "base/ProfileFile.h"
 #include "base/ProgramFiles.h"
 
@@ -21,7 +24,7 @@ QString SwitchKey(TSwitch which)
 
 } // namespace
 
-TSettingsFile::TSettingsFile() : m_path(ProgramFile(QStringLiteral("Settings.ini"))) {}
+TSettingsFile::TSettingsFile() : m_path(UserStateFile(QStringLiteral("Settings.ini"))), m_kept(UserStateWritable()) {}
 
 TStartSettings TSettingsFile::Read(bool roundPlaceDefault) const
 {
@@ -43,22 +46,31 @@ TStartSettings TSettingsFile::Read(bool roundPlaceDefault) const
     return s;
 }
 
+bool TSettingsFile::Write(const std::function<void(TProfileFile &)> &keys, QString *error) const
+{
+    if (!m_kept)
+        return true;
+    TProfileFile f(m_path);
+    keys(f);
+    return f.Close(error);
+}
+
 bool TSettingsFile::WriteSwitch(TSwitch which, bool down, QString *error) const
 {
-    TProfileFile f(m_path);
-    f.WriteBool(Set, SwitchKey(which), down);
-    return f.Close(error);
+    return Write([&](TProfileFile &f) { f.WriteBool(Set, SwitchKey(which), down); }, error);
 }
 
 bool TSettingsFile::WriteBackground(uint8_t bgIndex, bool fromFile, bool drawStretch, const QString &fileName,
                                     QString *error) const
 {
-    TProfileFile f(m_path);
-    f.WriteInteger(Set, QStringLiteral("bgind"), bgIndex);
-    f.WriteBool(Set, QStringLiteral("BgFromFile"), fromFile);
-    f.WriteBool(Set, QStringLiteral("BgDrawStretch"), drawStretch);
-    f.WriteString(Set, QStringLiteral("BgFileName"), fileName);
-    return f.Close(error);
+    return Write(
+        [&](TProfileFile &f) {
+            f.WriteInteger(Set, QStringLiteral("bgind"), bgIndex);
+            f.WriteBool(Set, QStringLiteral("BgFromFile"), fromFile);
+            f.WriteBool(Set, QStringLiteral("BgDrawStretch"), drawStretch);
+            f.WriteString(Set, QStringLiteral("BgFileName"), fileName);
+        },
+        error);
 }
 
 QString TSettingsFile::ReadLastPath() const
@@ -71,18 +83,28 @@ QString TSettingsFile::ReadLastPath() const
 
 bool TSettingsFile::WriteLastPath(const QString &folder, QString *error) const
 {
-    TProfileFile f(m_path);
-    f.WriteString(Set, QStringLiteral("LastPath"), folder);
-    return f.Close(error);
+    return Write([&](TProfileFile &f) { f.WriteString(Set, QStringLiteral("LastPath"), folder); }, error);
+}
+
+QString TSettingsFile::ReadLastGameFolder() const
+{
+    return TProfileFile(m_path).ReadString(Set, QStringLiteral("LastGamePath"), QString());
+}
+
+bool TSettingsFile::WriteLastGameFolder(const QString &folder, QString *error) const
+{
+    return Write([&](TProfileFile &f) { f.WriteString(Set, QStringLiteral("LastGamePath"), folder); }, error);
 }
 
 bool TSettingsFile::WriteLid(bool shown, int x, int y, QString *error) const
 {
-    TProfileFile f(m_path);
-    f.WriteBool(Set, QStringLiteral("LidShown"), shown);
-    f.WriteInteger(Set, QStringLiteral("LidX"), x);
-    f.WriteInteger(Set, QStringLiteral("LidY"), y);
-    return f.Close(error);
+    return Write(
+        [&](TProfileFile &f) {
+            f.WriteBool(Set, QStringLiteral("LidShown"), shown);
+            f.WriteInteger(Set, QStringLiteral("LidX"), x);
+            f.WriteInteger(Set, QStringLiteral("LidY"), y);
+        },
+        error);
 }
 
 QString ApplySwitch(bool down, bool *variable, const std::function<void()> &work, const TSettingsFile &file,
@@ -96,4 +118,10 @@ QString ApplySwitch(bool down, bool *variable, const std::function<void()> &work
     if (!file.WriteSwitch(which, down, &error))
         return error;
     return QString();
+}
+
+QString SettingsNotKeptText(const QString &settingsPath)
+{
+    return QStringLiteral("папку настроек «%1» (настройки не будут сохраняться)")
+        .arg(QDir::toNativeSeparators(QFileInfo(settingsPath).absolutePath()));
 }

@@ -1,11 +1,14 @@
-// Settings.ini beside the program: the player's switches and background,
-// section "Set", read once at start-up and written key by key the moment
-// something changes.
+// Settings.ini in the player's folder (beside a portable program, else
+// under their XDG config folder): the switches, the background and the last
+// folders used, section "Set", read at start-up and written key by key the
+// moment something changes.
 #pragma once
 
 #include <QString>
 #include <cstdint>
 #include <functional>
+
+class TProfileFile;
 
 // What start-up takes from the file, each with its default for a first run.
 struct TStartSettings {
@@ -32,7 +35,7 @@ enum class TSwitch {
 
 class TSettingsFile {
 public:
-    // The program's own Settings.ini.
+    // The player's Settings.ini.
     TSettingsFile();
     explicit TSettingsFile(const QString &path) : m_path(path) {}
 
@@ -56,10 +59,29 @@ public:
     bool WriteLastPath(const QString &folder, QString *error = nullptr) const;
     // The box-lid picture's state and place, in one write.
     bool WriteLid(bool shown, int x, int y, QString *error = nullptr) const;
+    // "LastGamePath": the folder a game was last saved to or loaded from,
+    // empty before the first.
+    QString ReadLastGameFolder() const;
+    bool WriteLastGameFolder(const QString &folder, QString *error = nullptr) const;
+
+    // Whether the settings of this run are kept.  The player's file is not
+    // when their settings folder cannot be written (an unwritable XDG
+    // folder, or an XDG variable naming a file): the writes above then do
+    // nothing and succeed, the player having been told once at start-up.
+    // A file named by its path is always written.
+    bool Kept() const { return m_kept; }
 
 private:
+    // Collects one write's keys and commits them, when the file is kept.
+    bool Write(const std::function<void(TProfileFile &)> &keys, QString *error) const;
+
     QString m_path;
+    bool m_kept = true;
 };
+
+// What the start-up message names when the settings are not kept: the
+// settings folder, with the consequence.
+QString SettingsNotKeptText(const QString &settingsPath);
 
 // A toolbar switch was clicked: copy its new state into its variable (if it
 // has one), do the switch's immediate work, then write its key.  Returns the

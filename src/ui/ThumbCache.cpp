@@ -7,8 +7,6 @@
 #include <QImageReader>
 #include <QSaveFile>
 
-#include "base/ProgramFiles.h"
-
 namespace {
 
 // A cache list longer than this is not ours: it is refused as unreadable.
@@ -42,8 +40,6 @@ void PutLE32(uchar *p, quint32 v)
 }
 
 } // namespace
-
-QString CacheDir() { return ProgramFile(QStringLiteral("cache")); }
 
 QString CacheListPath(const QString &cacheDir) { return WithSlash(cacheDir) + QStringLiteral("cache.lst"); }
 

@@ -1,6 +1,7 @@
-// The browser's thumbnail cache beside the program: cache/cache.lst holds
+// The browser's thumbnail cache (its folder is CacheDir() of the program
+// files, beside Settings.ini or in the player's XDG cache): cache.lst holds
 // one picture path a line (CR LF after every line, the last one too), and
-// cache/<n>.bmp is the 244 x 174 thumbnail of line n.  Entries are matched
+// <n>.bmp is the 244 x 174 thumbnail of line n.  Entries are matched
 // by line number alone; the cache always holds the one list built last.
 //
 // Also the folder listings the browser builds its lists from.
@@ -15,8 +16,6 @@
 constexpr int ThumbWidth = 244;
 constexpr int ThumbHeight = 174;
 
-// The cache folder (found without regard to case), without a trailing '/'.
-QString CacheDir();
 QString CacheListPath(const QString &cacheDir);
 QString ThumbPath(const QString &cacheDir, int n);
 

@@ -1,9 +1,11 @@
 // Settings.ini: start-up reading and the switches' writes.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "TempXdg.h"
 #include "base/ProgramFiles.h"
 #include "base/ProfileFile.h"
 #include "persist/Settings.h"
@@ -132,4 +134,63 @@ TEST_F(SettingsTest, BackgroundKeysWriteBackAndTheProgramFileIsBesideTheProgram)
     ASSERT_TRUE(file.WriteLastPath("/фото"));
     EXPECT_EQ(file.ReadLastPath(), "/фото");
     SetProgramDir(QString());
+}
+
+TEST_F(SettingsTest, TheLastGameFolderIsOneMoreKeyOfSet)
+{
+    WriteAll(path, "[Set]\nPMShadow=0\n; the player's note\n[Other]\nx=1\n");
+    const TSettingsFile file(path);
+    EXPECT_TRUE(file.ReadLastGameFolder().isEmpty());
+    ASSERT_TRUE(file.WriteLastGameFolder(QString::fromUtf8("/home/игрок/Игры")));
+    EXPECT_EQ(file.ReadLastGameFolder(), QString::fromUtf8("/home/игрок/Игры"));
+    EXPECT_TRUE(ReadAll(path).startsWith("[Set]\nPMShadow=0\n; the player's note\nLastGamePath="));
+    EXPECT_TRUE(ReadAll(path).endsWith("\n[Other]\nx=1\n"));
+}
+
+namespace {
+
+// A program folder holding the game's files that nobody may write.
+class ReadOnlyProgramTest : public SettingsTest {
+protected:
+    void SetUp() override
+    {
+        SettingsTest::SetUp();
+        ASSERT_TRUE(QDir(dir.path()).mkdir("Image"));
+        SetProgramDir(dir.path());
+        ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    }
+    void TearDown() override
+    {
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        SetProgramDir(QString());
+    }
+    QStringList ProgramEntries() const { return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
+
+    TTempXdg xdg;
+};
+
+} // namespace
+
+TEST_F(ReadOnlyProgramTest, ThePlayersSettingsGoToTheXdgConfigFolder)
+{
+    const TSettingsFile file;
+    EXPECT_EQ(file.Path(), xdg.Config() + "/jigsy/Settings.ini");
+    EXPECT_TRUE(file.Kept());
+    ASSERT_TRUE(file.WriteSwitch(TSwitch::Shadow, false));
+    EXPECT_EQ(ReadAll(file.Path()), QByteArray("[Set]\nPMShadow=0\n"));
+    EXPECT_EQ(ProgramEntries(), QStringList{"Image"});
+}
+
+TEST_F(ReadOnlyProgramTest, AConfigFolderThatCannotBeWrittenKeepsNothingAndComplainsOnlyOnce)
+{
+    QTemporaryDir other;
+    const QString plain = other.filePath("plain"); // a file, not a folder
+    WriteAll(plain, "x");
+    TTempXdg::SetConfig(plain);
+    const TSettingsFile file;
+    EXPECT_FALSE(file.Kept());
+    EXPECT_TRUE(file.WriteSwitch(TSwitch::Shadow, false)); // named once at start-up, not at every switch
+    EXPECT_TRUE(file.WriteLastGameFolder("/somewhere"));
+    EXPECT_EQ(ReadAll(plain), QByteArray("x"));
+    EXPECT_EQ(ProgramEntries(), QStringList{"Image"});
 }

@@ -1,0 +1,85 @@
+// The table on a high-density screen (the binary runs at a scale factor of
+// 2): board coordinates stay logical pixels, so a piece is drawn where the
+// board says, the cutting plate sits at the table's centre as at 1x, and a
+// press on the piece picks it.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/DrawPanel.h"
+#include "app/MainForm.h"
+#include "base/ProgramFiles.h"
+#include "board/gl/GLTextures.h"
+#include "board/TextureList.h"
+
+static void InitArtwork() { Q_INIT_RESOURCE(jigsy_art); }
+
+TEST(HighDensity, PieceAndCuttingPlateSitWhereTheBoardSaysAndAPressPicksThePiece)
+{
+    InitArtwork();
+    QTemporaryDir dir;
+    SetProgramDir(dir.path());
+    TMainForm form;
+    form.resize(640, 480);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    if (!QTest::qWaitFor([&] { return form.TableGLReady; }, 3000))
+        GTEST_SKIP() << "no OpenGL table";
+    const qreal dpr = form.DrawPanel->devicePixelRatioF();
+    if (dpr != 2)
+        GTEST_SKIP() << "device pixel ratio " << dpr;
+    QTest::qWait(250); // the start-up projection rebuild is over
+
+    Board &b = form.board;
+    // No background and no corner plate: the bare table's colour all over.
+    form.TextureList[texBackground].Id = -1;
+    form.TextureList[texCornerPlate].Id = -1;
+    const int W = form.DrawPanel->width(), H = form.DrawPanel->height();
+
+    // The cutting plate alone: centred across the table, below its middle.
+    b.Cutting = true;
+    b.CutProgress = 0;
+    form.Draw();
+    const QImage plate = form.DrawPanel->grabFramebuffer();
+    ASSERT_EQ(plate.size(), QSize(2 * W, 2 * H));
+    const QColor table = plate.pixelColor(0, 0);
+    auto IsTable = [&](const QColor &c) { return c == table; };
+    QRect drawn;
+    for (int y = 0; y < plate.height(); ++y)
+        for (int x = 0; x < plate.width(); ++x)
+            if (!IsTable(plate.pixelColor(x, y)))
+                drawn |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(drawn.isEmpty());
+    EXPECT_NEAR(drawn.center().x(), W, 2);
+    EXPECT_GE(drawn.top(), H);
+    EXPECT_LT(drawn.bottom(), 2 * H);
+    b.Cutting = false;
+
+    // A piece: its square is red exactly where the board puts it.
+    const int tex = b.Cut().TexSize;
+    form.DrawPanel->makeCurrent();
+    QImage red(tex, tex, QImage::Format_RGBA8888);
+    red.fill(Qt::red);
+    Tpiece &p = b.Pieces.Add();
+    p.ImgTex = form.GL->UploadRGBA(red);
+    p.X = 40;
+    p.Y = 30;
+    p.Group = -1;
+    b.DrawOrder << QStringLiteral("0");
+    b.PiecesVisible = true;
+    form.Draw();
+    const QImage frame = form.DrawPanel->grabFramebuffer();
+    const QPoint inside(p.X + tex / 2, p.Y + tex / 2);
+    EXPECT_EQ(frame.pixelColor(2 * inside), QColor(Qt::red));
+    EXPECT_EQ(frame.pixelColor(2 * QPoint(p.X, p.Y)), QColor(Qt::red));
+    EXPECT_EQ(frame.pixelColor(2 * QPoint(p.X + tex, p.Y + tex) - QPoint(1, 1)), QColor(Qt::red));
+    EXPECT_TRUE(IsTable(frame.pixelColor(2 * QPoint(p.X + tex, inside.y()))));
+    EXPECT_TRUE(IsTable(frame.pixelColor(2 * QPoint(p.X, p.Y) - QPoint(1, 1))));
+
+    QTest::mousePress(form.DrawPanel, Qt::LeftButton, {}, inside);
+    EXPECT_TRUE(b.Dragging);
+    EXPECT_EQ(b.DragPiece, 0);
+    QTest::mouseRelease(form.DrawPanel, Qt::LeftButton, {}, inside);
+    SetProgramDir(QString());
+}
