@@ -7,7 +7,9 @@ cd "$(dirname "$0")/.."
 PACKAGES=(cmake ninja-build g++ pkg-config ccache
   qt6-base-dev libqt6opengl6-dev libgl-dev libglu1-mesa-dev
   libturbojpeg0-dev libsdl2-mixer-dev libgtest-dev libbenchmark-dev
-  xvfb xauth libgl1-mesa-dri libglx-mesa0 fonts-liberation2)
+  xvfb xauth libgl1-mesa-dri libglx-mesa0 fonts-liberation2
+  qt6-translations-l10n
+  desktop-file-utils appstream shared-mime-info xdotool dpkg-dev file)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

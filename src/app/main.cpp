@@ -50,8 +50,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Jigsy"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
-    // The menus find the window by its desktop entry (and so its icon).
-    QGuiApplication::setDesktopFileName(QStringLiteral("jigsy"));
+#ifdef JIGSY_APP_ID
+    // The desktop matches the window to its menu entry (and so its icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral(JIGSY_APP_ID));
+#endif
     InstallQtRussian(app);
 
     // A broken installation (the shared folder gone) cannot cut a picture.

@@ -1,14 +1,17 @@
 // Draws the game's artwork: the table overlays (corner plate, time panel,
 // digits, colon, cutting label, progress fill, record label, pause plate),
-// the twelve toolbar glyphs at 1x and 2x, the splash picture and the window icon, and writes the Qt
-// resource file that carries them into the program.
+// the twelve toolbar glyphs at 1x and 2x, the splash picture and the window
+// icon, and writes the Qt resource file that carries them into the program;
+// with --icons, also the desktop's icons (PNG at 48 to 256 px and SVG) in
+// the hicolor layout.
 //
-//   artgen <output folder>
+//   artgen <output folder> [--icons <icon folder>]
 //
 // Everything shares one look: jigsaw shapes, a navy outline, warm gold and
 // cream on deep blue, soft bevels.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -572,20 +575,135 @@ QImage Splash()
     return img;
 }
 
+// The icon's shapes in its 256 x 256 frame: a gold piece with a blue "J".
+struct IconShapes {
+    QPainterPath piece;
+    QPainterPath letter;
+    QLinearGradient ink; // the letter's fill, lighter blue at the top
+    double edge = 7;     // bevel and outline width
+};
+
+IconShapes MakeIconShapes()
+{
+    IconShapes s;
+    s.piece = Piece(QRectF(44, 64, 148, 148), 1, 1, -1, -1);
+    s.letter.addText(0, 0, Font(QStringLiteral("Liberation Serif"), 110, true, true), QStringLiteral("J"));
+    s.letter.translate(118 - s.letter.boundingRect().center().x(), 172);
+    s.ink = Vertical(QRectF(0, 80, 1, 100), Blue.lighter(120), Navy);
+    return s;
+}
+
 QImage Icon()
 {
+    const IconShapes s = MakeIconShapes();
     QImage img = Canvas(256, 256);
-    const QPainterPath piece = Piece(QRectF(44, 64, 148, 148), 1, 1, -1, -1);
     {
         QPainter p(&img);
-        p.drawImage(0, 0, SoftShadow(piece, img.size(), QPointF(4, 8), 120));
+        p.drawImage(0, 0, SoftShadow(s.piece, img.size(), QPointF(4, 8), 120));
     }
     QPainter p(&img);
     Prepare(p, 1);
-    Bevel(p, piece, Gold, 7, 7);
-    CentredText(p, 118, 172, Font(QStringLiteral("Liberation Serif"), 110, true, true), QStringLiteral("J"),
-                Vertical(QRectF(0, 80, 1, 100), Blue.lighter(120), Navy), 0);
+    Bevel(p, s.piece, Gold, s.edge, s.edge);
+    p.fillPath(s.letter, s.ink);
     return img;
+}
+
+// ---- the icon as SVG, for desktops that scale it ----
+
+QString Num(double v) { return QString::number(v, 'f', 2); }
+
+QString SvgColour(const QColor &c) { return c.name(QColor::HexRgb); }
+
+QString SvgPathData(const QPainterPath &path)
+{
+    QString d;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo()) {
+            d += QStringLiteral("M%1 %2").arg(Num(e.x), Num(e.y));
+        } else if (e.isLineTo()) {
+            d += QStringLiteral("L%1 %2").arg(Num(e.x), Num(e.y));
+        } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+            const QPainterPath::Element c2 = path.elementAt(i + 1), to = path.elementAt(i + 2);
+            d += QStringLiteral("C%1 %2 %3 %4 %5 %6")
+                     .arg(Num(e.x), Num(e.y), Num(c2.x), Num(c2.y), Num(to.x), Num(to.y));
+            i += 2;
+        }
+    }
+    return d + QLatin1Char('Z');
+}
+
+QString SvgGradient(const QString &id, const QLinearGradient &g)
+{
+    QString out = QStringLiteral("<linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" "
+                                 "x1=\"%2\" y1=\"%3\" x2=\"%4\" y2=\"%5\">")
+                      .arg(id, Num(g.start().x()), Num(g.start().y()), Num(g.finalStop().x()),
+                           Num(g.finalStop().y()));
+    for (const QGradientStop &stop : g.stops())
+        out += QStringLiteral("<stop offset=\"%1\" stop-color=\"%2\"/>").arg(Num(stop.first), SvgColour(stop.second));
+    return out + QStringLiteral("</linearGradient>\n");
+}
+
+// The same icon as Icon(), drawn by the SVG renderer: the soft shadow is a
+// blur filter, the bevel the same gradient and edge strokes.
+QString IconSvg()
+{
+    const IconShapes s = MakeIconShapes();
+    const QString piece = SvgPathData(s.piece);
+    const QRectF r = s.piece.boundingRect();
+    QLinearGradient body(r.topLeft(), r.bottomRight());
+    body.setColorAt(0, Gold.lighter(135));
+    body.setColorAt(0.55, Gold);
+    body.setColorAt(1, Gold.darker(118));
+    const QString edge = Num(2 * s.edge);
+    QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+                                 "viewBox=\"0 0 256 256\">\n<defs>\n");
+    svg += SvgGradient(QStringLiteral("body"), body);
+    svg += SvgGradient(QStringLiteral("ink"), s.ink);
+    svg += QStringLiteral("<clipPath id=\"inside\"><path d=\"%1\"/></clipPath>\n").arg(piece);
+    svg += QStringLiteral("<filter id=\"soft\" x=\"-20%\" y=\"-20%\" width=\"140%\" height=\"140%\">"
+                          "<feGaussianBlur stdDeviation=\"5\"/></filter>\n</defs>\n");
+    svg += QStringLiteral("<path d=\"%1\" transform=\"translate(4 8)\" fill=\"#000000\" fill-opacity=\"0.47\" "
+                          "filter=\"url(#soft)\"/>\n").arg(piece);
+    svg += QStringLiteral("<path d=\"%1\" fill=\"url(#body)\"/>\n").arg(piece);
+    svg += QStringLiteral("<g clip-path=\"url(#inside)\" fill=\"none\" stroke-width=\"%1\" "
+                          "stroke-linejoin=\"round\" stroke-linecap=\"round\">\n").arg(edge);
+    svg += QStringLiteral("<path d=\"%1\" transform=\"translate(%2 %2)\" stroke=\"#ffffff\" "
+                          "stroke-opacity=\"0.59\"/>\n").arg(piece, Num(s.edge));
+    svg += QStringLiteral("<path d=\"%1\" transform=\"translate(-%2 -%2)\" stroke=\"#000000\" "
+                          "stroke-opacity=\"0.24\"/>\n</g>\n").arg(piece, Num(s.edge));
+    svg += QStringLiteral("<path d=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\" "
+                          "stroke-linejoin=\"round\" stroke-linecap=\"round\"/>\n")
+               .arg(piece, SvgColour(Navy), Num(s.edge));
+    svg += QStringLiteral("<path d=\"%1\" fill=\"url(#ink)\"/>\n</svg>\n").arg(SvgPathData(s.letter));
+    return svg;
+}
+
+// The desktop's icons in the hicolor theme's layout under dir: PNG at the
+// usual sizes and the SVG.
+bool SaveDesktopIcons(const QString &dir)
+{
+    bool ok = true;
+    const QImage big = Icon();
+    for (int size : {48, 64, 128, 256}) {
+        const QString path = QStringLiteral("%1/hicolor/%2x%2/apps/jigsy.png").arg(dir).arg(size);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        const QImage img = size == big.width() ? big
+                                               : big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (!img.convertToFormat(QImage::Format_ARGB32).save(path, "PNG")) {
+            std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(path));
+            ok = false;
+        }
+    }
+    const QString svgPath = dir + QStringLiteral("/hicolor/scalable/apps/jigsy.svg");
+    QDir().mkpath(QFileInfo(svgPath).absolutePath());
+    QFile svg(svgPath);
+    if (!svg.open(QIODevice::WriteOnly | QIODevice::Truncate) || svg.write(IconSvg().toUtf8()) < 0) {
+        std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(svgPath));
+        ok = false;
+    }
+    return ok;
 }
 
 bool Save(const QImage &img, const QString &dir, const QString &rel, QStringList &listed)
@@ -606,7 +724,7 @@ int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: artgen <output folder>\n");
+        std::fprintf(stderr, "usage: artgen <output folder> [--icons <icon folder>]\n");
         return 2;
     }
     const QString out = QString::fromLocal8Bit(argv[1]);
@@ -634,6 +752,8 @@ int main(int argc, char **argv)
     }
     ok &= Save(Splash(), out, QStringLiteral("art/splash.png"), files);
     ok &= Save(Icon(), out, QStringLiteral("art/icon.png"), files);
+    if (argc >= 4 && QByteArray(argv[2]) == "--icons")
+        ok &= SaveDesktopIcons(QString::fromLocal8Bit(argv[3]));
 
     QFile qrc(out + QStringLiteral("/art.qrc"));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
