@@ -274,6 +274,14 @@ void TMainForm::FormDestroy()
 
 void TMainForm::PaintTable()
 {
+    // The table widget sets the viewport to its whole current size before
+    // every paint, so the projection follows here too: a frame drawn
+    // between a resize and the resize timer's rebuild (the pieces of a
+    // game loaded at start-up are cut while the window is being fitted to
+    // the screen) is neither stretched nor has its plates off-centre.
+    const qreal dpr = DrawPanel->devicePixelRatioF();
+    const int w = DrawPanel->width(), h = DrawPanel->height();
+    SetupProjection(w, h, int(std::lround(w * dpr)), int(std::lround(h * dpr)));
     DrawFrame(board, TextureList, DrawPanel->width(), DrawPanel->height(), TimeLab ? TimeLab->text() : QString());
 }
 

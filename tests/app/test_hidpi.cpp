@@ -1,7 +1,8 @@
 // The table on a high-density screen (the binary runs at a scale factor of
 // 2): board coordinates stay logical pixels, so a piece is drawn where the
-// board says, the cutting plate sits at the table's centre as at 1x, and a
-// press on the piece picks it.
+// board says, the cutting plate sits at the table's centre as at 1x (also
+// in a frame drawn before the projection's rebuild), and a press on the
+// piece picks it.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -10,6 +11,7 @@
 #include "app/DrawPanel.h"
 #include "app/MainForm.h"
 #include "base/ProgramFiles.h"
+#include "board/gl/Draw.h"
 #include "board/gl/GLTextures.h"
 #include "board/TextureList.h"
 
@@ -37,9 +39,13 @@ TEST(HighDensity, PieceAndCuttingPlateSitWhereTheBoardSaysAndAPressPicksThePiece
     form.TextureList[texCornerPlate].Id = -1;
     const int W = form.DrawPanel->width(), H = form.DrawPanel->height();
 
-    // The cutting plate alone: centred across the table, below its middle.
+    // The cutting plate alone: centred across the table, below its middle,
+    // even when the frame comes before the resize timer's projection
+    // rebuild (here: a projection left for another size).
     b.Cutting = true;
     b.CutProgress = 0;
+    form.DrawPanel->makeCurrent();
+    SetupProjection(W / 2, H / 3, W, H);
     form.Draw();
     const QImage plate = form.DrawPanel->grabFramebuffer();
     ASSERT_EQ(plate.size(), QSize(2 * W, 2 * H));
