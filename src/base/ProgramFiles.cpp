@@ -17,12 +17,12 @@ QString &OverrideDir()
 // marks a program folder.
 bool HoldsGameFiles(const QString &dir) { return QFileInfo(FindCaseInsensitive(dir, QStringLiteral("Image"))).isDir(); }
 
+// The program folder and its kind; Found is left to ProgramFilesFound().
 TProgramFolders CurrentFolders()
 {
     if (!OverrideDir().isEmpty()) {
         TProgramFolders f;
         f.Assets = OverrideDir();
-        f.Found = HoldsGameFiles(f.Assets);
         return f;
     }
     if (!QCoreApplication::instance())
@@ -112,7 +112,7 @@ TProgramFolders LocateProgramFolders(const QString &binDir)
     return f;
 }
 
-bool ProgramFilesFound() { return CurrentFolders().Found; }
+bool ProgramFilesFound() { return HoldsGameFiles(ProgramDir()); }
 
 bool FolderWritable(const QString &dir)
 {
