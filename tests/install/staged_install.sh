@@ -1,11 +1,9 @@
 #!/usr/bin/env bash
 # A staged install (DESTDIR) in a temporary folder: the desktop files pass
-# their validators, the staged game starts under the X server with a fresh
-# HOME, finds its files in share/jigsy and keeps the player's settings in
-# the temporary XDG config folder, never in the installed tree; without
-# share/jigsy it names the missing files and exits.
-#
-#   staged_install.sh <build folder>
+# their validators; the staged game starts with a fresh HOME, finds its
+# files in share/jigsy and keeps the player's settings under the temporary
+# XDG_CONFIG_HOME, never in the installed tree; without share/jigsy it names
+# the missing files and exits.   staged_install.sh <build folder>
 # Exit 77 (skipped) without an X server.
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
@@ -13,52 +11,38 @@ BUILD=$(cd "$1" && pwd)
 for tool in xdotool desktop-file-validate appstreamcli update-mime-database; do
   command -v "$tool" >/dev/null || { echo "missing $tool (scripts/setup.sh installs it)"; exit 1; }
 done
-
 T=$(mktemp -d)
 GAME=
-cleanup() {
-  [ -n "$GAME" ] && kill "$GAME" 2>/dev/null || true
-  rm -rf "$T"
-}
-trap cleanup EXIT
+trap '[ -n "$GAME" ] && kill "$GAME" 2>/dev/null; rm -rf "$T"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
 STAGE=$T/stage
-DESTDIR=$STAGE cmake --install "$BUILD" --prefix /usr >/dev/null
 SHARE=$STAGE/usr/share
-
-# ---- the installed tree and its desktop files
-[ -x "$STAGE/usr/bin/jigsy" ] || fail "no bin/jigsy"
-for d in Image img BackGr SND; do [ -d "$SHARE/jigsy/$d" ] || fail "no share/jigsy/$d"; done
-[ -f "$SHARE/jigsy/CREDITS" ] || fail "no share/jigsy/CREDITS"
-for s in 48 64 128 256; do
-  [ -f "$SHARE/icons/hicolor/${s}x$s/apps/jigsy.png" ] || fail "no ${s}px icon"
+DESTDIR=$STAGE cmake --install "$BUILD" --prefix /usr >/dev/null
+for icon in 48x48/apps/jigsy.png 64x64/apps/jigsy.png 128x128/apps/jigsy.png 256x256/apps/jigsy.png \
+            scalable/apps/jigsy.svg; do
+  [ -f "$SHARE/icons/hicolor/$icon" ] || fail "no icon $icon"
 done
-[ -f "$SHARE/icons/hicolor/scalable/apps/jigsy.svg" ] || fail "no SVG icon"
 desktop=$(ls "$SHARE"/applications/*.desktop)
 desktop-file-validate "$desktop" || fail "desktop entry"
-grep -qx 'Exec=jigsy %f' "$desktop" || fail "Exec line"
-grep -qx 'MimeType=application/x-jigsy-save;' "$desktop" || fail "MimeType line"
+grep -qx 'Exec=jigsy %f' "$desktop" && grep -qx 'MimeType=application/x-jigsy-save;' "$desktop" ||
+  fail "the desktop entry does not open saved games"
 appstreamcli validate --no-net "$SHARE"/metainfo/*.metainfo.xml || fail "metainfo"
 XDG_DATA_DIRS=$SHARE update-mime-database "$SHARE/mime" || fail "MIME package"
-[ -f "$SHARE/mime/application/x-jigsy-save.xml" ] || fail "MIME type not declared"
+[ -f "$SHARE/mime/application/x-jigsy-save.xml" ] || fail "the saved-game type is not declared"
 
-# ---- the staged game, as a new player would start it
-export HOME=$T/home XDG_CONFIG_HOME=$T/config XDG_CACHE_HOME=$T/cache
-export SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR=$T/runtime
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
+export HOME=$T/home XDG_CONFIG_HOME=$T/config XDG_CACHE_HOME=$T/cache XDG_RUNTIME_DIR=$T/runtime
+export SDL_AUDIODRIVER=dummy
+mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 touch "$T/before-start"
 sleep 1 # file times have a resolution of a second on some file systems
 
 # The first visible window called $1 at least $2 pixels wide, waiting up to 20 s.
 window() {
-  local w
   for _ in $(seq 100); do
     for w in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-      local width
       width=$(xdotool getwindowgeometry "$w" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
-      if [ "${width:-0}" -ge "$2" ]; then echo "$w"; return 0; fi
+      [ "${width:-0}" -ge "$2" ] && { echo "$w"; return 0; }
     done
     sleep 0.2
   done
@@ -73,8 +57,7 @@ SETTINGS=$XDG_CONFIG_HOME/jigsy/Settings.ini
 for _ in 1 2 3; do
   sleep 1
   xdotool mousemove --window "$main" 160 22 click 1
-  for _ in $(seq 20); do grep -qi '^RoundPlace=' "$SETTINGS" 2>/dev/null && break; sleep 0.2; done
-  grep -qi '^RoundPlace=' "$SETTINGS" 2>/dev/null && break
+  for _ in $(seq 20); do grep -qi '^RoundPlace=' "$SETTINGS" 2>/dev/null && break 2; sleep 0.2; done
 done
 grep -qi '^RoundPlace=' "$SETTINGS" 2>/dev/null || fail "the switch wrote no Settings.ini under XDG_CONFIG_HOME"
 kill "$GAME"; wait "$GAME" 2>/dev/null || true
@@ -82,8 +65,7 @@ GAME=
 written=$(find "$STAGE" -newer "$T/before-start")
 [ -z "$written" ] || fail "the game wrote into its installed tree: $written"
 
-# ---- a broken install: share/jigsy gone
-mv "$SHARE/jigsy" "$T/jigsy-away"
+mv "$SHARE/jigsy" "$T/jigsy-away" # a broken install
 "$STAGE/usr/bin/jigsy" &
 GAME=$!
 window Jigsy 50 >/dev/null || fail "no message about the missing files"

@@ -12,7 +12,7 @@ namespace {
 struct FolderCase {
     const char *name;
     bool rememberedExists, defaultExists, forSaving;
-    const char *expected; // "remembered", "default" or "documents"
+    const char *expected; // "saves" (remembered), "Documents/Jigsy" (default) or "Documents"
 };
 
 class GameFolder : public ::testing::TestWithParam<FolderCase> {};
@@ -23,27 +23,17 @@ TEST_P(GameFolder, OpensWhereTheLastGameWasElseInTheGamesFolder)
 {
     const FolderCase &c = GetParam();
     QTemporaryDir home;
-    const QString documents = home.filePath("Documents");
-    const QString remembered = home.filePath("saves");
-    const QString games = documents + "/Jigsy";
-    ASSERT_TRUE(QDir().mkpath(documents));
-    if (c.rememberedExists) {
-        ASSERT_TRUE(QDir().mkpath(remembered));
-    }
-    if (c.defaultExists) {
-        ASSERT_TRUE(QDir().mkpath(games));
-    }
-    const QString expected = QString(c.expected) == "remembered" ? remembered
-                             : QString(c.expected) == "default" ? games
-                                                                : documents;
-    EXPECT_EQ(GameDialogFolder(remembered, games, c.forSaving), expected);
+    ASSERT_TRUE(QDir().mkpath(home.filePath(c.defaultExists ? "Documents/Jigsy" : "Documents")));
+    ASSERT_TRUE(!c.rememberedExists || QDir().mkpath(home.filePath("saves")));
+    const QString games = home.filePath("Documents/Jigsy");
+    EXPECT_EQ(GameDialogFolder(home.filePath("saves"), games, c.forSaving), home.filePath(c.expected));
     EXPECT_EQ(QFileInfo(games).isDir(), c.defaultExists || (c.forSaving && !c.rememberedExists));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, GameFolder,
-    ::testing::Values(FolderCase{"Remembered", true, false, true, "remembered"},
-                      FolderCase{"RememberedGoneLoad", false, true, false, "default"},
-                      FolderCase{"FirstSaveMakesTheFolder", false, false, true, "default"},
-                      FolderCase{"FirstLoadOpensDocuments", false, false, false, "documents"}),
+    ::testing::Values(FolderCase{"Remembered", true, false, true, "saves"},
+                      FolderCase{"RememberedGoneLoad", false, true, false, "Documents/Jigsy"},
+                      FolderCase{"FirstSaveMakesTheFolder", false, false, true, "Documents/Jigsy"},
+                      FolderCase{"FirstLoadOpensDocuments", false, false, false, "Documents"}),
     [](const auto &info) { return std::string(info.param.name); });

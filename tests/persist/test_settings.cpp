@@ -147,50 +147,33 @@ TEST_F(SettingsTest, TheLastGameFolderIsOneMoreKeyOfSet)
     EXPECT_TRUE(ReadAll(path).endsWith("\n[Other]\nx=1\n"));
 }
 
-namespace {
-
-// A program folder holding the game's files that nobody may write.
-class ReadOnlyProgramTest : public SettingsTest {
-protected:
-    void SetUp() override
-    {
-        SettingsTest::SetUp();
-        ASSERT_TRUE(QDir(dir.path()).mkdir("Image"));
-        SetProgramDir(dir.path());
-        ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    }
-    void TearDown() override
-    {
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        SetProgramDir(QString());
-    }
-    QStringList ProgramEntries() const { return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
-
-    TTempXdg xdg;
-};
-
-} // namespace
-
-TEST_F(ReadOnlyProgramTest, ThePlayersSettingsGoToTheXdgConfigFolder)
+TEST_F(SettingsTest, AReadOnlyProgramFolderIsNeverWrittenAndAnUnusableConfigFolderKeepsNothing)
 {
+    TTempXdg xdg;
+    SetProgramDir(dir.path());
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
     const TSettingsFile file;
-    EXPECT_EQ(file.Path(), xdg.Config() + "/jigsy/Settings.ini");
     EXPECT_TRUE(file.Kept());
     ASSERT_TRUE(file.WriteSwitch(TSwitch::Shadow, false));
-    EXPECT_EQ(ReadAll(file.Path()), QByteArray("[Set]\nPMShadow=0\n"));
-    EXPECT_EQ(ProgramEntries(), QStringList{"Image"});
-}
+    EXPECT_EQ(ReadAll(xdg.Config() + "/jigsy/Settings.ini"), QByteArray("[Set]\nPMShadow=0\n"));
 
-TEST_F(ReadOnlyProgramTest, AConfigFolderThatCannotBeWrittenKeepsNothingAndComplainsOnlyOnce)
-{
+    // A file where the folder should be, or a folder nobody may write.
     QTemporaryDir other;
-    const QString plain = other.filePath("plain"); // a file, not a folder
+    const QString plain = other.filePath("plain"), locked = other.filePath("locked");
     WriteAll(plain, "x");
-    TTempXdg::SetConfig(plain);
-    const TSettingsFile file;
-    EXPECT_FALSE(file.Kept());
-    EXPECT_TRUE(file.WriteSwitch(TSwitch::Shadow, false)); // named once at start-up, not at every switch
-    EXPECT_TRUE(file.WriteLastGameFolder("/somewhere"));
+    ASSERT_TRUE(QDir().mkpath(locked));
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+    for (const QString &config : {plain, locked}) {
+        TTempXdg::SetConfig(config);
+        const TSettingsFile unkept;
+        EXPECT_FALSE(unkept.Kept()) << qPrintable(config);
+        EXPECT_TRUE(unkept.WriteSwitch(TSwitch::Shadow, true)); // named once at start-up, not at every switch
+        EXPECT_TRUE(unkept.WriteLastGameFolder("/somewhere"));
+    }
     EXPECT_EQ(ReadAll(plain), QByteArray("x"));
-    EXPECT_EQ(ProgramEntries(), QStringList{"Image"});
+    EXPECT_TRUE(QDir(locked).isEmpty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    SetProgramDir(QString());
 }
