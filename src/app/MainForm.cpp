@@ -282,7 +282,7 @@ void TMainForm::PaintTable()
     const qreal dpr = DrawPanel->devicePixelRatioF();
     const int w = DrawPanel->width(), h = DrawPanel->height();
     SetupProjection(w, h, int(std::lround(w * dpr)), int(std::lround(h * dpr)));
-    DrawFrame(board, TextureList, DrawPanel->width(), DrawPanel->height(), TimeLab ? TimeLab->text() : QString());
+    DrawFrame(board, TextureList, w, h, TimeLab ? TimeLab->text() : QString());
 }
 
 // One complete frame, painted and shown before returning.
