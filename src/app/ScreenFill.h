@@ -7,5 +7,7 @@
 #include <QSize>
 
 // A window asked to be maximized whose frame is still well narrower than the
-// screen's working area.
+// screen's working area, or reaches past it (the designed size on a small or
+// highly scaled screen; a window manager's frame overhangs by its borders at
+// most).
 bool StillGrowingToScreen(bool maximized, const QSize &frame, const QSize &workingArea);
