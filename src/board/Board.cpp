@@ -1,11 +1,15 @@
 #include "board/Board.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
-const TCutInfo CutTable[3] = {
+const TCutInfo CutTable[CutCount + 1] = {
     {0, 0, 0, 0, 0, 0, 0},
     {7, 5, 120, 40, 0, 20, 128},
     {17, 11, 59, 24, 11, 13, 64},
+    {24, 16, 59, 24, 11, 13, 64},
+    {30, 20, 59, 24, 11, 13, 64},
+    {40, 25, 59, 24, 11, 13, 64},
 };
 
 Tpiece &Tpieces::Add()
@@ -34,6 +38,34 @@ void BringToTop(Board &b, int piece)
         return;
     b.DrawOrder.removeAt(at);
     b.DrawOrder.append(key);
+}
+
+void BringToTop(Board &b, const std::vector<int> &pieces)
+{
+    // Where each piece ends among the moved ones: its last mention.
+    std::vector<int> rank(size_t(b.Pieces.Count()), -1);
+    for (size_t k = 0; k < pieces.size(); ++k) {
+        const int p = pieces[k];
+        if (p >= 0 && p < b.Pieces.Count())
+            rank[size_t(p)] = int(k);
+    }
+    QStringList stay;
+    std::vector<std::pair<int, QString>> lifted;
+    stay.reserve(b.DrawOrder.size());
+    for (const QString &line : std::as_const(b.DrawOrder)) {
+        bool ok = false;
+        const int p = line.toInt(&ok);
+        // Only the decimal text of a moved piece is moved, as by one piece at a time.
+        if (ok && p >= 0 && p < b.Pieces.Count() && rank[size_t(p)] >= 0 && line == QString::number(p))
+            lifted.emplace_back(rank[size_t(p)], line);
+        else
+            stay.append(line);
+    }
+    std::sort(lifted.begin(), lifted.end(), [](const auto &x, const auto &y) { return x.first < y.first; });
+    stay.reserve(b.DrawOrder.size());
+    for (auto &l : lifted)
+        stay.append(std::move(l.second));
+    b.DrawOrder = std::move(stay);
 }
 
 QString FormatGameTime(int64_t seconds)

@@ -21,9 +21,17 @@ struct TCutInfo {
     int32_t TexSize;   // side of every piece texture (power of two)
 };
 
-// Indexed by SizeIndex: 1 = 5 x 7 (35 pieces), 2 = 17 x 11 (187 pieces).
-// Entry 0 is unused so that the index reads as in the rest of the game.
-extern const TCutInfo CutTable[3];
+// Indexed by SizeIndex: 1 = 5 x 7 (35 pieces), 2 = 17 x 11 (187 pieces),
+// and the big cuts with the 187-piece geometry: 3 = 24 x 16 (384 pieces),
+// 4 = 30 x 20 (600), 5 = 40 x 25 (1000).  Entry 0 is unused so that the
+// index reads as in the rest of the game.
+constexpr int CutCount = 5;
+extern const TCutInfo CutTable[CutCount + 1];
+inline bool ValidSizeIndex(int sizeIndex) { return sizeIndex >= 1 && sizeIndex <= CutCount; }
+// The cuts from this one on are the big ones: their table may be larger
+// than the window, and their edge layout keeps the middle free.
+constexpr int FirstBigCut = 3;
+inline bool IsBigCut(int sizeIndex) { return sizeIndex >= FirstBigCut && sizeIndex <= CutCount; }
 
 // Derived values; nothing caches them.
 inline int Pitch(const TCutInfo &c) { return c.CellSize - c.Overlap; }
@@ -68,7 +76,7 @@ private:
 
 struct Board {
     // The cut
-    uint8_t SizeIndex = 1;
+    uint8_t SizeIndex = 1; // row of CutTable
     uint8_t FlipHor = 0;
     uint8_t FlipVer = 0;
 
@@ -119,13 +127,17 @@ struct Board {
     bool EdgeOnly = false;  // only pieces and groups holding an edge piece are shown
     bool NewRecord = false; // the finish beat the best time of this picture
 
-    const TCutInfo &Cut() const { return CutTable[SizeIndex == 2 ? 2 : 1]; }
+    const TCutInfo &Cut() const { return CutTable[ValidSizeIndex(SizeIndex) ? SizeIndex : 1]; }
     // Members of group g as piece indices, in joining order.
     std::vector<int> Members(int g) const;
 };
 
 // Moves the piece's index to the top (end) of the stacking order.
 void BringToTop(Board &b, int piece);
+// The same for each piece in turn, in one pass over the stacking order: the
+// others keep their order, the pieces end on top in the given order (a
+// piece named twice where it was named last).
+void BringToTop(Board &b, const std::vector<int> &pieces);
 
 // "H:mm:ss" of the elapsed seconds taken as a time of day (whole days drop).
 QString FormatGameTime(int64_t seconds);

@@ -9,10 +9,19 @@
 
 namespace {
 
-QString CutSuffix(int sizeIndex) { return sizeIndex == 2 ? QStringLiteral("17_11") : QStringLiteral("5_7"); }
-// The 5 x 7 files have always lived in "Image", the 17 x 11 ones in
-// "image"; the lookup ignores case, so one folder serves both.
-QString CutFolder(int sizeIndex) { return sizeIndex == 2 ? QStringLiteral("image/") : QStringLiteral("Image/"); }
+int KnownCut(int sizeIndex) { return ValidSizeIndex(sizeIndex) ? sizeIndex : 1; }
+const TCutInfo &CutOf(int sizeIndex) { return CutTable[KnownCut(sizeIndex)]; }
+// The first cut's files have always been named rows first ("5_7"), every
+// other cut's columns first ("17_11", "24_16", ...).
+QString CutSuffix(int sizeIndex)
+{
+    const TCutInfo &cut = CutOf(sizeIndex);
+    return KnownCut(sizeIndex) == 1 ? QStringLiteral("%1_%2").arg(cut.Rows).arg(cut.Cols)
+                                    : QStringLiteral("%1_%2").arg(cut.Cols).arg(cut.Rows);
+}
+// The 5 x 7 files have always lived in "Image", the others in "image"; the
+// lookup ignores case, so one folder serves them all.
+QString CutFolder(int sizeIndex) { return KnownCut(sizeIndex) == 1 ? QStringLiteral("Image/") : QStringLiteral("image/"); }
 
 inline const uint8_t *Pixel(const QImage &img, int x, int y) { return img.constScanLine(y) + 3 * x; }
 
@@ -106,7 +115,7 @@ TAssetResult LoadCutAssets(int sizeIndex, uint8_t flipHor, uint8_t flipVer, bool
         file = ShapeFolderName();
         return TAssetResult::NoFolder;
     }
-    const TCutInfo &cut = CutTable[sizeIndex == 2 ? 2 : 1];
+    const TCutInfo &cut = CutOf(sizeIndex);
     TCutAssets loaded;
     file = MaskFileName(sizeIndex);
     TAssetResult rc = LoadShape(file, cut, loaded.Mask);
@@ -221,6 +230,7 @@ void CutPieces(Board &b, const TCutAssets &assets, ITextureSink &sink, const std
 {
     const TCutInfo &cut = b.Cut();
     const int n = PieceCount(cut);
+    sink.Reserve(2 * n, cut.TexSize);
     for (int i = 0; i < n; ++i) {
         Tpiece &piece = b.Pieces.Add();
         piece.Rotation = 0;

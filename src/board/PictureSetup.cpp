@@ -92,16 +92,31 @@ void FillRect(QImage &img, int x0, int y0, int x1, int y1, uint8_t v)
 
 } // namespace
 
+QSize FinishedTextureSize(QSize picture)
+{
+    // The picture starts 5 px in; its shadow reaches 2 px beyond it plus
+    // the blur's spread.
+    const auto side = [](int need, int least) {
+        int s = least;
+        while (s < need)
+            s *= 2;
+        return s;
+    };
+    const int reach = 5 + 2 + 12;
+    return {side(picture.width() + reach, 1024), side(picture.height() + reach, 512)};
+}
+
 void MakeFinishedBitmaps(const QImage &picture, QImage &A, QImage &B)
 {
     const int PW = picture.width(), PH = picture.height();
-    B = QImage(1024, 512, QImage::Format_BGR888);
+    const QSize size = FinishedTextureSize(picture.size());
+    B = QImage(size, QImage::Format_BGR888);
     B.fill(Qt::white);
     FillRect(B, 5, 5, PW + 7, PH + 7, 0);
     GBlur(B, 3.0);
     FillRect(B, 5, 5, PW + 5, PH + 5, 0);
 
-    A = QImage(1024, 512, QImage::Format_BGR888);
+    A = QImage(size, QImage::Format_BGR888);
     A.fill(Qt::black);
     const QImage pic = picture.convertToFormat(QImage::Format_BGR888);
     const int w = std::min(PW, A.width() - 5), h = std::min(PH, A.height() - 5);

@@ -27,7 +27,11 @@ TSetimgResult FitPictureToCut(const QImage &src, bool ownImage, const TCutInfo &
 // Both steps: the picture of a game from a file.
 TSetimgResult LoadPictureForCut(const QString &path, bool ownImage, const TCutInfo &cut, QImage &out);
 
-// The two bitmaps of the finished picture (1024 x 512, 24-bit): A black
+// The side of the finished picture's texture: powers of two holding the
+// picture at (5, 5) with its shadow; 1024 x 512 for the two classic cuts.
+QSize FinishedTextureSize(QSize picture);
+
+// The two bitmaps of the finished picture (FinishedTextureSize, 24-bit): A black
 // with the picture at (5, 5); B white with the blurred black shadow
 // (5, 5)..(PW + 7, PH + 7) and the picture's own rectangle black again.
 void MakeFinishedBitmaps(const QImage &picture, QImage &A, QImage &B);

@@ -2,13 +2,26 @@
 
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "base/ProfileFile.h"
 
 namespace {
 
-// The reader of these files has always returned at most this many characters.
+// The reader of these files has always returned at most this many
+// characters; a big cut's lists (the stacking order, a group of most of the
+// pieces) are longer, and are allowed what the longest list of its pieces
+// takes.
 constexpr int kMaxValueChars = 2047;
+
+// Characters of the list "0,1,...,n-1".
+int ListChars(int n)
+{
+    int chars = std::max(0, n - 1); // the commas
+    for (int from = 0, to = 10, digits = 1; from < n; from = to, to *= 10, ++digits)
+        chars += digits * (std::min(n, to) - from);
+    return chars;
+}
 // Pieces never lie this far off the table; anything beyond is damage.
 constexpr int kMaxCoord = 1000000;
 // Far more group items than joins could ever make.
@@ -62,6 +75,9 @@ class TChecker {
 public:
     explicit TChecker(const TProfileFile &f) : m_f(f) {}
 
+    // Values up to the longest list of this many pieces are read whole.
+    void AllowListsOf(int pieces) { m_maxChars = std::max(kMaxValueChars, ListChars(pieces)); }
+
     bool Failed() const { return !m_reason.isEmpty(); }
     const QString &Reason() const { return m_reason; }
     bool Fail(const QString &reason)
@@ -75,10 +91,10 @@ public:
     bool Raw(const QString &section, const QString &key, QString &value, bool &found)
     {
         value = m_f.ReadRaw(section, key, &found);
-        if (found && value.size() > kMaxValueChars)
+        if (found && value.size() > m_maxChars)
             return Fail(QStringLiteral("значение «%1» в разделе «%2» длиннее %3 знаков")
                             .arg(key, section)
-                            .arg(kMaxValueChars));
+                            .arg(m_maxChars));
         return true;
     }
 
@@ -137,15 +153,17 @@ public:
 private:
     const TProfileFile &m_f;
     QString m_reason;
+    int m_maxChars = kMaxValueChars;
 };
 
 bool ReadSet(TChecker &c, const Board &current, TSavedGame &g)
 {
     const int32_t size = c.Integer(kSet, QStringLiteral("psind"), current.SizeIndex);
-    if (size != 1 && size != 2)
-        return c.Fail(QStringLiteral("размер нарезки «psind» должен быть 1 или 2"));
+    if (!ValidSizeIndex(size))
+        return c.Fail(QStringLiteral("размер нарезки «psind» должен быть от 1 до %1").arg(CutCount));
     g.SizeIndex = uint8_t(size);
     const TCutInfo &cut = CutTable[g.SizeIndex];
+    c.AllowListsOf(PieceCount(cut));
 
     g.OwnImage = c.Bool(kSet, QStringLiteral("OwnerImg"), current.OwnImage);
     g.PiecesCount = c.Integer(kSet, QStringLiteral("piecesCount"), 0);

@@ -25,7 +25,7 @@ TNewGameOutcome RunNewGame(Board &board, TNewGameHost &host)
     // The switch is taken whatever the answer: it governs the game on the
     // table too.
     board.RotateEnabled = host.RotationChecked();
-    if (result != 3 && result != 4) {
+    if (!ValidSizeIndex(result - 2)) {
         board.OwnImage = oldOwnImage;
         return TNewGameOutcome::DialogCancelled;
     }
@@ -33,11 +33,12 @@ TNewGameOutcome RunNewGame(Board &board, TNewGameHost &host)
     const uint8_t oldSizeIndex = board.SizeIndex;
     board.SizeIndex = uint8_t(result - 2);
     // The browser's choice stays the "A" picture, so the same picture can be
-    // started again at either size; the larger cut is made from its twin.
+    // started again at any size; the larger cuts are made from its other
+    // versions.
     QString source = host.ChosenFile();
-    if (board.OwnImage && board.SizeIndex == 2) {
-        source = InstalledTwin(source);
-        if (!QFileInfo(source).isFile()) {
+    if (board.OwnImage && board.SizeIndex != 1) {
+        source = InstalledSource(source, board.SizeIndex);
+        if (source.isEmpty()) {
             host.ShowMessage(QStringLiteral("К сожалению файл не найден! Выбери другую картинку."));
             board.SizeIndex = oldSizeIndex;
             board.OwnImage = oldOwnImage;

@@ -15,7 +15,9 @@ public:
     virtual int ShowBrowser() = 0; // modal result; 1 = a picture was chosen
     virtual QString ChosenFile() const = 0; // an installed pair's "A" picture
     virtual bool SelfImg() const = 0;
-    virtual int ShowNewGameDialog() = 0; // 2 cancel, 3 = 35 pieces, 4 = 187 pieces
+    // 2 cancel, else 2 + the chosen cut's SizeIndex (3 = 35 pieces, 4 = 187,
+    // 5 = 384, 6 = 600, 7 = 1000).
+    virtual int ShowNewGameDialog() = 0;
     virtual bool RotationChecked() const = 0;
 
     virtual void ShowMessage(const QString &text) = 0;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "board/Board.h"
 #include "ui/Glyphs.h"
 #include "ui/MySpeedButton.h"
 
@@ -33,7 +34,9 @@ TNewGameFrm::TNewGameFrm(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Новая игра"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(314, 261);
+    // The row of big cuts sits between the check box and "Отмена".
+    const int rowTop = 205, rowHeight = 44, rowStep = rowHeight + 8;
+    setFixedSize(314, 261 + rowStep);
 
     Label1 = new QLabel(QStringLiteral("Выбери размер вилоры"), this);
     Label1->setGeometry(27, 9, 261, 25);
@@ -57,8 +60,21 @@ TNewGameFrm::TNewGameFrm(QWidget *parent) : QDialog(parent)
     SetTextColor(CheckBox1, QPalette::WindowText, QColor(0, 91, 91));
     CheckBox1->setChecked(true);
 
+    const int firstBig = FirstBigCut, width = 88, gap = (279 - 3 * width) / 2;
+    for (int k = 0; k < int(BigCutButtons.size()); ++k) {
+        const TCutInfo &cut = CutTable[firstBig + k];
+        auto *b = new TMySpeedButton(this);
+        b->setGeometry(17 + k * (width + gap), rowTop, width, rowHeight);
+        b->setCaption(QString::number(PieceCount(cut)));
+        b->setToolTip(QStringLiteral("Вилора %1 x %2").arg(cut.Cols).arg(cut.Rows));
+        b->setFont(SerifBold(19));
+        SetTextColor(b, QPalette::ButtonText, QColor(0, 108, 0));
+        connect(b, &TMySpeedButton::clicked, this, [this, firstBig, k] { done(2 + firstBig + k); });
+        BigCutButtons[size_t(k)] = b;
+    }
+
     SpeedButton1 = new QPushButton(QStringLiteral("Отмена"), this);
-    SpeedButton1->setGeometry(17, 205, 279, 46);
+    SpeedButton1->setGeometry(17, rowTop + rowStep, 279, 46);
     SpeedButton1->setFont(SerifBold(16));
     SetTextColor(SpeedButton1, QPalette::ButtonText, QColor(0, 0, 128));
     SpeedButton1->setAutoDefault(false);

@@ -1,10 +1,13 @@
-// The new-game dialog: the cut (35 or 187 pieces) and whether pieces may
-// come turned.  exec() answers 2 (cancel), 3 (35 pieces) or 4 (187 pieces);
-// closing the window answers 2 as well.  The check box keeps its state from
-// one showing to the next.
+// The new-game dialog: the cut and whether pieces may come turned.  Two
+// picture buttons for the classic cuts (35 and 187 pieces) and a row of
+// three for the big ones (384, 600, 1000).  exec() answers 2 (cancel), or
+// 2 + the SizeIndex of the chosen cut: 3 (35 pieces), 4 (187), 5 (384),
+// 6 (600), 7 (1000); closing the window answers 2 as well.  The check box
+// keeps its state from one showing to the next.
 #pragma once
 
 #include <QDialog>
+#include <array>
 
 class QCheckBox;
 class QLabel;
@@ -19,6 +22,8 @@ public:
     QLabel *Label1 = nullptr;
     TMySpeedButton *MySpeedButton1 = nullptr; // 5 x 7 cut, answers 3
     TMySpeedButton *MySpeedButton2 = nullptr; // 17 x 11 cut, answers 4
+    // The big cuts, captioned with their piece counts: answer 5, 6, 7.
+    std::array<TMySpeedButton *, 3> BigCutButtons{};
     QCheckBox *CheckBox1 = nullptr;           // "Вращение вилоры "
     QPushButton *SpeedButton1 = nullptr;      // "Отмена", answers 2
 

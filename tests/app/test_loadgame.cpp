@@ -109,7 +109,7 @@ TEST_F(LoadGameTest, SavedGameComesBackOnTheTableAndRefusedFilesChangeNothing)
     const QString badPath = Path(QStringLiteral("bad.jgy"));
     const QString refused = QStringLiteral("испорчен");
     const std::vector<TCase> cases = {
-        {"cut 3", WithKey(text, "Set", "psind", "3"), {refused}},
+        {"no such cut", WithKey(text, "Set", "psind", QByteArray::number(CutCount + 1)), {refused}},
         {"no drawing order", WithKey(text, "Set", "PPosLst", "", true), {refused}},
         {"group list names no piece", WithKey(text, "Groups", "gr0", "3,4,99"), {refused}},
         {"piece out of its place", WithKey(text, "piece7", "FXC", "5"), {refused}},

@@ -70,6 +70,7 @@ TEST(Cutting, ShapeFileNames)
     EXPECT_EQ(ShadowFileName(2), "image/JigsyShadow17_11.bmp");
     EXPECT_EQ(ReliefFileName(1, 1, 0), "Image/JigsyBlend5_7_10.bmp");
     EXPECT_EQ(ReliefFileName(2, 0, 1), "image/JigsyBlend17_11_01.bmp");
+    EXPECT_EQ(ShadowFileName(5), "image/JigsyShadow40_25.bmp");
 }
 
 TEST(Cutting, PieceSquaresReachPastThePicture)
@@ -195,17 +196,19 @@ TEST(Cutting, PieceImagesTakeColourMaskAndShadow)
     EXPECT_EQ(Alpha(shadow, 1, 1), 0);
 }
 
-// The heart of the cut: for both cuts and all four mirrorings the solved
+// The heart of the cut: for every cut and all four mirrorings the solved
 // pieces cover every pixel of the puzzle's frame, with no gap along the
 // seams, and never show a pixel from outside the picture.
 TEST(Cutting, AssembledPiecesCoverTheFrameInEveryMirroring)
 {
     ProgramDirScope scope(QStringLiteral(JIGSY_PROGRAM_DIR));
-    for (int sizeIndex = 1; sizeIndex <= 2; ++sizeIndex) {
+    for (int sizeIndex = 1; sizeIndex <= CutCount; ++sizeIndex) {
         const TCutInfo &cut = CutTable[sizeIndex];
         const int PW = PictureWidth(cut), PH = PictureHeight(cut);
-        // The frame that maps onto itself when the tiles are mirrored.
-        const int FW = sizeIndex == 1 ? 560 : 593, FH = sizeIndex == 1 ? 400 : 383;
+        // The frame that maps onto itself when the tiles are mirrored: the
+        // tile grid less a margin at either end.
+        const int FW = (cut.Cols - 1) * Pitch(cut) + cut.CellSize - 2 * cut.Margin;
+        const int FH = (cut.Rows - 1) * Pitch(cut) + cut.CellSize - 2 * cut.Margin;
         const QImage pic = TestPattern(PW, PH);
         for (int flips = 0; flips < 4; ++flips) {
             const uint8_t h = flips & 1, v = flips >> 1;
@@ -254,7 +257,7 @@ TEST(Cutting, AssembledPiecesCoverTheFrameInEveryMirroring)
 TEST(ShapeFiles, UncompressedAndReliefFollowsItsMirroredMask)
 {
     ProgramDirScope scope(QStringLiteral(JIGSY_PROGRAM_DIR));
-    for (int sizeIndex = 1; sizeIndex <= 2; ++sizeIndex) {
+    for (int sizeIndex = 1; sizeIndex <= CutCount; ++sizeIndex) {
         const TCutInfo &cut = CutTable[sizeIndex];
         QFile f(ProgramFile(MaskFileName(sizeIndex)));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));

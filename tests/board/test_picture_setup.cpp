@@ -148,6 +148,23 @@ TEST(FinishedTexture, PictureWithASoftShadowBeyondRightAndBottom)
     EXPECT_EQ(p[2], c.blue());
 }
 
+TEST(FinishedTexture, HoldsEveryCutsPictureAndShadowInPowersOfTwo)
+{
+    for (int sizeIndex = 1; sizeIndex <= CutCount; ++sizeIndex) {
+        const TCutInfo &cut = CutTable[sizeIndex];
+        const QImage pic = TestPattern(PictureWidth(cut), PictureHeight(cut));
+        const QImage tex = FinishedTextureImage(pic);
+        SCOPED_TRACE(sizeIndex);
+        ASSERT_EQ(tex.size(), FinishedTextureSize(pic.size()));
+        EXPECT_EQ(tex.width() & (tex.width() - 1), 0);
+        EXPECT_EQ(tex.height() & (tex.height() - 1), 0);
+        const auto alpha = [&](int x, int y) { return tex.constScanLine(y)[4 * x + 3]; };
+        EXPECT_EQ(alpha(pic.width() + 4, pic.height() + 4), 255); // the last pixel of the picture
+        EXPECT_GT(alpha(pic.width() + 6, pic.height() / 2), 100); // its shadow
+        EXPECT_EQ(alpha(tex.width() - 1, tex.height() - 1), 0);   // room beyond
+    }
+}
+
 TEST(Setimg, PicturesBeyondQtsDefaultLimitStillLoad)
 {
     // 6000 x 6000 at 32 bits is 144 MB, above the 128 MB Qt allows by default.

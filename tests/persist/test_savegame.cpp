@@ -30,9 +30,9 @@ protected:
 
 } // namespace
 
-TEST_F(SaveGameTest, GameInPlayComesBackExactlyForBothCuts)
+TEST_F(SaveGameTest, GameInPlayComesBackExactlyForEveryCut)
 {
-    for (uint8_t size : {uint8_t(1), uint8_t(2)}) {
+    for (uint8_t size : {uint8_t(1), uint8_t(2), uint8_t(4)}) {
         SCOPED_TRACE(int(size));
         Board played;
         MakeGameInPlay(played, size, 17u + size);
@@ -213,7 +213,8 @@ TEST_F(SaveGameTest, HostileFilesAreRefusedAndLeaveNothingHalfRead)
         longList += ",0";
 
     const std::vector<THostileCase> cases = {
-        {"psind 3", [](auto t) { return WithKey(t, "Set", "psind", "3"); }, TSaveCheck::Invalid},
+        {"psind of no cut", [](auto t) { return WithKey(t, "Set", "psind", QByteArray::number(CutCount + 1)); },
+         TSaveCheck::Invalid},
         {"psind 0", [](auto t) { return WithKey(t, "Set", "psind", "0"); }, TSaveCheck::Invalid},
         {"piecesCount of the other cut", [](auto t) { return WithKey(t, "Set", "piecesCount", "187"); },
          TSaveCheck::Invalid},

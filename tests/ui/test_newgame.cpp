@@ -18,7 +18,7 @@ TEST(NewGameDialog, AnswersAndKeepsTheCheckBox)
 {
     TNewGameFrm f;
     EXPECT_EQ(f.windowTitle(), QString("Новая игра"));
-    EXPECT_EQ(f.size(), QSize(314, 261));
+    EXPECT_EQ(f.width(), 314);
     EXPECT_EQ(f.CheckBox1->text(), QString("Вращение вилоры "));
     EXPECT_TRUE(f.CheckBox1->isChecked());
 
@@ -31,6 +31,10 @@ TEST(NewGameDialog, AnswersAndKeepsTheCheckBox)
     EXPECT_EQ(f.exec(), 3);
     act = [](TNewGameFrm *d) { QTest::mouseClick(d->MySpeedButton2, Qt::LeftButton); };
     EXPECT_EQ(f.exec(), 4);
+    for (int k = 0; k < 3; ++k) {
+        act = [k](TNewGameFrm *d) { QTest::mouseClick(d->BigCutButtons[size_t(k)], Qt::LeftButton); };
+        EXPECT_EQ(f.exec(), 5 + k);
+    }
     act = [](TNewGameFrm *d) {
         d->CheckBox1->setChecked(false);
         d->SpeedButton1->click();
@@ -44,6 +48,23 @@ TEST(NewGameDialog, AnswersAndKeepsTheCheckBox)
     };
     EXPECT_EQ(f.exec(), 2);
     EXPECT_FALSE(f.CheckBox1->isChecked()); // kept between showings
+}
+
+TEST(NewGameDialog, BigCutsSitInOneRowBetweenTheCheckBoxAndCancel)
+{
+    TNewGameFrm f;
+    const QStringList captions = {"384", "600", "1000"};
+    for (size_t k = 0; k < f.BigCutButtons.size(); ++k) {
+        const TMySpeedButton *b = f.BigCutButtons[k];
+        EXPECT_EQ(b->Caption(), captions[int(k)]);
+        EXPECT_EQ(b->y(), f.BigCutButtons[0]->y());
+        EXPECT_GE(b->y(), f.CheckBox1->geometry().bottom());
+        EXPECT_LE(b->geometry().bottom(), f.SpeedButton1->y());
+    }
+    EXPECT_EQ(f.BigCutButtons[0]->toolTip(), QString("Вилора 24 x 16"));
+    EXPECT_EQ(f.MySpeedButton1->pos(), QPoint(17, 36)); // the classic cuts stay where they were
+    EXPECT_EQ(f.CheckBox1->y(), 176);
+    EXPECT_EQ(f.height() - (f.SpeedButton1->y() + f.SpeedButton1->height()), 10);
 }
 
 namespace {
@@ -118,6 +139,7 @@ TEST(NewGameTwin, TheTwinTakesBAndTheChoiceIsTheAPicture)
     } rows[] = {
         {"/opt/jigsy/img/ASea.jpg", "/opt/jigsy/img/BSea.jpg", "/opt/jigsy/img/ASea.jpg"},
         {"/opt/jigsy/img/BSea.jpg", "/opt/jigsy/img/BSea.jpg", "/opt/jigsy/img/ASea.jpg"},
+        {"/opt/jigsy/img/CSea.jpg", "/opt/jigsy/img/BSea.jpg", "/opt/jigsy/img/ASea.jpg"},
         {"/x/Zebra.jpg", "/x/Bebra.jpg", "/x/Zebra.jpg"},
         {"/B/own.jpg", "/B/Bwn.jpg", "/B/own.jpg"}, // only the name's letter counts
         {"A.jpg", "B.jpg", "A.jpg"},
@@ -219,14 +241,41 @@ TEST_F(NewGameFlow, SmallCutOfAnInstalledPictureUsesItsTwinAndKeepsTheChoice)
     EXPECT_TRUE(host.calls.contains("setimg " + dir + "/ASea.jpg"));
 }
 
-TEST_F(NewGameFlow, OwnPictureIsUsedForBothCuts)
+TEST_F(NewGameFlow, BigCutOfAnInstalledPictureUsesItsLargeVersionOrElseItsTwin)
 {
-    host.chosen = dir + "/own.jpg";
-    host.selfImg = false;
-    host.dialogResult = 4;
-    EXPECT_EQ(RunNewGame(board, host), TNewGameOutcome::Started);
-    EXPECT_EQ(host.chosen, dir + "/own.jpg");
-    EXPECT_TRUE(host.calls.contains("setimg " + dir + "/own.jpg"));
+    struct TRow {
+        bool large;
+        const char *source;
+    };
+    for (const TRow &row : {TRow{true, "/CSea.jpg"}, TRow{false, "/BSea.jpg"}}) {
+        SCOPED_TRACE(row.source);
+        if (row.large) {
+            QFile f(dir + "/CSea.jpg");
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        } else {
+            ASSERT_TRUE(QFile::remove(dir + "/CSea.jpg"));
+        }
+        host.chosen = dir + "/ASea.jpg";
+        host.selfImg = true;
+        host.dialogResult = 2 + CutCount;
+        EXPECT_EQ(RunNewGame(board, host), TNewGameOutcome::Started);
+        EXPECT_EQ(board.SizeIndex, CutCount);
+        EXPECT_TRUE(host.calls.contains("setimg " + dir + row.source));
+        EXPECT_EQ(host.chosen, dir + "/ASea.jpg");
+        host.calls.clear();
+    }
+}
+
+TEST_F(NewGameFlow, OwnPictureIsUsedForEveryCut)
+{
+    for (int result = 4; result <= 2 + CutCount; ++result) {
+        host.chosen = dir + "/own.jpg";
+        host.selfImg = false;
+        host.dialogResult = result;
+        EXPECT_EQ(RunNewGame(board, host), TNewGameOutcome::Started);
+        EXPECT_EQ(board.SizeIndex, result - 2);
+        EXPECT_TRUE(host.calls.contains("setimg " + dir + "/own.jpg"));
+    }
 }
 
 TEST_F(NewGameFlow, PictureThatCannotBeSetLeavesTheOldGameRunning)

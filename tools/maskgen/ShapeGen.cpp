@@ -82,7 +82,7 @@ public:
         // Where the tile leaves too little room for a tab of the usual
         // depth, the head grows wider instead.
         const double aspect = wanted / maxDepth;
-        TRandom rnd(cut.Cols == 7 ? 0x5EED0507ull : 0x5EED1711ull);
+        TRandom rnd(cut.Seed);
         m_vert.resize(size_t(cut.Cols + 1) * cut.Rows);
         m_horz.resize(size_t(cut.Rows + 1) * cut.Cols);
         for (int r = 0; r < cut.Rows; ++r)
@@ -190,9 +190,15 @@ void SetGrey(QImage &img, int x, int y, int v)
 
 TShapeCut ShapeCut(int sizeIndex)
 {
-    if (sizeIndex == 2)
-        return {17, 11, 59, 35, 13};
-    return {7, 5, 120, 80, 20};
+    // Every cut after the first has the geometry of the 187-piece one; each
+    // has its own seed, so the shapes of a cut never change between builds.
+    switch (sizeIndex) {
+    case 2: return {17, 11, 59, 35, 13, 0x5EED1711ull, "17_11"};
+    case 3: return {24, 16, 59, 35, 13, 0x5EED2416ull, "24_16"};
+    case 4: return {30, 20, 59, 35, 13, 0x5EED3020ull, "30_20"};
+    case 5: return {40, 25, 59, 35, 13, 0x5EED4025ull, "40_25"};
+    default: return {7, 5, 120, 80, 20, 0x5EED0507ull, "5_7"};
+    }
 }
 
 std::vector<int> ColumnBounds(const TShapeCut &cut) { return Bounds(cut.Cols, cut.Pitch, cut.CellSize, cut.Margin); }

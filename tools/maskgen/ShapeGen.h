@@ -1,4 +1,4 @@
-// The piece shapes of both cuts: jigsaw outlines with knob tabs, drawn once
+// The piece shapes of every cut: jigsaw outlines with knob tabs, drawn once
 // for the whole picture so that neighbours share every boundary, then cut
 // into the tiles of the mask, shadow and relief bitmaps.
 #pragma once
@@ -6,11 +6,16 @@
 #include <QImage>
 #include <vector>
 
+#include <cstdint>
+
 struct TShapeCut {
     int Cols, Rows, CellSize, Pitch, Margin;
+    uint64_t Seed;      // of the cut's own random tabs
+    const char *Suffix; // of its file names
 };
 
-// 5 x 7 (sizeIndex 1) and 17 x 11 (sizeIndex 2).
+// Cuts 1 to ShapeCutCount: 5 x 7, 17 x 11, 24 x 16, 30 x 20 and 40 x 25.
+constexpr int ShapeCutCount = 5;
 TShapeCut ShapeCut(int sizeIndex);
 
 // Pixel boundaries of the columns (Cols + 1 values) and rows (Rows + 1) in

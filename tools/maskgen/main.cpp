@@ -1,6 +1,6 @@
-// Writes the piece-shape bitmaps of both cuts into <folder>:
+// Writes the piece-shape bitmaps of every cut into <folder>:
 //   JigsyMask5_7.bmp, JigsyShadow5_7.bmp, JigsyBlend5_7_<h><v>.bmp and the
-//   same for 17_11, all 24-bit uncompressed BMP.
+//   same for 17_11, 24_16, 30_20 and 40_25, all 24-bit uncompressed BMP.
 #include <QDir>
 #include <QImageWriter>
 #include <cstdio>
@@ -32,8 +32,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "maskgen: cannot create %s\n", argv[1]);
         return 1;
     }
-    for (int sizeIndex = 1; sizeIndex <= 2; ++sizeIndex) {
-        const QString cut = sizeIndex == 2 ? QStringLiteral("17_11") : QStringLiteral("5_7");
+    for (int sizeIndex = 1; sizeIndex <= ShapeCutCount; ++sizeIndex) {
+        const QString cut = QString::fromLatin1(ShapeCut(sizeIndex).Suffix);
         const TShapeSet set = MakeShapes(sizeIndex);
         bool ok = Save(set.Mask, folder + "/JigsyMask" + cut + ".bmp") &&
                   Save(set.Shadow, folder + "/JigsyShadow" + cut + ".bmp");
