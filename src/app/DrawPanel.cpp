@@ -1,6 +1,7 @@
 #include "app/DrawPanel.h"
 
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "app/MainForm.h"
@@ -48,4 +49,15 @@ void TDrawPanel::mouseReleaseEvent(QMouseEvent *e)
 {
     const QPoint p = BoardPoint(e);
     m_form->DrawPanelMouseUp(e->button(), p.x(), p.y());
+}
+
+void TDrawPanel::wheelEvent(QWheelEvent *e)
+{
+    const int notch = 120;
+    m_wheel += e->angleDelta().y();
+    const int steps = m_wheel / notch;
+    m_wheel -= steps * notch;
+    if (steps != 0)
+        m_form->DrawPanelWheel(steps, e->position().x(), e->position().y());
+    e->accept();
 }

@@ -1,6 +1,6 @@
 // The table: an OpenGL widget whose paint is the game's frame and whose
-// mouse events go to the main window in board coordinates (the widget's
-// logical pixels).
+// mouse events go to the main window in the widget's logical pixels (the
+// window maps them to the board through its view).
 #pragma once
 
 #include <QOpenGLWidget>
@@ -21,8 +21,11 @@ protected:
     void mousePressEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    // Whole notches of the wheel zoom the table about the pointer.
+    void wheelEvent(QWheelEvent *e) override;
 
 private:
     TMainForm *m_form;
     bool m_painting = false;
+    int m_wheel = 0; // eighths of a degree not yet a whole notch
 };

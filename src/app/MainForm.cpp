@@ -14,6 +14,7 @@
 #include "app/DrawPanel.h"
 #include "board/gl/Draw.h"
 #include "board/gl/GLTextures.h"
+#include "board/gl/PieceAtlas.h"
 #include "board/gl/Textures.h"
 #include "persist/sound/Sound.h"
 #include "ui/MySpeedButton.h"
@@ -88,6 +89,8 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     }
 
     GL = std::make_unique<TGLTextures>();
+    Atlas = std::make_unique<TPieceAtlas>();
+    CreateViewShortcuts();
     SetTextureContextHook([this] { return MakeTableCurrent(); });
     FormCreate();
 }
@@ -123,7 +126,6 @@ void TMainForm::FormCreate()
     connect(&ReSizeTimer, &QTimer::timeout, this, &TMainForm::ReSizeTimerTimer);
     connect(&Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     connect(&Timer2, &QTimer::timeout, this, &TMainForm::Timer2Timer);
-    connect(&DrawTimer, &QTimer::timeout, this, &TMainForm::DrawTimerTimer);
     connect(&PlayerTimer, &QTimer::timeout, this, &TMainForm::PlayerTimerTimer);
     connect(&AniTimer, &QTimer::timeout, this, &TMainForm::AniTimerTimer);
 
@@ -177,6 +179,7 @@ void TMainForm::FormCreateGL()
     const qreal dpr = DrawPanel->devicePixelRatioF();
     SetupProjection(DrawPanel->width(), DrawPanel->height(), int(std::lround(DrawPanel->width() * dpr)),
                     int(std::lround(DrawPanel->height() * dpr)));
+    FitViewToWindow();
     TableGLReady = true;
     InTableGLInit = false;
 }
@@ -208,6 +211,7 @@ void TMainForm::ReSizeTimerTimer()
         const int w = DrawPanel->width(), h = DrawPanel->height();
         // Pieces stay exactly where they lie, also beyond a shrunken table.
         SetupProjection(w, h, int(std::lround(w * dpr)), int(std::lround(h * dpr)));
+        FitViewToWindow();
         PlaceLid();
     } else if (isVisible()) {
         NoteMissing(QStringLiteral("контекст OpenGL (стол не может быть нарисован)"));
@@ -235,14 +239,10 @@ void TMainForm::FormClose()
     DrawTimer.stop();
     AniTimer.stop();
     ClearTextures(TextureList);
-    if (GL) {
-        for (const Tpiece &p : board.Pieces) {
-            GL->DeleteTexture(p.ImgTex);
-            GL->DeleteTexture(p.ShdTex);
-        }
-        if (board.FinishedTex > 0)
-            GL->DeleteTexture(uint32_t(board.FinishedTex));
-    }
+    if (Atlas)
+        Atlas->Release(); // every piece's texture with it
+    if (GL && board.FinishedTex > 0)
+        GL->DeleteTexture(uint32_t(board.FinishedTex));
     board.FinishedTex = -1;
     board.Pieces.Clear();
     board.DrawOrder.clear();
@@ -282,7 +282,16 @@ void TMainForm::PaintTable()
     const qreal dpr = DrawPanel->devicePixelRatioF();
     const int w = DrawPanel->width(), h = DrawPanel->height();
     SetupProjection(w, h, int(std::lround(w * dpr)), int(std::lround(h * dpr)));
-    DrawFrame(board, TextureList, w, h, TimeLab ? TimeLab->text() : QString());
+    View.SetWindow(QSize(w, h));
+    TTableView view;
+    const QPointF corner = View.ToBoard(QPointF(0, 0));
+    view.Left = corner.x();
+    view.Top = corner.y();
+    view.Zoom = View.Zoom();
+    view.TableW = View.Table().width();
+    view.TableH = View.Table().height();
+    DrawFrame(board, TextureList, w, h, TimeLab ? TimeLab->text() : QString(), view,
+              Atlas ? Atlas->Layout() : TAtlasLayout());
 }
 
 // One complete frame, painted and shown before returning.

@@ -13,6 +13,7 @@
 //   MainForm_Background.cpp table background and its chooser
 //   MainForm_NewGame.cpp    the new-game button flow
 //   MainForm_Comforts.cpp   pause, box lid, edge pieces, records, resume, keys
+//   MainForm_View.cpp       zoom and pan of the table
 #pragma once
 
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include "board/Board.h"
 #include "board/TextureList.h"
 #include "board/MyImageList.h"
+#include "play/View.h"
 
 class TDrawPanel;
 class TMySpeedButton;
@@ -35,6 +37,7 @@ class TWaveList;
 class TGLTextures;
 class TLidPanel;
 class TRecordsFrm;
+class TPieceAtlas;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -69,7 +72,9 @@ public:
     QTimer ReSizeTimer; // 100 ms one-shot projection rebuild
     QTimer Timer1;      // 500 ms after start-up: command-line game, start-up sound
     QTimer Timer2;      // 1000 ms: the clock
-    QTimer DrawTimer;   // 1000 ms: periodic redraw
+    // Runs while a game's table is live.  It redraws nothing: the table is
+    // drawn when something on it changes, so an idle table costs nothing.
+    QTimer DrawTimer;
     QTimer PlayerTimer; // 1000 ms: music repeat
     QTimer AniTimer;    // 50 ms: quarter turns and the final fade
 
@@ -78,6 +83,8 @@ public:
     QStringList MusicList;
     TTextureList TextureList;
     std::unique_ptr<TGLTextures> GL; // texture uploads, valid while the context lives
+    std::unique_ptr<TPieceAtlas> Atlas; // the pieces' textures, one texture for a whole game
+    play::TView View;                   // the part of the table the window shows
 
     std::unique_ptr<IMediaPlayer> Player;  // music and the start-up sound
     std::unique_ptr<IMediaPlayer> Player2; // milestone sounds
@@ -131,12 +138,14 @@ public:
     bool TableAtFinalSize() const;
     int CommandLineWaits = 0;
     void Timer2Timer();
-    void DrawTimerTimer();
     void AniTimerTimer();
     bool NewGame(); // false when the pieces could not be cut
     void AutoRoundJigsy();
     int TableWidth() const;
     int TableHeight() const;
+    // A new or loaded game's table for the current cut and window, shown
+    // whole at the largest zoom step up to 100%.
+    void OpenTable();
     // After a load: a piece whose hit square lies wholly off the table is
     // brought back (with its group) the least distance.
     void KeepPiecesOnTable();
@@ -212,6 +221,16 @@ public:
     // A key the comforts take (pause, a drag's Esc and turn keys).
     bool ComfortKey(int key);
     void ToggleFullScreen();
+    // ---- MainForm_View.cpp ----
+    // The window's drawing area changed: the table grows with it as the cut
+    // allows, and the view stays within its limits.
+    void FitViewToWindow();
+    void DrawPanelWheel(int steps, double x, double y);
+    void ZoomHome();
+    void ZoomAboutCentre(int steps);
+    // The window point (x, y) as a board pixel.
+    QPoint BoardPoint(int x, int y) const;
+    void CreateViewShortcuts();
 
 protected:
     void closeEvent(QCloseEvent *e) override;

@@ -4,9 +4,13 @@
 // progress bar.
 #include "app/MainForm.h"
 
+#include <QElapsedTimer>
+
 #include "board/Cutting.h"
 #include "board/gl/GLTextures.h"
 #include "board/PictureSetup.h"
+#include "board/gl/PieceAtlas.h"
+#include "play/Pacer.h"
 #include "ui/MySpeedButton.h"
 
 bool TMainForm::Setimg(const QString &fileName, bool quiet)
@@ -28,9 +32,9 @@ bool TMainForm::Setimg(const QString &fileName, bool quiet)
 
 bool TMainForm::CreateJigsy()
 {
-    if (!GL)
+    if (!GL || !Atlas)
         return false;
-    ClearPieces(board, *GL);
+    ClearPieces(board, *Atlas);
 
     TCutAssets assets;
     QString file;
@@ -54,7 +58,15 @@ bool TMainForm::CreateJigsy()
         return false;
     }
 
-    CutPieces(board, assets, *GL, [this] { Draw(); });
+    // The progress bar moves with the pieces, but a frame of the table is
+    // not drawn for every one of them.
+    QElapsedTimer clock;
+    clock.start();
+    play::TPacer pacer(play::ProgressFrameMs);
+    CutPieces(board, assets, *Atlas, [&] {
+        if (pacer.Due(clock.elapsed()))
+            Draw();
+    });
     board.Cutting = false;
     DrawTimer.start();
     return true;

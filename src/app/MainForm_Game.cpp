@@ -127,6 +127,7 @@ bool TMainForm::LoadGame(const QString &path, bool quiet)
     board.FlipVer = g.FlipVer ? 1 : 0;
     board.FlipHor = g.FlipHor ? 1 : 0;
 
+    OpenTable();
     if (!CreateJigsy() || !ApplySavedPieces(board, g)) {
         board.Cutting = false;
         Timer2.stop();

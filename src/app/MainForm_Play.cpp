@@ -14,6 +14,7 @@
 #include "play/Animation.h"
 #include "play/Clock.h"
 #include "play/Drag.h"
+#include "play/HitTest.h"
 #include "play/Layout.h"
 #include "play/Reach.h"
 #include "ui/MySpeedButton.h"
@@ -32,11 +33,19 @@ bool ToPlayButton(Qt::MouseButton button, play::TMouseBtn &out)
 
 } // namespace
 
-void TMainForm::DrawPanelMouseDown(Qt::MouseButton button, int x, int y)
+void TMainForm::DrawPanelMouseDown(Qt::MouseButton button, int wx, int wy)
 {
     play::TMouseBtn btn;
     if (!ToPlayButton(button, btn) || ComfortPress(x, y))
         return;
+    const QPoint at = BoardPoint(wx, wy);
+    const int x = at.x(), y = at.y();
+    // The left button on an empty spot of the table pans it; the middle
+    // button drags pieces, as it always did.
+    if (button == Qt::LeftButton && !board.Dragging && play::PieceAt(board, x, y) < 0) {
+        View.BeginPan(QPointF(wx, wy));
+        return;
+    }
     const play::TPlayResult r = play::DrawPanelMouseDown(board, btn, x, y);
     if (r.StartAniTimer)
         AniTimer.start();
@@ -44,14 +53,24 @@ void TMainForm::DrawPanelMouseDown(Qt::MouseButton button, int x, int y)
         Draw();
 }
 
-void TMainForm::DrawPanelMouseMove(int x, int y)
+void TMainForm::DrawPanelMouseMove(int wx, int wy)
 {
-    if (play::DrawPanelMouseMove(board, x, y).Redraw)
+    if (View.Panning()) {
+        if (View.PanTo(QPointF(wx, wy)))
+            Draw();
+        return;
+    }
+    const QPoint at = BoardPoint(wx, wy);
+    if (play::DrawPanelMouseMove(board, at.x(), at.y()).Redraw)
         Draw();
 }
 
 void TMainForm::DrawPanelMouseUp(Qt::MouseButton, int, int)
 {
+    if (View.Panning()) {
+        View.EndPan();
+        return;
+    }
     const play::TPlayResult r = play::DrawPanelMouseUp(board, TableWidth(), TableHeight());
     if (r.PlayJoinClick)
         PlayWave(0);
@@ -117,11 +136,6 @@ void TMainForm::Timer2Timer()
         TimeLab->setText(FormatGameTime(board.GameTime));
 }
 
-void TMainForm::DrawTimerTimer()
-{
-    if (play::DrawTimerTimer(board))
-        Draw();
-}
 
 void TMainForm::AniTimerTimer()
 {
@@ -136,6 +150,7 @@ void TMainForm::AniTimerTimer()
 
 bool TMainForm::NewGame()
 {
+    OpenTable();
     const bool edgeLayout = RoundPlaceBtn && RoundPlaceBtn->Down();
     const bool made = play::NewGame(board, GameRandom(), TableWidth(), TableHeight(), edgeLayout,
                                     [this] { return CreateJigsy(); });
@@ -153,8 +168,8 @@ void TMainForm::AutoRoundJigsy()
     play::AutoRoundJigsy(board, GameRandom(), TableWidth(), TableHeight());
 }
 
-int TMainForm::TableWidth() const { return DrawPanel ? DrawPanel->width() : 0; }
-int TMainForm::TableHeight() const { return DrawPanel ? DrawPanel->height() : 0; }
+int TMainForm::TableWidth() const { return View.Table().width(); }
+int TMainForm::TableHeight() const { return View.Table().height(); }
 
 void TMainForm::KeepPiecesOnTable()
 {

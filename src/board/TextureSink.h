@@ -9,6 +9,9 @@
 class ITextureSink {
 public:
     virtual ~ITextureSink() = default;
+    // Room for `count` textures of side x side about to come (how a game's
+    // pieces arrive); a sink that keeps each texture apart ignores it.
+    virtual void Reserve(int count, int side) {}
     // A new texture from an RGBA image (QImage::Format_RGBA8888, top row
     // first, repeat wrapping, linear filters); returns its name.
     virtual uint32_t UploadRGBA(const QImage &rgba) = 0;

@@ -10,6 +10,4 @@ bool TickClock(Board &b, bool windowOnScreen)
     return true;
 }
 
-bool DrawTimerTimer(const Board &b) { return !b.Dragging; }
-
 } // namespace play

@@ -1,4 +1,4 @@
-// The game clock and the periodic redraw.
+// The game clock.
 #pragma once
 
 #include <QString>
@@ -12,8 +12,5 @@ namespace play {
 // so the time shown is the time actually played.  Returns whether it
 // passed; the label then shows FormatGameTime(GameTime).
 bool TickClock(Board &b, bool windowOnScreen);
-
-// The periodic redraw is skipped during a drag (the motion redraws then).
-bool DrawTimerTimer(const Board &b);
 
 } // namespace play

@@ -48,14 +48,15 @@ TPlayResult DrawPanelMouseDown(Board &b, TMouseBtn button, int x, int y)
         BringToTop(b, piece);
     } else {
         b.DragGroup = true;
-        for (int m : b.Members(b.Pieces[piece].Group)) {
+        const std::vector<int> members = b.Members(b.Pieces[piece].Group);
+        for (int m : members) {
             if (m < 0 || m >= b.Pieces.Count())
                 continue;
             Tpiece &p = b.Pieces[m];
             p.GrabX = x - p.X;
             p.GrabY = y - p.Y;
-            BringToTop(b, m);
         }
+        BringToTop(b, members);
     }
     r.Redraw = true;
     return r;

@@ -1,6 +1,7 @@
 #include "play/Fitting.h"
 
 #include "board/EdgeFilter.h"
+#include <QSet>
 
 namespace play {
 
@@ -9,13 +10,6 @@ namespace {
 enum { kRight = 0, kDown = 1, kLeft = 2, kUp = 3 };
 
 bool ValidPiece(const Board &b, int i) { return i >= 0 && i < b.Pieces.Count(); }
-
-void AppendUnlessThere(QStringList &list, int piece)
-{
-    const QString key = QString::number(piece);
-    if (!list.contains(key))
-        list.append(key);
-}
 
 // The grid neighbour of p in direction d, or -1 at the picture's border.
 int GridNeighbour(const Board &b, const Tpiece &p, int d)
@@ -153,11 +147,13 @@ TPlayResult JoinSingle(Board &b, int d)
     const int h = b.Pieces[n].Group;
     if (h >= 0 && h < b.Groups.Count()) {
         b.Pieces[d].Group = h;
-        BringToTop(b, n);
         b.Groups.Items(h).Subitems.append(QString::number(d));
+        // The neighbour first, then the rest of its group over it.
+        std::vector<int> order{n};
         for (int m : b.Members(h))
             if (m != n)
-                BringToTop(b, m);
+                order.push_back(m);
+        BringToTop(b, order);
     } else {
         TMyListItem &g = b.Groups.Add();
         g.Subitems.append(QString::number(n));
@@ -188,16 +184,23 @@ TPlayResult JoinGroup(Board &b, int g)
         }
         const int h = b.Pieces[n].Group;
         if (h >= 0 && h < b.Groups.Count()) {
-            for (int m : b.Members(h)) {
-                if (m == n || m < 0 || m >= b.Pieces.Count())
-                    continue;
+            // The other group's pieces, the neighbour last, on top and into G.
+            std::vector<int> order;
+            for (int m : b.Members(h))
+                if (m != n && m >= 0 && m < b.Pieces.Count())
+                    order.push_back(m);
+            order.push_back(n);
+            QStringList &subs = b.Groups.Items(g).Subitems;
+            QSet<QString> there(subs.begin(), subs.end());
+            for (int m : order) {
                 b.Pieces[m].Group = g;
-                BringToTop(b, m);
-                AppendUnlessThere(b.Groups.Items(g).Subitems, m);
+                const QString key = QString::number(m);
+                if (!there.contains(key)) {
+                    subs.append(key);
+                    there.insert(key);
+                }
             }
-            b.Pieces[n].Group = g;
-            BringToTop(b, n);
-            AppendUnlessThere(b.Groups.Items(g).Subitems, n);
+            BringToTop(b, order);
         } else {
             b.Pieces[n].Group = g;
             BringToTop(b, n);

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "play/Reach.h"
+#include "play/Table.h"
 
 namespace play {
 
@@ -139,14 +140,27 @@ void LayInMiddle(Board &b, const std::vector<int> &pieces, int width, int height
 
 } // namespace
 
+std::vector<QPoint> EdgeSlots(int sizeIndex, int width, int height)
+{
+    const TCutInfo &cut = CutTable[ValidSizeIndex(sizeIndex) ? sizeIndex : 1];
+    const TSpiralGrid g = SpiralGrid(cut, width, height);
+    const QRect home = HomeArea(cut, width, height);
+    std::vector<QPoint> out;
+    for (const auto &[c, r] : SpiralSlots(g)) {
+        const QPoint corner(c * g.Sx - g.Off, r * g.Sy - g.Off);
+        if (!IsBigCut(sizeIndex) || !PieceOverlaps(cut, corner.x(), corner.y(), home))
+            out.push_back(corner);
+    }
+    return out;
+}
+
 void AutoRoundJigsy(Board &b, TRandom &rng, int width, int height)
 {
     for (int k = int(b.DrawOrder.size()) - 1; k >= 0; --k) {
         const int j = rng.Random(k + 1);
         b.DrawOrder.move(j, k);
     }
-    const TSpiralGrid g = SpiralGrid(b.Cut(), width, height);
-    const std::vector<std::pair<int, int>> places = SpiralSlots(g);
+    const std::vector<QPoint> places = EdgeSlots(b.SizeIndex, width, height);
     std::vector<int> leftOver;
     size_t next = 0;
     for (const QString &entry : std::as_const(b.DrawOrder)) {
@@ -156,8 +170,8 @@ void AutoRoundJigsy(Board &b, TRandom &rng, int width, int height)
             continue;
         if (next < places.size()) {
             Tpiece &p = b.Pieces[piece];
-            p.X = places[next].first * g.Sx - g.Off;
-            p.Y = places[next].second * g.Sy - g.Off;
+            p.X = places[next].x();
+            p.Y = places[next].y();
             ++next;
         } else {
             leftOver.push_back(piece);

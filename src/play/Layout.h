@@ -3,6 +3,7 @@
 // clockwise spiral of slots along the table's edges.
 #pragma once
 
+#include <QPoint>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -35,9 +36,15 @@ TSpiralGrid SpiralGrid(const TCutInfo &cut, int width, int height);
 // ring 1 inside it, and so on until every slot of the grid is used.
 std::vector<std::pair<int, int>> SpiralSlots(const TSpiralGrid &g);
 
-// Shuffles DrawOrder and gives the pieces, in the new order, the slots of the
-// spiral.  Pieces beyond the last slot are laid on the middle of the table.
-// Turns are left as they are.
+// The corners (X, Y) the edge layout gives pieces of the cut of
+// `sizeIndex`, in spiral order: every slot for the classic cuts; for a big
+// cut only the slots whose pieces keep clear of the home area (Table.h), so
+// that the rings go on inward until they meet it.
+std::vector<QPoint> EdgeSlots(int sizeIndex, int width, int height);
+
+// Shuffles DrawOrder and gives the pieces, in the new order, the edge slots.
+// Pieces beyond the last slot are laid on the middle of the table.  Turns
+// are left as they are.
 void AutoRoundJigsy(Board &b, TRandom &rng, int width, int height);
 
 // The whole new game after the picture is set: reseed, mirror, ShowFinished

@@ -13,6 +13,7 @@
 #include "app/MainForm.h"
 #include "base/ProgramFiles.h"
 #include "board/gl/GLTextures.h"
+#include "board/gl/PieceAtlas.h"
 
 // The artwork resources live in the program's library.
 static void InitArtwork() { Q_INIT_RESOURCE(jigsy_art); }
@@ -98,7 +99,9 @@ TEST_F(MainFormTest, DrawShowsTheBoardAtOnceAndClosingDeletesEveryTexture)
     QImage img(128, 128, QImage::Format_RGBA8888);
     img.fill(QColor(255, 0, 0));
     Tpiece &p = form->board.Pieces.Add();
-    p.ImgTex = form->GL->UploadRGBA(img);
+    form->Atlas->Reserve(2, 128);
+    p.ImgTex = form->Atlas->UploadRGBA(img);
+    ASSERT_NE(p.ImgTex, 0u);
     p.X = 10;
     p.Y = 10;
     p.Group = -1;
@@ -114,7 +117,7 @@ TEST_F(MainFormTest, DrawShowsTheBoardAtOnceAndClosingDeletesEveryTexture)
     for (const TTexture &t : form->TextureList)
         if (t.Id > 0)
             names.push_back(GLuint(t.Id));
-    names.push_back(p.ImgTex);
+    names.push_back(form->Atlas->Layout().Texture);
     form->close();
     EXPECT_TRUE(form->TextureList.empty());
     EXPECT_EQ(form->board.Pieces.Count(), 0);

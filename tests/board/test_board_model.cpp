@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "board/Board.h"
 
 namespace {
@@ -40,6 +42,25 @@ TEST(CutTable, DerivedGeometryOfBothCuts)
     EXPECT_EQ(big.CellSize - big.Margin - Pitch(big), 11);
 }
 
+TEST(CutTable, BigCutsShareTheGeometryOfThe187PieceCut)
+{
+    struct TRow {
+        int sizeIndex, pieces, width, height;
+    };
+    for (const TRow &r : {TRow{3, 384, 840, 560}, TRow{4, 600, 1050, 700}, TRow{5, 1000, 1400, 875}}) {
+        const TCutInfo &c = CutTable[r.sizeIndex];
+        EXPECT_EQ(PieceCount(c), r.pieces);
+        EXPECT_EQ(PictureWidth(c), r.width);
+        EXPECT_EQ(PictureHeight(c), r.height);
+        EXPECT_EQ(std::make_tuple(c.CellSize, c.Overlap, c.TurnShift, c.Margin, c.TexSize),
+                  std::make_tuple(CutTable[2].CellSize, CutTable[2].Overlap, CutTable[2].TurnShift, CutTable[2].Margin,
+                                  CutTable[2].TexSize));
+        EXPECT_TRUE(IsBigCut(r.sizeIndex));
+    }
+    EXPECT_FALSE(ValidSizeIndex(0));
+    EXPECT_FALSE(ValidSizeIndex(CutCount + 1));
+}
+
 TEST(Pieces, RowMajorHomeCells)
 {
     Board small = MakeBoard(1);
@@ -61,6 +82,20 @@ TEST(DrawOrder, BringToTopMovesOnlyThatPiece)
     EXPECT_EQ(b.DrawOrder.last(), "0");
     EXPECT_EQ(b.DrawOrder.first(), "1");
     EXPECT_EQ(b.DrawOrder[33], "34");
+}
+
+TEST(DrawOrder, BringingManyToTopAtOnceIsBringingEachInTurn)
+{
+    for (const std::vector<int> &pieces :
+         {std::vector<int>{}, {7}, {3, 30, 1, 12}, {5, 9, 5, 2}, {34, 0, 17, 99, -1}}) {
+        Board once = MakeBoard(1), each = MakeBoard(1);
+        BringToTop(once, {20, 4});
+        BringToTop(each, {20, 4});
+        BringToTop(once, pieces);
+        for (int p : pieces)
+            BringToTop(each, p);
+        EXPECT_EQ(once.DrawOrder, each.DrawOrder) << pieces.size();
+    }
 }
 
 TEST(Groups, MembersInJoiningOrder)

@@ -10,6 +10,7 @@
 #include "GLTestContext.h"
 #include "board/gl/Draw.h"
 #include "board/gl/GLTextures.h"
+#include "board/gl/PieceAtlas.h"
 #include "board/gl/Textures.h"
 
 namespace {
@@ -143,6 +144,48 @@ TEST_F(DrawTest, ATinyBackgroundTileStillCoversThePanelUpright)
         EXPECT_COLOUR(f, p.x(), p.y(), Blue);
 }
 
+TEST_F(DrawTest, AtlasPiecesAndTheTableAreDrawnThroughTheViewAndOverlaysOnTheWindow)
+{
+    // A 64-pixel piece (the big cuts' texture) with a transparent ring,
+    // from a shared atlas; a green table of 400 x 300 board pixels.
+    TPieceAtlas atlas;
+    atlas.Reserve(3, 64);
+    QImage piece(64, 64, QImage::Format_RGBA8888);
+    piece.fill(Qt::transparent);
+    for (int y = 2; y < 62; ++y)
+        for (int x = 2; x < 62; ++x)
+            piece.setPixelColor(x, y, Red);
+    atlas.UploadRGBA(piece); // slot 1 stays unused by the board
+    Board b;
+    b.SizeIndex = FirstBigCut;
+    AddPiece(b, 100, 100, atlas.UploadRGBA(piece));
+    b.PiecesVisible = true;
+    TTextureList list = NoArtwork();
+    list[texCornerPlate].Id = int32_t(Solid(256, 64, Blue));
+    TTextureList made1;
+    QImage bg(8, 8, QImage::Format_RGB888);
+    bg.fill(Green);
+    list[0].Id = int32_t(Keep(TexFromPicture(made1, b, TPicture::FromImage(bg, TPicture::Bitmap), false, false, true,
+                                             false, false)));
+    struct TRow {
+        TTableView view;
+        QPoint piece, table, beyond;
+    };
+    // Half size from the table's corner; twice the size from board (100, 100).
+    for (const TRow &r : {TRow{{0, 0, 0.5, 400, 300}, {66, 66}, {100, 20}, {300, 20}},
+                          TRow{{100, 100, 2.0, 400, 300}, {64, 64}, {2, 2}, {-1, -1}}}) {
+        ASSERT_TRUE(GLTestContext::Begin(400, 300));
+        DrawFrame(b, list, 400, 300, QString(), r.view, atlas.Layout());
+        const QImage f = GLTestContext::Frame();
+        EXPECT_COLOUR(f, r.piece.x(), r.piece.y(), Red);
+        EXPECT_COLOUR(f, r.table.x(), r.table.y(), Green);
+        if (r.beyond.x() >= 0)
+            EXPECT_COLOUR(f, r.beyond.x(), r.beyond.y(), Clear); // past the table's edge
+        EXPECT_COLOUR(f, 399, 299, Blue); // the corner plate stays in the window's corner
+    }
+    atlas.Release();
+}
+
 TEST_F(DrawTest, TheCornerPlateSitsInTheBottomRightCorner)
 {
     Board b;
@@ -210,9 +253,11 @@ TEST_F(DrawTest, ADraggedGroupIsOnTopWithItsShadowsOnlyWhenShadowsAreOn)
     b.ShadowOn = true;
     QImage f = Render(b, NoArtwork(), 400, 300);
     EXPECT_COLOUR(f, 60, 60, Red);
-    EXPECT_COLOUR(f, 20 + 128, 20 + 64, Black);  // shadow 2 px right of piece 0
-    EXPECT_COLOUR(f, 200 + 129, 20 + 64, Black); // and of piece 1
-    EXPECT_COLOUR(f, 200 + 64, 20 + 129, Black); // and below it
+    // The shadows, 2 px right of and below the pieces' cells (inset 4, 120
+    // wide; the transparent ring round a cell is not drawn).
+    EXPECT_COLOUR(f, 20 + 125, 20 + 64, Black);  // piece 0's
+    EXPECT_COLOUR(f, 200 + 125, 20 + 64, Black); // piece 1's
+    EXPECT_COLOUR(f, 200 + 64, 20 + 125, Black); // and below it
 
     b.ShadowOn = false;
     f = Render(b, NoArtwork(), 400, 300);
@@ -338,8 +383,9 @@ TEST_F(DrawTest, OnADoubleDensityScreenBoardPixelsAreTwoDevicePixels)
     SetupProjection(400, 300, 800, 600); // logical 400 x 300 on 800 x 600 device pixels
     DrawFrame(b, NoArtwork(), 400, 300, QString());
     const QImage f = GLTestContext::Frame();
-    EXPECT_COLOUR(f, 20, 40, Red);
-    EXPECT_COLOUR(f, 19, 40, Clear);
-    EXPECT_COLOUR(f, 20 + 255, 40 + 255, Red);
-    EXPECT_COLOUR(f, 20 + 256, 40, Clear);
+    // The piece's cell, 4 px in and 120 wide, on twice as many device pixels.
+    EXPECT_COLOUR(f, 28, 48, Red);
+    EXPECT_COLOUR(f, 27, 48, Clear);
+    EXPECT_COLOUR(f, 28 + 239, 48 + 239, Red);
+    EXPECT_COLOUR(f, 28 + 240, 48, Clear);
 }

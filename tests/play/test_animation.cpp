@@ -182,11 +182,3 @@ TEST(Clock, WholeSecondsShownAsHoursMinutesSeconds)
     TickClock(b, true);
     EXPECT_EQ(FormatGameTime(b.GameTime), "10:01:00");
 }
-
-TEST(Clock, PeriodicRedrawIsSkippedDuringADrag)
-{
-    Board b;
-    EXPECT_TRUE(DrawTimerTimer(b));
-    b.Dragging = true;
-    EXPECT_FALSE(DrawTimerTimer(b));
-}

@@ -40,7 +40,7 @@ TEST(Fitting, CaptureOffsetToleranceAndPitchOfBothCuts)
 // is then snapped one pitch away from it.
 TEST(Fitting, CaptureBoundariesOnAllFourScreenSides)
 {
-    for (int cut : {1, 2}) {
+    for (int cut = 1; cut <= CutCount; ++cut) {
         for (int rot = 0; rot < 4; ++rot) {
             for (int side = 0; side < 4; ++side) {
                 const int d = (side - rot + 4) % 4; // grid direction seen on that side
@@ -97,7 +97,7 @@ TEST(Fitting, DifferentTurnsNeverJoin)
 
 TEST(Fitting, UpsideDownPiecesJoinWithTheGridRightNeighbourOnTheScreensLeft)
 {
-    for (int cut : {1, 2}) {
+    for (int cut = 1; cut <= CutCount; ++cut) {
         Board b = MakeBoard(cut);
         const TCutInfo &c = b.Cut();
         b.Pieces[0].Rotation = b.Pieces[1].Rotation = 2;

@@ -8,7 +8,7 @@ using namespace play;
 
 TEST(HitTest, LeftAndTopEdgesHitRightAndBottomMissWhateverTheTurn)
 {
-    for (int cut : {1, 2}) {
+    for (int cut = 1; cut <= CutCount; ++cut) {
         Board b = MakeBoard(cut);
         const TCutInfo &c = b.Cut();
         for (int rot = 0; rot < 4; ++rot) {

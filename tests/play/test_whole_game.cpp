@@ -34,7 +34,8 @@ void Home(const Board &b, int i, int r, int x0, int y0, int &x, int &y)
 TEST(WholeGame, SolvedByDropsWithAllPiecesTurned)
 {
     for (const TGame &g : {TGame{1, 1, {2, 6, 9, 13, 16, 20, 23, 27, 30}},
-                           TGame{2, 3, {10, 29, 47, 66, 85, 103, 122, 141, 159, 178}}}) {
+                           TGame{2, 3, {10, 29, 47, 66, 85, 103, 122, 141, 159, 178}},
+                           TGame{5, 2, {50, 150, 250, 350, 450, 550, 650, 750, 850, 950}}}) {
         Board b = MakeBoard(g.cut);
         const TCutInfo &c = b.Cut();
         const int n = PieceCount(c);
@@ -46,7 +47,7 @@ TEST(WholeGame, SolvedByDropsWithAllPiecesTurned)
             p.Y = 100 + (i / 20) * (c.CellSize + 10);
         }
         b.PiecesVisible = true;
-        const int x0 = 1000, y0 = 1000;
+        const int x0 = 2000, y0 = 2000; // room for the largest picture turned any way
         b.Pieces[0].X = x0;
         b.Pieces[0].Y = y0;
         std::vector<int> milestones;

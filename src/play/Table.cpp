@@ -1,0 +1,48 @@
+#include "play/Table.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "play/Layout.h"
+
+namespace play {
+
+QRect HomeArea(const TCutInfo &cut, int width, int height)
+{
+    const int pw = PictureWidth(cut), ph = PictureHeight(cut);
+    return {(width - pw) / 2, (height - ph) / 2, pw, ph};
+}
+
+bool PieceOverlaps(const TCutInfo &cut, int x, int y, const QRect &area)
+{
+    const int inset = TexInset(cut);
+    return QRect(x + inset, y + inset, cut.CellSize, cut.CellSize).intersects(area);
+}
+
+QSize TableSize(int sizeIndex, int windowW, int windowH)
+{
+    const QSize window(std::max(windowW, 1), std::max(windowH, 1));
+    if (!IsBigCut(sizeIndex))
+        return window;
+    const TCutInfo &cut = CutTable[sizeIndex];
+    const int need = PieceCount(cut);
+    // Grown in steps of 5% of the window, keeping its proportions, from the
+    // window itself (or the least size that could hold the home area and a
+    // ring round it, whichever is larger).
+    const double least = std::max(double(PictureWidth(cut) + 4 * cut.CellSize) / window.width(),
+                                  double(PictureHeight(cut) + 4 * cut.CellSize) / window.height());
+    for (int step = 0;; ++step) {
+        const double scale = std::max(1.0, least) * (1.0 + 0.05 * step);
+        const QSize table(int(std::ceil(window.width() * scale)), int(std::ceil(window.height() * scale)));
+        if (EdgeSlots(sizeIndex, table.width(), table.height()).size() >= size_t(need) || step > 400)
+            return table;
+    }
+}
+
+QSize TableOnResize(int sizeIndex, QSize table, QSize window)
+{
+    window = window.expandedTo(QSize(1, 1));
+    return IsBigCut(sizeIndex) ? table.expandedTo(window) : window;
+}
+
+} // namespace play

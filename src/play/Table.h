@@ -1,0 +1,29 @@
+// The table the pieces lie on.  For the classic cuts it is the window's
+// drawing area, as it always was.  A big cut gets a table of its own: at
+// least the window, and large enough, in the window's proportions, for the
+// edge layout to give every piece a slot of its own round the home area,
+// the free middle of the table where the picture is put together.
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+#include "board/Board.h"
+
+namespace play {
+
+// The rectangle of the picture's size in the middle of a table of w x h.
+QRect HomeArea(const TCutInfo &cut, int width, int height);
+
+// Whether a piece with its corner at (x, y) shows any pixel inside the
+// rectangle (its CellSize square is where its pixels can be).
+bool PieceOverlaps(const TCutInfo &cut, int x, int y, const QRect &area);
+
+// The table for the cut of `sizeIndex` in a window of w x h.
+QSize TableSize(int sizeIndex, int windowW, int windowH);
+// The table after the window changed to `window` during a game: the window
+// for a classic cut; a big cut's table grows to the window and never
+// shrinks, so that no piece of its layout is pushed about.
+QSize TableOnResize(int sizeIndex, QSize table, QSize window);
+
+} // namespace play

@@ -1,0 +1,120 @@
+// The view of the table: zoom steps, panning within the table's limits, and
+// the mouse through it (a press picks what is drawn there, a drag keeps the
+// piece under the pointer).
+#include <gtest/gtest.h>
+
+#include "PlayTestBoard.h"
+#include "play/Drag.h"
+#include "play/HitTest.h"
+#include "play/View.h"
+
+using namespace play;
+
+namespace {
+
+TView ViewOf(QSize window, QSize table)
+{
+    TView v;
+    v.SetWindow(window);
+    v.SetTable(table);
+    return v;
+}
+
+// The window point where the board point is drawn.
+QPointF Shown(const TView &v, QPointF board) { return v.ToWindow(board); }
+
+} // namespace
+
+TEST(View, OpensWithTheWholeTableAtTheLargestStepUpToFullSize)
+{
+    struct TRow {
+        QSize window, table;
+        double zoom;
+    };
+    for (const TRow &r : {TRow{{1280, 950}, {1280, 950}, 1.0}, TRow{{1280, 950}, {1600, 1100}, 0.75},
+                          TRow{{1280, 950}, {2500, 1850}, 0.5}, TRow{{400, 300}, {2600, 1900}, 0.25}}) {
+        TView v = ViewOf(r.window, r.table);
+        v.ZoomAboutCentre(2);
+        v.FitTable();
+        EXPECT_DOUBLE_EQ(v.Zoom(), r.zoom) << r.table.width();
+        EXPECT_EQ(v.ToBoard(QPointF(0, 0)), QPointF(0, 0)); // the corners meet
+    }
+}
+
+TEST(View, PanStopsWhereTheTablesEdgeMeetsTheWindows)
+{
+    TView v = ViewOf({800, 600}, {2000, 1500});
+    v.Home();
+    EXPECT_FALSE(v.PanBy({50, 50})); // already at the top-left edge
+    EXPECT_TRUE(v.PanBy({-100000, -100000}));
+    EXPECT_EQ(v.ToWindow(QPointF(2000, 1500)), QPointF(800, 600)); // bottom-right edges meet
+    // A table smaller than the window on screen stays wholly inside it.
+    v.ZoomAboutCentre(-5);
+    ASSERT_DOUBLE_EQ(v.Zoom(), 0.25);
+    v.PanBy({100000, 100000});
+    EXPECT_EQ(v.ToWindow(QPointF(2000, 1500)), QPointF(800, 600));
+    v.PanBy({-100000, -100000});
+    EXPECT_EQ(v.ToWindow(QPointF(0, 0)), QPointF(0, 0));
+}
+
+TEST(View, WheelZoomKeepsThePointUnderThePointerWithinTheSteps)
+{
+    TView v = ViewOf({800, 600}, {2000, 1500});
+    v.Home();
+    v.PanBy({-600, -400});
+    const QPointF pointer(310, 220);
+    const QPointF board = v.ToBoard(pointer);
+    ASSERT_TRUE(v.ZoomAbout(1, pointer));
+    EXPECT_NEAR(v.ToWindow(board).x(), pointer.x(), 1.0);
+    EXPECT_NEAR(v.ToWindow(board).y(), pointer.y(), 1.0);
+    while (v.ZoomAbout(1, pointer)) {
+    }
+    EXPECT_DOUBLE_EQ(v.Zoom(), TView::Steps().back());
+    while (v.ZoomAbout(-1, pointer)) {
+    }
+    EXPECT_DOUBLE_EQ(v.Zoom(), TView::Steps().front());
+    v.Home();
+    EXPECT_DOUBLE_EQ(v.Zoom(), 1.0);
+    EXPECT_EQ(v.ToBoard(QPointF(0, 0)), QPointF(0, 0));
+}
+
+TEST(View, PressAtAZoomedPannedPointPicksThePieceDrawnThere)
+{
+    Board b = MakeBoard(5);
+    b.Pieces[7].X = 1700;
+    b.Pieces[7].Y = 1200;
+    for (int steps : {-2, 0, 3}) {
+        TView v = ViewOf({1000, 700}, {2800, 1800});
+        v.Home();
+        v.PanBy({-1300, -900});
+        v.ZoomAboutCentre(steps);
+        // The middle of piece 7's hit square, where it is drawn on screen.
+        const THitSquare s = HitSquare(b, b.Pieces[7]);
+        const QPointF at = Shown(v, QPointF((s.Left + s.Right) / 2.0, (s.Top + s.Bottom) / 2.0));
+        ASSERT_TRUE(QRectF(0, 0, 1000, 700).contains(at)) << steps;
+        const QPoint p = v.BoardPixel(at);
+        EXPECT_EQ(PieceAt(b, p.x(), p.y()), 7) << steps;
+    }
+}
+
+TEST(View, DragAcrossTheZoomedTableKeepsThePieceUnderThePointer)
+{
+    Board b = MakeBoard(5);
+    Tpiece &p = b.Pieces[3];
+    p.X = 400;
+    p.Y = 300;
+    TView v = ViewOf({1000, 700}, {2800, 1800});
+    v.ZoomAboutCentre(-1);
+    v.PanBy({-120, -80});
+    const QPointF from = Shown(v, QPointF(p.X + 30, p.Y + 30));
+    const QPoint grab = v.BoardPixel(from);
+    ASSERT_TRUE(DrawPanelMouseDown(b, TMouseBtn::Left, grab.x(), grab.y()).Redraw);
+    ASSERT_EQ(b.DragPiece, 3);
+    const QPointF to = from + QPointF(333, 177);
+    const QPoint drop = v.BoardPixel(to);
+    DrawPanelMouseMove(b, drop.x(), drop.y());
+    // The board point grabbed is again under the pointer, to a board pixel.
+    const QPointF grabbedNow = Shown(v, QPointF(p.X + (grab.x() - 400) + 0.5, p.Y + (grab.y() - 300) + 0.5));
+    EXPECT_NEAR(grabbedNow.x(), to.x(), 1.0 * v.Zoom() + 0.5);
+    EXPECT_NEAR(grabbedNow.y(), to.y(), 1.0 * v.Zoom() + 0.5);
+}
