@@ -1,10 +1,12 @@
 #!/bin/sh
 # Derives the installed pictures (assets/img/) from free photographs in
-# Debian's archive.  Every picture comes in two sizes: "A<name>.jpg" at
-# 560 x 400 for the 35-piece cut (the one shown in the picture browser) and
-# "B<name>.jpg" at 595 x 385 for the 187-piece cut.  Each photo is cropped to
-# cover the target (keeping the interesting part with a gravity per photo)
-# and then scaled with a Lanczos filter.
+# Debian's archive.  Every picture comes in three sizes: "A<name>.jpg" at
+# 560 x 400 for the 35-piece cut (the one shown in the picture browser),
+# "B<name>.jpg" at 595 x 385 for the 187-piece cut and "C<name>.jpg" at
+# 1400 x 875, the 1000-piece cut's picture, from which the game scales the
+# pictures of all three big cuts.  Each photo is cropped to cover the target
+# (keeping the interesting part with a gravity per photo) and then scaled
+# with a Lanczos filter.
 #
 # Needs: imagemagick, lomiri-wallpapers-16.04 and lomiri-wallpapers-20.04
 # (photos under /usr/share/backgrounds/).  Licences: see assets/CREDITS and
@@ -47,5 +49,6 @@ echo "$LIST" | while IFS='|' read -r name file gravity; do
     fi
     make_one "$SRC/$file" "$gravity" 560x400 "$DST/A$name.jpg"
     make_one "$SRC/$file" "$gravity" 595x385 "$DST/B$name.jpg"
+    make_one "$SRC/$file" "$gravity" 1400x875 "$DST/C$name.jpg"
     echo "$name <- $file"
 done
