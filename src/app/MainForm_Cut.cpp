@@ -64,8 +64,10 @@ bool TMainForm::CreateJigsy()
     clock.start();
     play::TPacer pacer(play::ProgressFrameMs);
     CutPieces(board, assets, *Atlas, [&] {
-        if (pacer.Due(clock.elapsed()))
+        if (pacer.Due(clock.elapsed())) {
             Draw();
+            pacer.Done(clock.elapsed());
+        }
     });
     board.Cutting = false;
     DrawTimer.start();
