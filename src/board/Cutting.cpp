@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 
 #include "base/ProgramFiles.h"
@@ -89,18 +90,16 @@ void ApplyRelief(QImage &A, int c, int r, const QImage &relief, const TCutInfo &
 {
     const int inset = TexInset(cut), cell = cut.CellSize;
     // Outside the tile the relief is black, and black never acts.
-    for (int ty = 0; ty < cell; ++ty) {
-        const int y = inset + ty;
-        if (y < 0 || y >= A.height())
-            continue;
-        uint8_t *a = A.scanLine(y);
+    const int x0 = std::max(0, -inset), x1 = std::min(cell, A.width() - inset);
+    const int y0 = std::max(0, -inset), y1 = std::min(cell, A.height() - inset);
+    for (int ty = y0; ty < y1; ++ty) {
+        uint8_t *a = A.scanLine(inset + ty) + 3 * inset;
         const uint8_t *rl = Pixel(relief, c * cell, r * cell + ty);
-        for (int tx = 0; tx < cell; ++tx) {
-            const int x = inset + tx;
+        for (int tx = x0; tx < x1; ++tx) {
             const uint8_t *rp = rl + 3 * tx;
-            if (x < 0 || x >= A.width() || rp[0] == 0 || rp[1] == 0 || rp[2] == 0)
+            if (rp[0] == 0 || rp[1] == 0 || rp[2] == 0)
                 continue;
-            uint8_t *ap = a + 3 * x;
+            uint8_t *ap = a + 3 * tx;
             ap[0] = ClampByte(ap[0] + rp[0] - 127);
             ap[1] = ClampByte(ap[1] + rp[1] - 127);
             ap[2] = ClampByte(ap[2] + rp[2] - 127);
@@ -176,19 +175,26 @@ QImage MaskedImage(const QImage &C, const QImage &shape, const TCutInfo &cut, in
 {
     const int T = cut.TexSize, inset = TexInset(cut), cell = cut.CellSize;
     QImage out(T, T, QImage::Format_RGBA8888);
+    // The columns of the tile, clipped to the texture.
+    const int x0 = std::clamp(inset, 0, T), x1 = std::clamp(inset + cell, 0, T);
+    const int cBpl = int(C.bytesPerLine()), oBpl = int(out.bytesPerLine());
+    const uint8_t *cBits = C.constBits();
+    uint8_t *oBits = out.bits();
     for (int y = 0; y < T; ++y) {
-        const uint8_t *c = C.constScanLine(y);
-        uint8_t *o = out.scanLine(y);
-        const int ty = y - inset;
-        const bool rowIn = ty >= 0 && ty < cell;
-        const uint8_t *m = rowIn ? Pixel(shape, col * cell, row * cell + ty) : nullptr;
+        const uint8_t *c = cBits + y * cBpl;
+        uint8_t *o = oBits + y * oBpl;
         for (int x = 0; x < T; ++x) {
-            const int tx = x - inset;
             o[4 * x] = c[3 * x + 2];
             o[4 * x + 1] = c[3 * x + 1];
             o[4 * x + 2] = c[3 * x];
-            o[4 * x + 3] = (rowIn && tx >= 0 && tx < cell) ? uint8_t(255 - m[3 * tx]) : 0;
+            o[4 * x + 3] = 0;
         }
+        const int ty = y - inset;
+        if (ty < 0 || ty >= cell)
+            continue;
+        const uint8_t *m = Pixel(shape, col * cell, row * cell + ty);
+        for (int x = x0; x < x1; ++x)
+            o[4 * x + 3] = uint8_t(255 - m[3 * (x - inset)]);
     }
     return out;
 }

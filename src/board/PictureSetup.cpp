@@ -112,8 +112,17 @@ void MakeFinishedBitmaps(const QImage &picture, QImage &A, QImage &B)
     const QSize size = FinishedTextureSize(picture.size());
     B = QImage(size, QImage::Format_BGR888);
     B.fill(Qt::white);
-    FillRect(B, 5, 5, PW + 7, PH + 7, 0);
-    GBlur(B, 3.0);
+    // Only the corner holding the shadow and the blur's reach changes: the
+    // white beyond it blurs to white (the blur takes the edge pixel beyond
+    // an edge, and white stays white).
+    const int reach = MakeKernel(3.0).HalfWidth + 1;
+    QImage corner(std::min(size.width(), PW + 7 + reach), std::min(size.height(), PH + 7 + reach),
+                  QImage::Format_BGR888);
+    corner.fill(Qt::white);
+    FillRect(corner, 5, 5, PW + 7, PH + 7, 0);
+    GBlur(corner, 3.0);
+    for (int y = 0; y < corner.height(); ++y)
+        memcpy(B.scanLine(y), corner.constScanLine(y), size_t(corner.width()) * 3);
     FillRect(B, 5, 5, PW + 5, PH + 5, 0);
 
     A = QImage(size, QImage::Format_BGR888);
