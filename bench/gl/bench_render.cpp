@@ -44,7 +44,7 @@ double ResidentMB()
     return parts.size() > 1 ? parts[1].toDouble() * 4096.0 / (1024 * 1024) : 0;
 }
 
-class TBenchRandom : public play::TRandom {
+class TBenchRandom : public TRandom {
 public:
     int Random(int range) override { return range > 0 ? int(m_gen() % unsigned(range)) : 0; }
     void Randomize() override {}
@@ -134,6 +134,7 @@ public:
         QElapsedTimer clock;
         clock.start();
         play::TPacer pacer(play::ProgressFrameMs);
+        pacer.Done(0); // the frame above shows the bar at its start
         CutPieces(b, assets, atlas, [&] {
             if (pacer.Due(clock.elapsed())) {
                 repaint();

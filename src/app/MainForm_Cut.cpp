@@ -60,9 +60,11 @@ bool TMainForm::CreateJigsy()
 
     // The progress bar moves with the pieces, but a frame of the table is
     // not drawn for every one of them.
+    // The frame before the cutting already shows the bar at its start.
     QElapsedTimer clock;
     clock.start();
     play::TPacer pacer(play::ProgressFrameMs);
+    pacer.Done(0);
     CutPieces(board, assets, *Atlas, [&] {
         if (pacer.Due(clock.elapsed())) {
             Draw();
