@@ -136,7 +136,6 @@ void TMainForm::Timer2Timer()
         TimeLab->setText(FormatGameTime(board.GameTime));
 }
 
-
 void TMainForm::AniTimerTimer()
 {
     const play::TPlayResult r = play::AniTimerTimer(board);
