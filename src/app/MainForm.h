@@ -216,8 +216,9 @@ public:
     void ShowRecords();
     void PlaceLid();
     // A press on the table the comforts take: resuming a pause, the corner
-    // plate's records.  True when the press goes no further.
-    bool ComfortPress(int x, int y);
+    // plate's records.  (wx, wy) in the table widget's pixels.  True when
+    // the press goes no further.
+    bool ComfortPress(int wx, int wy);
     // A key the comforts take (pause, a drag's Esc and turn keys).
     bool ComfortKey(int key);
     void ToggleFullScreen();

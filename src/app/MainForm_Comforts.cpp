@@ -137,13 +137,16 @@ void TMainForm::ShowRecords()
     RecordsFrm->exec();
 }
 
-bool TMainForm::ComfortPress(int x, int y)
+bool TMainForm::ComfortPress(int wx, int wy)
 {
     if (board.Paused) {
         SetPaused(false);
         return true;
     }
-    if (!board.Dragging && play::PieceAt(board, x, y) < 0 && OnCornerPlate(x, y, TableWidth(), TableHeight())) {
+    // The corner plate stands in the window's corner, under the pieces.
+    const QPoint at = BoardPoint(wx, wy);
+    if (!board.Dragging && play::PieceAt(board, at.x(), at.y()) < 0 && DrawPanel &&
+        OnCornerPlate(wx, wy, DrawPanel->width(), DrawPanel->height())) {
         ShowRecords();
         return true;
     }

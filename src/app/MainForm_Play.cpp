@@ -36,7 +36,7 @@ bool ToPlayButton(Qt::MouseButton button, play::TMouseBtn &out)
 void TMainForm::DrawPanelMouseDown(Qt::MouseButton button, int wx, int wy)
 {
     play::TMouseBtn btn;
-    if (!ToPlayButton(button, btn) || ComfortPress(x, y))
+    if (!ToPlayButton(button, btn) || ComfortPress(wx, wy))
         return;
     const QPoint at = BoardPoint(wx, wy);
     const int x = at.x(), y = at.y();
