@@ -67,10 +67,13 @@ TEST(HighDensity, PiecesAndPlatesSitWhereTheBoardSaysAndAPressPicksThePiece)
     form.Draw();
     const QImage frame = form.DrawPanel->grabFramebuffer();
     const QPoint inside(p.X + tex / 2, p.Y + tex / 2);
-    EXPECT_EQ(frame.pixelColor(2 * QPoint(p.X, p.Y)), QColor(Qt::red));
-    EXPECT_EQ(frame.pixelColor(2 * QPoint(p.X + tex, p.Y + tex) - QPoint(1, 1)), QColor(Qt::red));
-    EXPECT_EQ(frame.pixelColor(2 * QPoint(p.X, p.Y) - QPoint(1, 1)), table);
-    EXPECT_EQ(frame.pixelColor(2 * QPoint(p.X + tex, inside.y())), table);
+    // The piece's cell square, where a piece's pixels can be, is drawn.
+    const QPoint cell0(p.X + TexInset(b.Cut()), p.Y + TexInset(b.Cut()));
+    const QPoint cell1 = cell0 + QPoint(b.Cut().CellSize, b.Cut().CellSize);
+    EXPECT_EQ(frame.pixelColor(2 * cell0), QColor(Qt::red));
+    EXPECT_EQ(frame.pixelColor(2 * cell1 - QPoint(1, 1)), QColor(Qt::red));
+    EXPECT_EQ(frame.pixelColor(2 * cell0 - QPoint(1, 1)), table);
+    EXPECT_EQ(frame.pixelColor(2 * QPoint(cell1.x(), inside.y())), table);
 
     QTest::mousePress(form.DrawPanel, Qt::LeftButton, {}, inside);
     EXPECT_TRUE(b.Dragging);
