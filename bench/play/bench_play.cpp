@@ -83,9 +83,9 @@ void BM_PressMoveRelease(benchmark::State &state)
     for (auto _ : state) {
         const Tpiece &p = b.Pieces[0];
         const int x = p.X + 30, y = p.Y + 30;
-        play::DrawPanelMouseDown(b, play::TMouseBtn::Left, x, y);
-        play::DrawPanelMouseMove(b, x + dx, y);
-        const play::TPlayResult r = play::DrawPanelMouseUp(b, 4000, 3000);
+        play::Press(b, play::TMouseBtn::Left, x, y);
+        play::DragTo(b, x + dx, y);
+        const play::TPlayResult r = play::Drop(b, 4000, 3000);
         benchmark::DoNotOptimize(r);
         dx = -dx;
     }

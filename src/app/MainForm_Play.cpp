@@ -46,7 +46,7 @@ void TMainForm::DrawPanelMouseDown(Qt::MouseButton button, int wx, int wy)
         View.BeginPan(QPointF(wx, wy));
         return;
     }
-    const play::TPlayResult r = play::DrawPanelMouseDown(board, btn, x, y);
+    const play::TPlayResult r = play::Press(board, btn, x, y);
     if (r.StartAniTimer)
         AniTimer.start();
     if (r.Redraw)
@@ -61,7 +61,7 @@ void TMainForm::DrawPanelMouseMove(int wx, int wy)
         return;
     }
     const QPoint at = BoardPoint(wx, wy);
-    if (play::DrawPanelMouseMove(board, at.x(), at.y()).Redraw)
+    if (play::DragTo(board, at.x(), at.y()).Redraw)
         Draw();
 }
 
@@ -71,7 +71,7 @@ void TMainForm::DrawPanelMouseUp(Qt::MouseButton, int, int)
         View.EndPan();
         return;
     }
-    const play::TPlayResult r = play::DrawPanelMouseUp(board, TableWidth(), TableHeight());
+    const play::TPlayResult r = play::Drop(board, TableWidth(), TableHeight());
     if (r.PlayJoinClick)
         PlayWave(0);
     if (r.PlayMilestone)
@@ -138,7 +138,7 @@ void TMainForm::Timer2Timer()
 
 void TMainForm::AniTimerTimer()
 {
-    const play::TPlayResult r = play::AniTimerTimer(board);
+    const play::TPlayResult r = play::TickAnimation(board);
     if (r.StopAniTimer)
         AniTimer.stop();
     if (r.Redraw) {

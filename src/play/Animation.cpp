@@ -90,7 +90,7 @@ TPlayResult TurnTick(Board &b)
 
 } // namespace
 
-TPlayResult AniTimerTimer(Board &b)
+TPlayResult TickAnimation(Board &b)
 {
     return b.AniTurning ? TurnTick(b) : FadeTick(b);
 }

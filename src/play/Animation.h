@@ -16,6 +16,6 @@ constexpr double kFadeStep = 0.05;
 // turned by p's Rotation, and gives them p's Rotation.
 void PlaceGroupRound(Board &b, int p);
 
-TPlayResult AniTimerTimer(Board &b);
+TPlayResult TickAnimation(Board &b);
 
 } // namespace play

@@ -17,7 +17,7 @@ bool InGroup(const Board &b, int piece)
 
 } // namespace
 
-TPlayResult DrawPanelMouseDown(Board &b, TMouseBtn button, int x, int y)
+TPlayResult Press(Board &b, TMouseBtn button, int x, int y)
 {
     TPlayResult r;
     if (b.TurnPiece >= 0)
@@ -62,7 +62,7 @@ TPlayResult DrawPanelMouseDown(Board &b, TMouseBtn button, int x, int y)
     return r;
 }
 
-TPlayResult DrawPanelMouseMove(Board &b, int x, int y)
+TPlayResult DragTo(Board &b, int x, int y)
 {
     TPlayResult r;
     if (!b.Dragging)
@@ -86,7 +86,7 @@ TPlayResult DrawPanelMouseMove(Board &b, int x, int y)
     return r;
 }
 
-TPlayResult DrawPanelMouseUp(Board &b, int tableWidth, int tableHeight)
+TPlayResult Drop(Board &b, int tableWidth, int tableHeight)
 {
     if (!b.Dragging)
         return {};

@@ -11,10 +11,10 @@ namespace play {
 
 enum class TMouseBtn { Left, Right, Middle };
 
-TPlayResult DrawPanelMouseDown(Board &b, TMouseBtn button, int x, int y);
-TPlayResult DrawPanelMouseMove(Board &b, int x, int y);
+TPlayResult Press(Board &b, TMouseBtn button, int x, int y);
+TPlayResult DragTo(Board &b, int x, int y);
 // Ends the drag, fits the dropped piece or group (at most one join), then
 // brings it back if it ended wholly off the table of the given size.
-TPlayResult DrawPanelMouseUp(Board &b, int tableWidth, int tableHeight);
+TPlayResult Drop(Board &b, int tableWidth, int tableHeight);
 
 } // namespace play

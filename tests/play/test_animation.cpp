@@ -13,13 +13,13 @@ namespace {
 void RightPress(Board &b, int p)
 {
     const TCutInfo &c = b.Cut();
-    DrawPanelMouseDown(b, TMouseBtn::Right, b.Pieces[p].X + c.Margin, b.Pieces[p].Y + c.Margin);
+    Press(b, TMouseBtn::Right, b.Pieces[p].X + c.Margin, b.Pieces[p].Y + c.Margin);
 }
 
 void RunTurn(Board &b)
 {
     for (int i = 0; i < 5; ++i)
-        AniTimerTimer(b);
+        TickAnimation(b);
 }
 
 } // namespace
@@ -31,13 +31,13 @@ TEST(Turn, FiveTicksOfEighteenDegreesThenTheTimerStops)
     RightPress(b, 0);
     ASSERT_EQ(b.TurnPiece, 0);
     for (int angle : {18, 36, 54, 72}) {
-        const TPlayResult r = AniTimerTimer(b);
+        const TPlayResult r = TickAnimation(b);
         EXPECT_TRUE(r.Redraw);
         EXPECT_FALSE(r.StopAniTimer);
         EXPECT_EQ(b.TurnAngle, angle);
         EXPECT_EQ(b.Pieces[0].Rotation, 0);
     }
-    TPlayResult r = AniTimerTimer(b); // lands at the fifth tick
+    TPlayResult r = TickAnimation(b); // lands at the fifth tick
     EXPECT_TRUE(r.Redraw);
     EXPECT_FALSE(r.StopAniTimer);
     EXPECT_EQ(b.TurnAngle, 0);
@@ -46,7 +46,7 @@ TEST(Turn, FiveTicksOfEighteenDegreesThenTheTimerStops)
     // A lone piece only turns; it does not move.
     EXPECT_EQ(b.Pieces[0].X, 100);
     EXPECT_EQ(b.Pieces[0].Y, 100);
-    r = AniTimerTimer(b);
+    r = TickAnimation(b);
     EXPECT_TRUE(r.StopAniTimer);
     EXPECT_FALSE(r.Redraw);
 
@@ -104,7 +104,7 @@ TEST(Turn, FourTurnsReturnAGroupToItsFirstArrangement)
         RightPress(b, 9);
         ASSERT_EQ(b.TurnPiece, 9);
         RunTurn(b);
-        AniTimerTimer(b);
+        TickAnimation(b);
     }
     for (size_t k = 0; k < block.size(); ++k) {
         EXPECT_EQ(b.Pieces[block[k]].X, before[k].first);
@@ -119,14 +119,14 @@ TEST(Turn, GroupTurnedDuringItsDragKeepsItsShapeAsItMoves)
     b.Pieces[0].X = 300; b.Pieces[0].Y = 300;
     b.Pieces[1].X = 380; b.Pieces[1].Y = 300;
     MakeGroup(b, {0, 1});
-    DrawPanelMouseDown(b, TMouseBtn::Left, 350, 350); // on 0
-    DrawPanelMouseMove(b, 360, 360);
+    Press(b, TMouseBtn::Left, 350, 350); // on 0
+    DragTo(b, 360, 360);
     RightPress(b, 0);
     EXPECT_EQ(b.TurnPiece, 0);
     RunTurn(b);
     EXPECT_EQ(b.Pieces[1].X, b.Pieces[0].X);
     EXPECT_EQ(b.Pieces[1].Y, b.Pieces[0].Y + 80);
-    DrawPanelMouseMove(b, 500, 420);
+    DragTo(b, 500, 420);
     EXPECT_EQ(b.Pieces[1].X, b.Pieces[0].X);
     EXPECT_EQ(b.Pieces[1].Y, b.Pieces[0].Y + 80);
     EXPECT_EQ(b.Pieces[0].X, 450);
@@ -140,12 +140,12 @@ TEST(Fade, TwentyTicksThenThePiecesVanish)
     b.PieceAlpha = 1.0f;
     b.AniTurning = false;
     for (int i = 1; i < 20; ++i) {
-        const TPlayResult r = AniTimerTimer(b);
+        const TPlayResult r = TickAnimation(b);
         EXPECT_TRUE(r.Redraw);
         EXPECT_FALSE(r.StopAniTimer) << i;
         EXPECT_TRUE(b.PiecesVisible);
     }
-    const TPlayResult r = AniTimerTimer(b);
+    const TPlayResult r = TickAnimation(b);
     EXPECT_TRUE(r.Redraw);
     EXPECT_TRUE(r.StopAniTimer);
     EXPECT_FALSE(b.PiecesVisible);
@@ -159,14 +159,14 @@ TEST(Fade, ATurnDuringTheFadeStopsTheFadeWhereItStands)
     b.ShowFinished = true;
     b.AniTurning = false;
     for (int i = 0; i < 5; ++i)
-        AniTimerTimer(b);
+        TickAnimation(b);
     const float reached = b.PieceAlpha;
     EXPECT_NEAR(reached, 0.75f, 1e-6);
     RightPress(b, 0);
     EXPECT_TRUE(b.AniTurning);
     RunTurn(b);
     EXPECT_EQ(b.Pieces[0].Rotation, 1);
-    EXPECT_TRUE(AniTimerTimer(b).StopAniTimer);
+    EXPECT_TRUE(TickAnimation(b).StopAniTimer);
     EXPECT_EQ(b.PieceAlpha, reached);
     EXPECT_TRUE(b.PiecesVisible);
 }

@@ -92,8 +92,8 @@ TEST(Pause, OnlyAGameInPlayPausesAndADragGoesBack)
     b.PiecesVisible = true;
     PlaceAt(b, 3, 100, 100);
     const int x0 = b.Pieces[3].X;
-    DrawPanelMouseDown(b, TMouseBtn::Left, 100, 100);
-    DrawPanelMouseMove(b, 500, 500);
+    Press(b, TMouseBtn::Left, 100, 100);
+    DragTo(b, 500, 500);
     EXPECT_TRUE(Pause(b));
     EXPECT_FALSE(Pause(b));
     EXPECT_FALSE(b.Dragging);
@@ -113,8 +113,8 @@ TEST(DragKeys, EscPutsAPieceOrAGroupBackWhereTheDragBegan)
         if (group)
             MakeGroup(b, {9, 10});
         const Board before = b;
-        DrawPanelMouseDown(b, TMouseBtn::Left, 300, 300);
-        DrawPanelMouseMove(b, 700, 650);
+        Press(b, TMouseBtn::Left, 300, 300);
+        DragTo(b, 700, 650);
         EXPECT_TRUE(CancelDrag(b).Redraw);
         EXPECT_FALSE(b.Dragging);
         for (int p : {9, 10}) {
@@ -132,7 +132,7 @@ TEST(DragKeys, TurnKeyTurnsTheDraggedPieceWhenTurningIsAllowed)
         b.RotateEnabled = allowed;
         PlaceAt(b, 4, 100, 100);
         EXPECT_FALSE(TurnDragged(b).StartAniTimer); // no drag yet
-        DrawPanelMouseDown(b, TMouseBtn::Left, 100, 100);
+        Press(b, TMouseBtn::Left, 100, 100);
         EXPECT_EQ(TurnDragged(b).StartAniTimer, allowed);
         EXPECT_EQ(b.TurnPiece, allowed ? 4 : -1);
         EXPECT_TRUE(b.Dragging);

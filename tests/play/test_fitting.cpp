@@ -128,8 +128,8 @@ TEST(Fitting, TwoFittingNeighboursJoinOneAtATimeRightFirst)
     EXPECT_EQ(b.Pieces[0].X, 502);
     EXPECT_EQ(b.Pieces[7].Group, -1);
     // Press and release again without moving: the group now joins the next.
-    DrawPanelMouseDown(b, TMouseBtn::Left, 550, 550);
-    DrawPanelMouseUp(b, kBigTable, kBigTable);
+    Press(b, TMouseBtn::Left, 550, 550);
+    Drop(b, kBigTable, kBigTable);
     EXPECT_EQ(b.JoinCount, 2);
     EXPECT_EQ(b.Pieces[7].Group, b.Pieces[0].Group);
     EXPECT_EQ(b.Groups.Items(0).Subitems, QStringList({"1", "0", "7"}));

@@ -42,7 +42,7 @@ TEST(Press, SinglePieceDragFollowsCursorAndEndsOnTop)
     Board b = MakeBoard(1);
     b.Pieces[0].X = 100;
     b.Pieces[0].Y = 100;
-    TPlayResult r = DrawPanelMouseDown(b, TMouseBtn::Left, 150, 160);
+    TPlayResult r = Press(b, TMouseBtn::Left, 150, 160);
     EXPECT_TRUE(r.Redraw);
     EXPECT_TRUE(b.Dragging);
     EXPECT_FALSE(b.DragGroup);
@@ -52,24 +52,24 @@ TEST(Press, SinglePieceDragFollowsCursorAndEndsOnTop)
     EXPECT_EQ(b.DrawOrder.last(), "0");
 
     // Beyond the table's edge, with some of the hit square still on it.
-    EXPECT_TRUE(DrawPanelMouseMove(b, -50, 700).Redraw);
+    EXPECT_TRUE(DragTo(b, -50, 700).Redraw);
     EXPECT_EQ(b.Pieces[0].X, -100);
     EXPECT_EQ(b.Pieces[0].Y, 640);
 
-    r = DrawPanelMouseUp(b, 800, 800);
+    r = Drop(b, 800, 800);
     EXPECT_TRUE(r.Redraw);
     EXPECT_FALSE(b.Dragging);
-    EXPECT_FALSE(DrawPanelMouseMove(b, 0, 0).Redraw); // motion without a drag costs nothing
+    EXPECT_FALSE(DragTo(b, 0, 0).Redraw); // motion without a drag costs nothing
     EXPECT_EQ(b.Pieces[0].X, -100);
     EXPECT_EQ(b.Pieces[0].Y, 640);
-    EXPECT_FALSE(DrawPanelMouseUp(b, kBigTable, kBigTable).Redraw);
+    EXPECT_FALSE(Drop(b, kBigTable, kBigTable).Redraw);
 }
 
 TEST(Press, MiddleButtonDragsToo)
 {
     Board b = MakeBoard(2);
     b.Pieces[5].X = b.Pieces[5].Y = 0;
-    DrawPanelMouseDown(b, TMouseBtn::Middle, 20, 20);
+    Press(b, TMouseBtn::Middle, 20, 20);
     EXPECT_TRUE(b.Dragging);
     EXPECT_EQ(b.DragPiece, 5);
 }
@@ -81,12 +81,12 @@ TEST(Press, GroupDragKeepsShapeAndStacksMembersInMemberOrder)
     b.Pieces[1].X = 300; b.Pieces[1].Y = 220;
     b.Pieces[2].X = 380; b.Pieces[2].Y = 220;
     MakeGroup(b, {2, 9, 1});
-    DrawPanelMouseDown(b, TMouseBtn::Left, 330, 340); // on piece 9
+    Press(b, TMouseBtn::Left, 330, 340); // on piece 9
     EXPECT_TRUE(b.DragGroup);
     EXPECT_EQ(b.DragPiece, 9);
     const QStringList top = b.DrawOrder.mid(b.DrawOrder.size() - 3);
     EXPECT_EQ(top, QStringList({"2", "9", "1"}));
-    DrawPanelMouseMove(b, 1330, 1345);
+    DragTo(b, 1330, 1345);
     EXPECT_EQ(b.Pieces[9].X, 1300);
     EXPECT_EQ(b.Pieces[9].Y, 1305);
     EXPECT_EQ(b.Pieces[1].X, 1300);
@@ -101,13 +101,13 @@ TEST(Press, IgnoredCases)
     b.Pieces[4].X = b.Pieces[4].Y = 0;
 
     // On the empty table: only a redraw.
-    TPlayResult r = DrawPanelMouseDown(b, TMouseBtn::Left, 900, 900);
+    TPlayResult r = Press(b, TMouseBtn::Left, 900, 900);
     EXPECT_TRUE(r.Redraw);
     EXPECT_FALSE(b.Dragging);
 
     // Right button with turning not allowed: nothing at all.
     b.RotateEnabled = false;
-    r = DrawPanelMouseDown(b, TMouseBtn::Right, 50, 50);
+    r = Press(b, TMouseBtn::Right, 50, 50);
     EXPECT_FALSE(r.Redraw);
     EXPECT_FALSE(r.StartAniTimer);
     EXPECT_EQ(b.TurnPiece, -1);
@@ -116,7 +116,7 @@ TEST(Press, IgnoredCases)
     b.RotateEnabled = true;
     b.TurnPiece = 0;
     for (TMouseBtn btn : {TMouseBtn::Left, TMouseBtn::Right, TMouseBtn::Middle}) {
-        r = DrawPanelMouseDown(b, btn, 50, 50);
+        r = Press(b, btn, 50, 50);
         EXPECT_FALSE(r.Redraw);
         EXPECT_FALSE(r.StartAniTimer);
         EXPECT_FALSE(b.Dragging);
@@ -128,7 +128,7 @@ TEST(Press, RightButtonStartsATurnWithoutRedrawing)
 {
     Board b = MakeBoard(1);
     b.Pieces[0].X = b.Pieces[0].Y = 0;
-    const TPlayResult r = DrawPanelMouseDown(b, TMouseBtn::Right, 50, 50);
+    const TPlayResult r = Press(b, TMouseBtn::Right, 50, 50);
     EXPECT_TRUE(r.StartAniTimer);
     EXPECT_FALSE(r.Redraw);
     EXPECT_EQ(b.TurnPiece, 0);
@@ -141,17 +141,17 @@ TEST(Press, RightPressDuringADragTurnsAndTheDragGoesOn)
 {
     Board b = MakeBoard(1);
     b.Pieces[6].X = b.Pieces[6].Y = 0;
-    DrawPanelMouseDown(b, TMouseBtn::Left, 50, 50);
-    DrawPanelMouseMove(b, 250, 250);
-    const TPlayResult r = DrawPanelMouseDown(b, TMouseBtn::Right, 250, 250);
+    Press(b, TMouseBtn::Left, 50, 50);
+    DragTo(b, 250, 250);
+    const TPlayResult r = Press(b, TMouseBtn::Right, 250, 250);
     EXPECT_TRUE(r.StartAniTimer);
     EXPECT_EQ(b.TurnPiece, 6);
     EXPECT_TRUE(b.Dragging);
-    DrawPanelMouseMove(b, 260, 270);
+    DragTo(b, 260, 270);
     EXPECT_EQ(b.Pieces[6].X, 210);
     EXPECT_EQ(b.Pieces[6].Y, 220);
     // Releasing any button ends the drag.
-    DrawPanelMouseUp(b, kBigTable, kBigTable);
+    Drop(b, kBigTable, kBigTable);
     EXPECT_FALSE(b.Dragging);
 }
 
@@ -160,8 +160,8 @@ TEST(Release, PressAndReleaseWithoutMotionStillFits)
     Board b = MakeBoard(1);
     b.Pieces[0].X = 100; b.Pieces[0].Y = 100;
     b.Pieces[1].X = 183; b.Pieces[1].Y = 96; // within reach of 0's right side
-    DrawPanelMouseDown(b, TMouseBtn::Left, 150, 150);
-    const TPlayResult r = DrawPanelMouseUp(b, kBigTable, kBigTable);
+    Press(b, TMouseBtn::Left, 150, 150);
+    const TPlayResult r = Drop(b, kBigTable, kBigTable);
     EXPECT_TRUE(r.Redraw);
     EXPECT_TRUE(r.PlayJoinClick);
     EXPECT_EQ(b.Pieces[0].X, 103);

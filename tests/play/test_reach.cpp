@@ -132,9 +132,9 @@ TEST(Reach, ADropBeyondTheEdgeBringsBackTheDroppedPieceAlone)
     b.Pieces[5].X = 2000; // left beyond a table that has since shrunk
     b.Pieces[0].X = 100; b.Pieces[0].Y = 100;
     BringToTop(b, 0);
-    DrawPanelMouseDown(b, TMouseBtn::Left, 150, 150);
-    DrawPanelMouseMove(b, 1500, 150); // cursor far past the right edge
-    DrawPanelMouseUp(b, 800, 600);
+    Press(b, TMouseBtn::Left, 150, 150);
+    DragTo(b, 1500, 150); // cursor far past the right edge
+    Drop(b, 800, 600);
     EXPECT_EQ(b.Pieces[0].X, 800 - 120);
     EXPECT_EQ(b.Pieces[0].Y, 100);
     EXPECT_EQ(b.Pieces[5].X, 2000);

@@ -108,11 +108,11 @@ TEST(View, DragAcrossTheZoomedTableKeepsThePieceUnderThePointer)
     v.PanBy({-120, -80});
     const QPointF from = Shown(v, QPointF(p.X + 30, p.Y + 30));
     const QPoint grab = v.BoardPixel(from);
-    ASSERT_TRUE(DrawPanelMouseDown(b, TMouseBtn::Left, grab.x(), grab.y()).Redraw);
+    ASSERT_TRUE(Press(b, TMouseBtn::Left, grab.x(), grab.y()).Redraw);
     ASSERT_EQ(b.DragPiece, 3);
     const QPointF to = from + QPointF(333, 177);
     const QPoint drop = v.BoardPixel(to);
-    DrawPanelMouseMove(b, drop.x(), drop.y());
+    DragTo(b, drop.x(), drop.y());
     // The board point grabbed is again under the pointer, to a board pixel.
     const QPointF grabbedNow = Shown(v, QPointF(p.X + (grab.x() - 400) + 0.5, p.Y + (grab.y() - 300) + 0.5));
     EXPECT_NEAR(grabbedNow.x(), to.x(), 1.0 * v.Zoom() + 0.5);

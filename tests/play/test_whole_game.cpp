@@ -58,10 +58,10 @@ TEST(WholeGame, SolvedByDropsWithAllPiecesTurned)
             Home(b, i, g.rotation, x0, y0, tx, ty);
             // Grab the piece in its hit square and drop it a little off its place.
             const int gx = p.X + c.Margin + 5, gy = p.Y + c.Margin + 7;
-            ASSERT_FALSE(DrawPanelMouseDown(b, TMouseBtn::Left, gx, gy).StartAniTimer);
+            ASSERT_FALSE(Press(b, TMouseBtn::Left, gx, gy).StartAniTimer);
             ASSERT_EQ(b.DragPiece, i);
-            DrawPanelMouseMove(b, gx + (tx - p.X) + 1, gy + (ty - p.Y) - 2);
-            const TPlayResult r = DrawPanelMouseUp(b, kBigTable, kBigTable);
+            DragTo(b, gx + (tx - p.X) + 1, gy + (ty - p.Y) - 2);
+            const TPlayResult r = Drop(b, kBigTable, kBigTable);
             ASSERT_EQ(b.JoinCount, i) << "piece " << i;
             EXPECT_EQ(p.X, tx);
             EXPECT_EQ(p.Y, ty);
@@ -88,7 +88,7 @@ TEST(WholeGame, SolvedByDropsWithAllPiecesTurned)
         }
         // The fade then runs its twenty ticks.
         int ticks = 0;
-        while (!AniTimerTimer(b).StopAniTimer && ticks < 100)
+        while (!TickAnimation(b).StopAniTimer && ticks < 100)
             ++ticks;
         EXPECT_EQ(ticks + 1, 20);
         EXPECT_FALSE(b.PiecesVisible);
