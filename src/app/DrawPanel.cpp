@@ -4,8 +4,6 @@
 #include <QWheelEvent>
 #include <cmath>
 
-#include "app/MainForm.h"
-
 namespace {
 
 QPoint BoardPoint(const QMouseEvent *e)
@@ -16,39 +14,39 @@ QPoint BoardPoint(const QMouseEvent *e)
 
 } // namespace
 
-TDrawPanel::TDrawPanel(TMainForm *form, QWidget *parent) : QOpenGLWidget(parent), m_form(form)
+TDrawPanel::TDrawPanel(QWidget *parent) : QOpenGLWidget(parent)
 {
     setMouseTracking(true);
     setMinimumSize(1, 1);
 }
 
-void TDrawPanel::initializeGL() { m_form->FormCreateGL(); }
+void TDrawPanel::initializeGL() { emit Initialized(); }
 
 void TDrawPanel::paintGL()
 {
     m_painting = true;
-    m_form->PaintTable();
+    emit Painted();
     m_painting = false;
 }
 
-void TDrawPanel::resizeGL(int, int) { m_form->FormResize(); }
+void TDrawPanel::resizeGL(int, int) { emit Resized(); }
 
 void TDrawPanel::mousePressEvent(QMouseEvent *e)
 {
     const QPoint p = BoardPoint(e);
-    m_form->DrawPanelMouseDown(e->button(), p.x(), p.y());
+    emit Pressed(e->button(), p.x(), p.y());
 }
 
 void TDrawPanel::mouseMoveEvent(QMouseEvent *e)
 {
     const QPoint p = BoardPoint(e);
-    m_form->DrawPanelMouseMove(p.x(), p.y());
+    emit Moved(p.x(), p.y());
 }
 
 void TDrawPanel::mouseReleaseEvent(QMouseEvent *e)
 {
     const QPoint p = BoardPoint(e);
-    m_form->DrawPanelMouseUp(e->button(), p.x(), p.y());
+    emit Released(e->button(), p.x(), p.y());
 }
 
 void TDrawPanel::wheelEvent(QWheelEvent *e)
@@ -58,6 +56,6 @@ void TDrawPanel::wheelEvent(QWheelEvent *e)
     const int steps = m_wheel / notch;
     m_wheel -= steps * notch;
     if (steps != 0)
-        m_form->DrawPanelWheel(steps, e->position().x(), e->position().y());
+        emit Wheeled(steps, e->position().x(), e->position().y());
     e->accept();
 }

@@ -47,13 +47,13 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     Panel1->setFixedHeight(45);
     lay->addWidget(Panel1);
     if (OpenGLAvailable()) {
-        DrawPanel = new TDrawPanel(this, this);
+        DrawPanel = new TDrawPanel(this);
         lay->addWidget(DrawPanel, 1);
     } else {
         // Without OpenGL the window must not hold an OpenGL widget at all
         // (its composition would fail); a plain table of the clear colour
         // stands in, and the missing context is named once the window is up.
-        DrawPanel = new TDrawPanel(this, nullptr);
+        DrawPanel = new TDrawPanel(nullptr);
         auto *table = new QWidget(this);
         table->setAutoFillBackground(true);
         QPalette tp = table->palette();
@@ -62,6 +62,13 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
         lay->addWidget(table, 1);
         NoteMissing(QStringLiteral("контекст OpenGL (стол не может быть нарисован)"));
     }
+    connect(DrawPanel, &TDrawPanel::Initialized, this, &TMainForm::FormCreateGL);
+    connect(DrawPanel, &TDrawPanel::Painted, this, &TMainForm::PaintTable);
+    connect(DrawPanel, &TDrawPanel::Resized, this, &TMainForm::FormResize);
+    connect(DrawPanel, &TDrawPanel::Pressed, this, &TMainForm::DrawPanelMouseDown);
+    connect(DrawPanel, &TDrawPanel::Moved, this, &TMainForm::DrawPanelMouseMove);
+    connect(DrawPanel, &TDrawPanel::Released, this, &TMainForm::DrawPanelMouseUp);
+    connect(DrawPanel, &TDrawPanel::Wheeled, this, &TMainForm::DrawPanelWheel);
 
     CreateToolbar();
     auto wire = [this](TMySpeedButton *b, void (TMainForm::*handler)()) {
@@ -98,6 +105,10 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
 TMainForm::~TMainForm()
 {
     FormDestroy();
+    // The table outlives this object's own part while the widget tree is
+    // taken down; nothing it says then may reach the window.
+    if (DrawPanel)
+        DrawPanel->disconnect(this);
     if (DrawPanel && !DrawPanel->parentWidget())
         delete DrawPanel; // the stand-in case: never part of the window
     DrawPanel = nullptr;
