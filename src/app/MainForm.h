@@ -9,9 +9,9 @@
 //   MainForm_Cut.cpp        Setimg / CreateJigsy on the real textures
 //   MainForm_Settings.cpp   Settings.ini and the four switches
 //   MainForm_Sound.cpp      music, start-up sound, join/milestone/finish sounds
-//   MainForm_Game.cpp       saving and loading games
+//   MainForm_Game.cpp       the save and load buttons
 //   MainForm_Background.cpp table background and its chooser
-//   MainForm_NewGame.cpp    the new-game button flow
+//   MainForm_Flows.cpp      the new-game and load flows' host
 //   MainForm_Comforts.cpp   pause, box lid, edge pieces, records, resume, keys
 //   MainForm_View.cpp       zoom and pan of the table
 #pragma once
@@ -177,15 +177,17 @@ public:
     // ---- MainForm_Game.cpp ----
     void SaveBtnClick();
     void LoadBtnClick();
-    bool LoadGame(const QString &path, bool quiet = false);
 
     // ---- MainForm_Background.cpp ----
     void LoadBG();
     void SetBgBmp(bool fromFile, const QString &fileName);
     void BgBtnClick();
 
-    // ---- MainForm_NewGame.cpp ----
+    // ---- MainForm_Flows.cpp ----
     void NewGameBtnClick();
+    // quiet: a refused file or picture is not reported (a game to resume
+    // is put aside instead).
+    bool LoadGame(const QString &path, bool quiet = false);
 
     // ---- MainForm_Comforts.cpp ----
     TMySpeedButton *PauseBtn = nullptr;

@@ -267,7 +267,6 @@ bool ReadGroups(TChecker &c, TSavedGame &g)
 } // namespace
 
 QString PictureNotFoundText() { return QStringLiteral("Файл картинки не найден!"); }
-QString ImageNotSetText() { return QStringLiteral("img not set"); }
 
 QString BadSaveText(const QString &path, const QString &reason)
 {

@@ -68,5 +68,4 @@ bool ApplySavedPieces(Board &b, const TSavedGame &g);
 
 // Messages of loading.
 QString PictureNotFoundText();     // "Файл картинки не найден!"
-QString ImageNotSetText();         // "img not set"
 QString BadSaveText(const QString &path, const QString &reason);

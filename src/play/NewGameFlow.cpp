@@ -46,24 +46,11 @@ TNewGameOutcome RunNewGame(Board &board, TNewGameHost &host)
         }
     }
 
-    const bool drawTimerWasOn = host.DrawTimerActive();
-    host.StopDrawTimer();
-    board.Cutting = true;
-    board.CutProgress = 0;
-    host.Draw();
-
-    if (!host.Setimg(source)) {
-        host.ShowMessage(QStringLiteral("img not set"));
-        board.SizeIndex = oldSizeIndex;
-        board.OwnImage = oldOwnImage;
-        // The old game goes on as it was: no progress overlay, the periodic
-        // redraw running again.
-        board.Cutting = false;
-        if (drawTimerWasOn || board.Pieces.Count() > 0)
-            host.StartDrawTimer();
-        host.Draw();
-        return TNewGameOutcome::PictureNotSet;
-    }
+    if (!SetNextPicture(board, host, source, [&] {
+            board.SizeIndex = oldSizeIndex;
+            board.OwnImage = oldOwnImage;
+        }))
+        return TNewGameOutcome::PictureNotSet; // the old game goes on as it was
 
     if (!host.NewGame())
         return TNewGameOutcome::CutFailed; // the cutting has said why

@@ -6,12 +6,12 @@
 
 #include <QString>
 
+#include "board/NextPicture.h"
+
 struct Board;
 
-class TNewGameHost {
+class TNewGameHost : public TNextPictureHost {
 public:
-    virtual ~TNewGameHost() = default;
-
     virtual int ShowBrowser() = 0; // modal result; 1 = a picture was chosen
     virtual QString ChosenFile() const = 0; // an installed pair's "A" picture
     virtual bool SelfImg() const = 0;
@@ -19,13 +19,6 @@ public:
     // 5 = 384, 6 = 600, 7 = 1000).
     virtual int ShowNewGameDialog() = 0;
     virtual bool RotationChecked() const = 0;
-
-    virtual void ShowMessage(const QString &text) = 0;
-    virtual bool DrawTimerActive() const = 0;
-    virtual void StopDrawTimer() = 0;
-    virtual void StartDrawTimer() = 0;
-    virtual void Draw() = 0;
-    virtual bool Setimg(const QString &path) = 0;
     virtual bool NewGame() = 0; // false: the pieces could not be cut
     virtual void EnableSave() = 0;
     virtual void StartRandomTrack() = 0;

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "persist/LoadGameFlow.h"
 #include "persist/SaveGame.h"
 #include "SaveGameTestUtil.h"
 #include "play/Fitting.h"
@@ -425,14 +426,8 @@ TEST_F(SaveGameTest, EveryStateOfARealGameSavesAndLoads)
             QString message;
             ASSERT_EQ(ReadSavedGame(path, Board(), g, &message), TSaveCheck::Ok) << message.toStdString();
             ExpectSameGame(g, before);
-            Board again; // as the main window loads: the flags, a fresh cut, the pieces
-            again.OwnImage = g.OwnImage;
-            again.BgIndex = g.BgIndex;
-            again.JoinCount = g.JoinCount;
-            again.GameTime = g.GameTime;
-            again.RotateEnabled = g.RotateEnabled;
-            again.FlipVer = g.FlipVer;
-            again.FlipHor = g.FlipHor;
+            Board again; // as a load does: the flags, a fresh cut, the pieces
+            ApplySavedFlags(again, g);
             MakeFreshlyCut(again, g.SizeIndex);
             ASSERT_TRUE(ApplySavedPieces(again, g));
             ExpectSameGame(SavedGameFromBoard(again, picture), before);

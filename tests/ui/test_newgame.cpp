@@ -7,6 +7,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "FakeFlowHost.h"
 #include "ModalAnswer.h"
 #include "board/Board.h"
 #include "board/InstalledPicture.h"
@@ -69,43 +70,21 @@ TEST(NewGameDialog, BigCutsSitInOneRowBetweenTheCheckBoxAndCancel)
 
 namespace {
 
-// Plays the main window's part and records what the flow asked of it.
-class FakeHost : public TNewGameHost {
+// The new game's own steps over the shared stand-in for the main window.
+class FakeHost : public TFakeFlowHost<TNewGameHost> {
 public:
     int browserResult = 1;
-    QString chosen;
     bool selfImg = false;
     int dialogResult = 3;
     bool rotation = true;
-    bool setimgOk = true;
     bool cutOk = true;
-    bool drawTimer = false;
-    bool clock = false;
-    QStringList calls;
-    QStringList messages;
-    Board *board = nullptr;
-    bool cuttingAtSetimg = false;
 
     int ShowBrowser() override { calls << "browser"; return browserResult; }
-    QString ChosenFile() const override { return chosen; }
     bool SelfImg() const override { return selfImg; }
     int ShowNewGameDialog() override { calls << "dialog"; return dialogResult; }
     bool RotationChecked() const override { return rotation; }
-    void ShowMessage(const QString &t) override { messages << t; }
-    bool DrawTimerActive() const override { return drawTimer; }
-    void StopDrawTimer() override { calls << "stopDrawTimer"; drawTimer = false; }
-    void StartDrawTimer() override { calls << "startDrawTimer"; drawTimer = true; }
-    void Draw() override { calls << "draw"; }
-    bool Setimg(const QString &p) override
-    {
-        calls << "setimg " + p;
-        cuttingAtSetimg = board && board->Cutting;
-        return setimgOk;
-    }
     bool NewGame() override { calls << "newGame"; return cutOk; }
-    void EnableSave() override { calls << "enableSave"; }
     void StartRandomTrack() override { calls << "music"; }
-    void StartClock() override { calls << "clock"; clock = true; }
 };
 
 class NewGameFlow : public ::testing::Test {
