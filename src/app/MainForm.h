@@ -49,6 +49,21 @@ public:
     void SetDialogs(TBrowseFrm *browse, TNewGameFrm *newGame, TBGChangeFrm *bgChange);
     // All command-line arguments joined by single blanks.
     void SetCommandLineGame(const QString &path) { CommandLineGame = path; }
+    // A short message box with the program's title.
+    void ShowMessage(const QString &text);
+    // Artwork or OpenGL the game had to start without; named together in
+    // one message once the window is up.
+    void NoteMissing(const QString &what);
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+
+private:
+    // The host the game's flows run on, and the window's tests.
+    friend class TMainFormHost;
+    friend struct TMainFormProbe;
 
     // One complete frame, drawn at once.
     void Draw();
@@ -106,8 +121,6 @@ public:
     void FormResize();
     void FormClose();
     void FormDestroy();
-    // A short message box with the program's title.
-    void ShowMessage(const QString &text);
     // The OpenGL half of FormCreate, run by the table once its context
     // exists: clear colour, InitGL, the background slot, the background,
     // the overlay textures.
@@ -116,9 +129,6 @@ public:
     void PaintTable();
     // Makes the table's context current; false while there is none.
     bool MakeTableCurrent();
-    // Artwork or OpenGL the game had to start without; named together in
-    // one message once the window is up.
-    void NoteMissing(const QString &what);
     QStringList Missing;
     bool TableGLReady = false;   // FormCreateGL has run
     bool InTableGLInit = false;  // inside FormCreateGL (context current)
@@ -234,9 +244,4 @@ public:
     // The window point (x, y) as a board pixel.
     QPoint BoardPoint(int x, int y) const;
     void CreateViewShortcuts();
-
-protected:
-    void closeEvent(QCloseEvent *e) override;
-    void resizeEvent(QResizeEvent *e) override;
-    void keyPressEvent(QKeyEvent *e) override;
 };

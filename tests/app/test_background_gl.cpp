@@ -1,66 +1,43 @@
 // The table background on a real table: the texture of entry 0 through all
 // three cases, and the chooser's choice carried into Settings.ini.  Needs an
 // X server (the suite runs under xvfb-run); skipped on the offscreen platform.
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 
-#include "app/MainForm.h"
-#include "base/ProgramFiles.h"
-#include "ui/BGChangeFrm.h"
+#include "MainWindowTest.h"
 #include "base/ProfileFile.h"
+#include "ui/BGChangeFrm.h"
 
 namespace {
 
-class BackgroundTableTest : public ::testing::Test {
+class BackgroundTableTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-            GTEST_SKIP() << "needs an X server for the table's OpenGL context";
         ASSERT_TRUE(dir.isValid());
         // A program folder of its own: the shipped backgrounds, no settings yet.
         const QDir shipped(QStringLiteral(JIGSY_SOURCE_DIR "/assets/BackGr"));
         ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("BackGr")));
         for (const QString &f : shipped.entryList(QDir::Files))
             ASSERT_TRUE(QFile::copy(shipped.filePath(f), dir.filePath(QStringLiteral("BackGr/") + f)));
-        SetProgramDir(dir.path());
 
-        // Answers every message box; the chooser does what the test says.
-        answer.setInterval(10);
-        QObject::connect(&answer, &QTimer::timeout, [this] {
-            QWidget *w = QApplication::activeModalWidget();
-            if (auto *box = qobject_cast<QMessageBox *>(w)) {
-                messages << box->text();
-                box->done(QMessageBox::Ok);
-            } else if (auto *d = qobject_cast<TBGChangeFrm *>(w)) {
-                if (act)
-                    act(d);
-            }
-        });
-        answer.start();
-
-        form = std::make_unique<TMainForm>();
-        form->Timer1.stop();
-        form->MissingShown = true; // artwork this test binary lacks is not what is tested here
+        // The chooser does what the test says.
+        onModal = [this](QWidget *w) {
+            if (auto *d = qobject_cast<TBGChangeFrm *>(w); d && act)
+                act(d);
+        };
+        Open(dir.path());
+        win->PassOverMissing();
         form->SetDialogs(nullptr, nullptr, &chooser);
-        form->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return form->TableGLReady; }, 5000));
-        form->Timer1.stop();
+        ShowTable();
     }
-    void TearDown() override { form.reset(); }
 
     bool IsTexture(int32_t id)
     {
-        if (id < 0 || !form->MakeTableCurrent())
+        if (id < 0 || !win->MakeTableCurrent())
             return false;
         return QOpenGLContext::currentContext()->functions()->glIsTexture(GLuint(id));
     }
@@ -73,49 +50,45 @@ protected:
         return path;
     }
 
-    QTemporaryDir dir;
-    QTimer answer;
-    QStringList messages;
     std::function<void(TBGChangeFrm *)> act;
     TBGChangeFrm chooser;
-    std::unique_ptr<TMainForm> form;
 };
 
 } // namespace
 
 TEST_F(BackgroundTableTest, EntryZeroThroughInstalledNoneAndFileBackgrounds)
 {
-    ASSERT_EQ(form->bg.Count(), 8);
-    ASSERT_GE(form->TextureList.size(), 16u);
+    ASSERT_EQ(win->bg.Count(), 8);
+    ASSERT_GE(win->TextureList.size(), 16u);
     // First start: installed background 0, the felt, at its own size.
-    const int32_t first = form->TextureList[0].Id;
+    const int32_t first = win->TextureList[0].Id;
     EXPECT_TRUE(IsTexture(first));
-    EXPECT_EQ(form->board.BgTileW, 512);
-    EXPECT_EQ(form->board.BgTileH, 512);
+    EXPECT_EQ(win->board.BgTileW, 512);
+    EXPECT_EQ(win->board.BgTileH, 512);
 
     // A number beyond the installed ones (a saved game from elsewhere): none.
-    form->board.BgIndex = 200;
-    form->SetBgBmp(false, QString());
-    EXPECT_EQ(form->TextureList[0].Id, -1);
-    EXPECT_EQ(form->board.BgTileW, 256);
+    win->board.BgIndex = 200;
+    win->SetBgBmp(false, QString());
+    EXPECT_EQ(win->TextureList[0].Id, -1);
+    EXPECT_EQ(win->board.BgTileW, 256);
     EXPECT_FALSE(IsTexture(first)); // the old texture is given back
 
     // A later choice brings the table back at once, on a texture of its own.
-    form->board.BgIndex = 5;
-    form->SetBgBmp(false, QString());
-    const int32_t again = form->TextureList[0].Id;
+    win->board.BgIndex = 5;
+    win->SetBgBmp(false, QString());
+    const int32_t again = win->TextureList[0].Id;
     EXPECT_TRUE(IsTexture(again));
-    EXPECT_EQ(form->board.BgTileW, 512);
+    EXPECT_EQ(win->board.BgTileW, 512);
 
     // File backgrounds are cropped to powers of two and refill that texture.
-    form->SetBgBmp(true, Picture("wide.jpg", 1000, 700, "JPG"));
-    EXPECT_EQ(form->TextureList[0].Id, again);
-    EXPECT_EQ(form->board.BgTileW, 512);
-    EXPECT_EQ(form->board.BgTileH, 512);
-    form->SetBgBmp(true, Picture("small.png", 300, 200, "PNG"));
-    EXPECT_EQ(form->board.BgTileW, 256);
-    EXPECT_EQ(form->board.BgTileH, 128);
-    EXPECT_EQ(form->board.BgIndex, 5); // a file leaves the installed choice alone
+    win->SetBgBmp(true, Picture("wide.jpg", 1000, 700, "JPG"));
+    EXPECT_EQ(win->TextureList[0].Id, again);
+    EXPECT_EQ(win->board.BgTileW, 512);
+    EXPECT_EQ(win->board.BgTileH, 512);
+    win->SetBgBmp(true, Picture("small.png", 300, 200, "PNG"));
+    EXPECT_EQ(win->board.BgTileW, 256);
+    EXPECT_EQ(win->board.BgTileH, 128);
+    EXPECT_EQ(win->board.BgIndex, 5); // a file leaves the installed choice alone
 
     // Gone or damaged: installed background BgIndex instead.
     const QString broken = dir.filePath(QStringLiteral("broken.jpg"));
@@ -123,25 +96,25 @@ TEST_F(BackgroundTableTest, EntryZeroThroughInstalledNoneAndFileBackgrounds)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\xff\xd8\xff not a picture");
     f.close();
-    form->SetBgBmp(true, broken);
-    EXPECT_EQ(form->board.BgTileW, 512);
-    form->SetBgBmp(true, dir.filePath(QStringLiteral("gone.jpg")));
-    EXPECT_EQ(form->board.BgTileW, 512);
-    EXPECT_TRUE(IsTexture(form->TextureList[0].Id));
+    win->SetBgBmp(true, broken);
+    EXPECT_EQ(win->board.BgTileW, 512);
+    win->SetBgBmp(true, dir.filePath(QStringLiteral("gone.jpg")));
+    EXPECT_EQ(win->board.BgTileW, 512);
+    EXPECT_TRUE(IsTexture(win->TextureList[0].Id));
 
     // An installed picture too large for the card changes nothing.
     GLint maxSide = 0;
-    ASSERT_TRUE(form->MakeTableCurrent());
+    ASSERT_TRUE(win->MakeTableCurrent());
     QOpenGLContext::currentContext()->functions()->glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
     QImage huge(maxSide + 1, 4, QImage::Format_RGB32);
     huge.fill(Qt::red);
-    form->bg.Add().SetPicture(TPicture::FromImage(huge, TPicture::Other));
-    const int32_t shown = form->TextureList[0].Id;
-    form->board.BgIndex = uint8_t(form->bg.Count() - 1);
-    form->SetBgBmp(false, QString());
-    EXPECT_EQ(form->TextureList[0].Id, shown);
-    EXPECT_EQ(form->board.BgTileW, 512);
-    EXPECT_EQ(form->board.BgTileH, 512);
+    win->bg.Add().SetPicture(TPicture::FromImage(huge, TPicture::Other));
+    const int32_t shown = win->TextureList[0].Id;
+    win->board.BgIndex = uint8_t(win->bg.Count() - 1);
+    win->SetBgBmp(false, QString());
+    EXPECT_EQ(win->TextureList[0].Id, shown);
+    EXPECT_EQ(win->board.BgTileW, 512);
+    EXPECT_EQ(win->board.BgTileH, 512);
 }
 
 TEST_F(BackgroundTableTest, ChooserChoiceIsShownAndRemembered)
@@ -150,9 +123,9 @@ TEST_F(BackgroundTableTest, ChooserChoiceIsShownAndRemembered)
 
     // An installed background chosen by a double click.
     act = [](TBGChangeFrm *d) { d->gridDblClick(1, 1); };
-    form->BgBtnClick();
-    EXPECT_EQ(form->board.BgIndex, 4);
-    EXPECT_TRUE(IsTexture(form->TextureList[0].Id));
+    win->BgBtnClick();
+    EXPECT_EQ(win->board.BgIndex, 4);
+    EXPECT_TRUE(IsTexture(win->TextureList[0].Id));
     {
         TProfileFile s(ini);
         EXPECT_EQ(s.ReadInteger(QStringLiteral("Set"), QStringLiteral("bgind"), -1), 4);
@@ -169,15 +142,15 @@ TEST_F(BackgroundTableTest, ChooserChoiceIsShownAndRemembered)
         d->BgFile = wide;
         d->accept();
     };
-    form->BgBtnClick();
-    EXPECT_EQ(form->board.BgTileW, 512);
-    EXPECT_EQ(form->board.BgIndex, 4);
+    win->BgBtnClick();
+    EXPECT_EQ(win->board.BgTileW, 512);
+    EXPECT_EQ(win->board.BgIndex, 4);
     {
         TProfileFile s(ini);
         EXPECT_TRUE(s.ReadBool(QStringLiteral("Set"), QStringLiteral("BgFromFile"), false));
         EXPECT_EQ(s.ReadString(QStringLiteral("Set"), QStringLiteral("BgFileName"), QString()), wide);
     }
-    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(answer.Messages.isEmpty()) << answer.Messages.join(QLatin1Char('|')).toStdString();
 
     // A file that is no picture: the loader's message, nothing changes.
     const QByteArray before = [&] {
@@ -194,16 +167,16 @@ TEST_F(BackgroundTableTest, ChooserChoiceIsShownAndRemembered)
         d->BgFile = junk;
         d->accept();
     };
-    form->BgBtnClick();
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages[0], QStringLiteral("Не могу загрузить эту картинку, файл либо отсутствует, либо испорчен!"));
-    EXPECT_EQ(form->board.BgTileW, 512); // still the wide picture's tile
+    win->BgBtnClick();
+    ASSERT_EQ(answer.Messages.size(), 1);
+    EXPECT_EQ(answer.Messages[0], QStringLiteral("Не могу загрузить эту картинку, файл либо отсутствует, либо испорчен!"));
+    EXPECT_EQ(win->board.BgTileW, 512); // still the wide picture's tile
     QFile after(ini);
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), before);
 
     // Closing the chooser chooses nothing.
     act = [](TBGChangeFrm *d) { d->reject(); };
-    form->BgBtnClick();
-    EXPECT_EQ(form->board.BgIndex, 4);
+    win->BgBtnClick();
+    EXPECT_EQ(win->board.BgIndex, 4);
 }

@@ -5,42 +5,34 @@
 // the resize timer's projection rebuild.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-#include <QTest>
-
-#include "app/DrawPanel.h"
-#include "app/MainForm.h"
-#include "base/ProgramFiles.h"
+#include "MainWindowTest.h"
 #include "board/TextureList.h"
 #include "board/gl/Draw.h"
-#include "board/gl/GLTextures.h"
 
-static void InitArtwork() { Q_INIT_RESOURCE(jigsy_art); }
+namespace {
 
-TEST(HighDensity, PiecesAndPlatesSitWhereTheBoardSaysAndAPressPicksThePiece)
+class HighDensity : public MainWindowTest {
+protected:
+    void SetUp() override { OpenTable(); }
+};
+
+} // namespace
+
+TEST_F(HighDensity, PiecesAndPlatesSitWhereTheBoardSaysAndAPressPicksThePiece)
 {
-    InitArtwork();
-    QTemporaryDir dir;
-    SetProgramDir(dir.path());
-    TMainForm form;
-    form.resize(640, 480);
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    if (!QTest::qWaitFor([&] { return form.TableGLReady; }, 3000))
-        GTEST_SKIP() << "no OpenGL table";
-    if (form.DrawPanel->devicePixelRatioF() != 2)
-        GTEST_SKIP() << "device pixel ratio " << form.DrawPanel->devicePixelRatioF();
+    if (win->DrawPanel()->devicePixelRatioF() != 2)
+        GTEST_SKIP() << "device pixel ratio " << win->DrawPanel()->devicePixelRatioF();
     QTest::qWait(250); // the start-up projection rebuild is over
-    Board &b = form.board;
-    form.TextureList[texBackground].Id = -1; // the bare table's colour all over
-    form.TextureList[texCornerPlate].Id = -1;
-    const int W = form.DrawPanel->width(), H = form.DrawPanel->height();
+    Board &b = win->board;
+    win->TextureList[texBackground].Id = -1; // the bare table's colour all over
+    win->TextureList[texCornerPlate].Id = -1;
+    const int W = win->DrawPanel()->width(), H = win->DrawPanel()->height();
 
     b.Cutting = true;
-    form.DrawPanel->makeCurrent();
+    win->DrawPanel()->makeCurrent();
     SetupProjection(W / 2, H / 3, W, H); // left over from another size
-    form.Draw();
-    const QImage plate = form.DrawPanel->grabFramebuffer();
+    win->Draw();
+    const QImage plate = win->DrawPanel()->grabFramebuffer();
     ASSERT_EQ(plate.size(), QSize(2 * W, 2 * H));
     const QColor table = plate.pixelColor(0, 0);
     QRect drawn;
@@ -54,18 +46,18 @@ TEST(HighDensity, PiecesAndPlatesSitWhereTheBoardSaysAndAPressPicksThePiece)
     b.Cutting = false;
 
     const int tex = b.Cut().TexSize;
-    form.DrawPanel->makeCurrent();
+    win->DrawPanel()->makeCurrent();
     QImage red(tex, tex, QImage::Format_RGBA8888);
     red.fill(Qt::red);
     Tpiece &p = b.Pieces.Add();
-    p.ImgTex = form.GL->UploadRGBA(red);
+    p.ImgTex = win->GL().UploadRGBA(red);
     p.X = 40;
     p.Y = 30;
     p.Group = -1;
     b.DrawOrder << QStringLiteral("0");
     b.PiecesVisible = true;
-    form.Draw();
-    const QImage frame = form.DrawPanel->grabFramebuffer();
+    win->Draw();
+    const QImage frame = win->DrawPanel()->grabFramebuffer();
     const QPoint inside(p.X + tex / 2, p.Y + tex / 2);
     // The piece's cell square, where a piece's pixels can be, is drawn.
     const QPoint cell0(p.X + TexInset(b.Cut()), p.Y + TexInset(b.Cut()));
@@ -75,9 +67,8 @@ TEST(HighDensity, PiecesAndPlatesSitWhereTheBoardSaysAndAPressPicksThePiece)
     EXPECT_EQ(frame.pixelColor(2 * cell0 - QPoint(1, 1)), table);
     EXPECT_EQ(frame.pixelColor(2 * QPoint(cell1.x(), inside.y())), table);
 
-    QTest::mousePress(form.DrawPanel, Qt::LeftButton, {}, inside);
+    QTest::mousePress(win->DrawPanel(), Qt::LeftButton, {}, inside);
     EXPECT_TRUE(b.Dragging);
     EXPECT_EQ(b.DragPiece, 0);
-    QTest::mouseRelease(form.DrawPanel, Qt::LeftButton, {}, inside);
-    SetProgramDir(QString());
+    QTest::mouseRelease(win->DrawPanel(), Qt::LeftButton, {}, inside);
 }

@@ -1,71 +1,35 @@
 // Loading through the main window, without a display: the picture is set up
 // and cut for real (textures are skipped while there is no table context),
 // and a refused file leaves the game on the table exactly as it was.
-#include <QApplication>
 #include <QImage>
-#include <QMessageBox>
 #include <QScreen>
-#include <QTest>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 
+#include "MainWindowTest.h"
 #include "SaveGameTestUtil.h"
-#include "app/DrawPanel.h"
-#include "app/MainForm.h"
-#include "base/ProgramFiles.h"
 #include "ui/BrowseFrm.h"
 #include "ui/MySpeedButton.h"
 
 namespace {
 
-// Answers every message box that opens and remembers its text.
-class TMessageCatcher {
-public:
-    TMessageCatcher()
-    {
-        m_timer.setInterval(10);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                Texts << box->text();
-                box->done(QMessageBox::Ok);
-            }
-        });
-        m_timer.start();
-    }
-    QStringList Texts;
-
-private:
-    QTimer m_timer;
-};
-
-class LoadGameTest : public ::testing::Test {
+class LoadGameTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        SetProgramDir(QStringLiteral(JIGSY_PROGRAM_DIR)); // the piece shapes live there
         picture = dir.filePath(QStringLiteral("picture.jpg"));
         QImage img(580, 420, QImage::Format_RGB32); // enough for 5 x 7, not for 17 x 11
         img.fill(QColor(120, 160, 90));
         ASSERT_TRUE(img.save(picture, "JPG"));
 
-        form = std::make_unique<TMainForm>();
-        for (QTimer *t : {&form->Timer1, &form->PlayerTimer, &form->ReSizeTimer})
-            t->stop();
+        OpenForGames(QStringLiteral(JIGSY_PROGRAM_DIR)); // the piece shapes live there
         form->SetDialogs(&browse, nullptr, nullptr);
-        // A table large enough for every saved position, as on the screen
-        // the games were saved on.
-        form->DrawPanel->resize(1600, 1000);
     }
-    void TearDown() override { form.reset(); }
 
     QString Path(const QString &name) const { return dir.filePath(name); }
 
-    QTemporaryDir dir;
     QString picture;
     TBrowseFrm browse;
-    std::unique_ptr<TMainForm> form;
 };
 
 } // namespace
@@ -80,22 +44,21 @@ TEST_F(LoadGameTest, SavedGameComesBackOnTheTableAndRefusedFilesChangeNothing)
     const QString good = Path(QStringLiteral("good.jgy"));
     ASSERT_TRUE(WriteSavedGame(good, saved));
 
-    TMessageCatcher messages;
-    ASSERT_TRUE(form->LoadGame(good)) << messages.Texts.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(messages.Texts.isEmpty());
-    ExpectSameGame(SavedGameFromBoard(form->board, browse.ChosenFile), saved);
-    EXPECT_EQ(form->board.PictureFile, picture); // what the next save names
-    EXPECT_FALSE(form->board.Cutting);
-    EXPECT_FALSE(form->board.ShowFinished);
-    EXPECT_TRUE(form->board.PiecesVisible);
-    EXPECT_EQ(form->board.PieceAlpha, 1.0f);
-    EXPECT_EQ(form->board.TurnPiece, -1);
-    EXPECT_TRUE(form->SaveBtn->isEnabled());
-    EXPECT_TRUE(form->Timer2.isActive());
-    EXPECT_TRUE(form->DrawTimer.isActive());
+    ASSERT_TRUE(win->LoadGame(good)) << answer.Messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(answer.Messages.isEmpty());
+    ExpectSameGame(SavedGameFromBoard(win->board, browse.ChosenFile), saved);
+    EXPECT_EQ(win->board.PictureFile, picture); // what the next save names
+    EXPECT_FALSE(win->board.Cutting);
+    EXPECT_FALSE(win->board.ShowFinished);
+    EXPECT_TRUE(win->board.PiecesVisible);
+    EXPECT_EQ(win->board.PieceAlpha, 1.0f);
+    EXPECT_EQ(win->board.TurnPiece, -1);
+    EXPECT_TRUE(win->SaveBtn()->isEnabled());
+    EXPECT_TRUE(win->Timer2.isActive());
+    EXPECT_TRUE(win->DrawTimer.isActive());
     // The clock keeps running through the message boxes below; stopped
     // here so that its ticks do not count as a change of the game.
-    form->Timer2.stop();
+    win->Timer2.stop();
 
     // The game on the table is now the saved one; nothing below may touch it.
     const QByteArray text = ReadAll(good);
@@ -130,18 +93,18 @@ TEST_F(LoadGameTest, SavedGameComesBackOnTheTableAndRefusedFilesChangeNothing)
     for (const TCase &c : cases) {
         SCOPED_TRACE(c.what);
         WriteAll(badPath, c.file);
-        messages.Texts.clear();
-        EXPECT_FALSE(form->LoadGame(badPath));
-        ASSERT_EQ(messages.Texts.size(), c.messages.size()) << messages.Texts.join(QLatin1Char('|')).toStdString();
+        answer.Messages.clear();
+        EXPECT_FALSE(win->LoadGame(badPath));
+        ASSERT_EQ(answer.Messages.size(), c.messages.size()) << answer.Messages.join(QLatin1Char('|')).toStdString();
         for (int k = 0; k < c.messages.size(); ++k)
-            EXPECT_TRUE(messages.Texts[k].contains(c.messages[k])) << messages.Texts[k].toStdString();
-        ExpectSameGame(SavedGameFromBoard(form->board, browse.ChosenFile), saved);
+            EXPECT_TRUE(answer.Messages[k].contains(c.messages[k])) << answer.Messages[k].toStdString();
+        ExpectSameGame(SavedGameFromBoard(win->board, browse.ChosenFile), saved);
         EXPECT_EQ(browse.ChosenFile, picture);
-        EXPECT_EQ(form->board.PictureFile, picture);
-        EXPECT_EQ(form->board.Pieces.Count(), 35);
-        EXPECT_FALSE(form->board.RotateEnabled);
-        EXPECT_FALSE(form->board.Cutting);
-        EXPECT_TRUE(form->DrawTimer.isActive());
+        EXPECT_EQ(win->board.PictureFile, picture);
+        EXPECT_EQ(win->board.Pieces.Count(), 35);
+        EXPECT_FALSE(win->board.RotateEnabled);
+        EXPECT_FALSE(win->board.Cutting);
+        EXPECT_TRUE(win->DrawTimer.isActive());
     }
 }
 
@@ -158,10 +121,9 @@ TEST_F(LoadGameTest, LoadedLargeCutOfAnInstalledPairLeavesTheBrowserOnItsAPictur
     const QString path = Path(QStringLiteral("pair.jgy"));
     ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(played, b)));
 
-    TMessageCatcher messages;
-    ASSERT_TRUE(form->LoadGame(path)) << messages.Texts.join(QLatin1Char('|')).toStdString();
+    ASSERT_TRUE(win->LoadGame(path)) << answer.Messages.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(browse.ChosenFile, a);
-    EXPECT_EQ(form->board.PictureFile, b); // what the next save names
+    EXPECT_EQ(win->board.PictureFile, b); // what the next save names
 }
 
 TEST_F(LoadGameTest, PiecesSavedBeyondASmallerTableComeBackWithinReach)
@@ -174,11 +136,10 @@ TEST_F(LoadGameTest, PiecesSavedBeyondASmallerTableComeBackWithinReach)
     const QString path = Path(QStringLiteral("far.jgy"));
     ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(played, picture)));
 
-    TMessageCatcher messages;
-    form->DrawPanel->resize(900, 600);
-    ASSERT_TRUE(form->LoadGame(path)) << messages.Texts.join(QLatin1Char('|')).toStdString();
-    const TCutInfo &cut = form->board.Cut();
-    for (const Tpiece &p : form->board.Pieces) {
+    win->DrawPanel()->resize(900, 600);
+    ASSERT_TRUE(win->LoadGame(path)) << answer.Messages.join(QLatin1Char('|')).toStdString();
+    const TCutInfo &cut = win->board.Cut();
+    for (const Tpiece &p : win->board.Pieces) {
         // some part of every hit square lies on the table
         EXPECT_LT(p.X + cut.Margin, 900);
         EXPECT_GT(p.X + cut.CellSize, 0);
@@ -193,8 +154,8 @@ TEST_F(LoadGameTest, PiecesSavedBeyondASmallerTableComeBackWithinReach)
                                was.Y + cut.CellSize > 0;
         if (was.Group >= 0 || !reachable)
             continue;
-        EXPECT_EQ(form->board.Pieces[i].X, was.X) << i;
-        EXPECT_EQ(form->board.Pieces[i].Y, was.Y) << i;
+        EXPECT_EQ(win->board.Pieces[i].X, was.X) << i;
+        EXPECT_EQ(win->board.Pieces[i].Y, was.Y) << i;
         ++checked;
     }
     EXPECT_GT(checked, 5);
@@ -213,19 +174,18 @@ TEST_F(LoadGameTest, CommandLineGameWaitsForTheWindowToFillTheScreen)
 
     // Asked to be maximized, still small (the window manager or the program
     // itself spreads it over the screen a moment later).
-    TMessageCatcher messages;
     form->SetCommandLineGame(path);
     form->resize(400, 300);
     form->setWindowState(Qt::WindowMaximized);
-    form->DrawPanel->resize(400, 300 - form->Panel1->height());
-    form->Timer1Timer();
-    EXPECT_EQ(form->board.Pieces.Count(), 0);
+    win->DrawPanel()->resize(400, 300 - win->Panel1()->height());
+    win->Timer1Timer();
+    EXPECT_EQ(win->board.Pieces.Count(), 0);
 
     const QRect area = form->screen()->availableGeometry();
     form->setGeometry(area);
-    form->DrawPanel->resize(area.width(), area.height() - form->Panel1->height());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->board.Pieces.Count() == 35; }, 3000))
-        << messages.Texts.join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(form->board.Pieces[7].X, 600);
-    EXPECT_EQ(form->board.Pieces[7].Y, 450);
+    win->DrawPanel()->resize(area.width(), area.height() - win->Panel1()->height());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return win->board.Pieces.Count() == 35; }, 3000))
+        << answer.Messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(win->board.Pieces[7].X, 600);
+    EXPECT_EQ(win->board.Pieces[7].Y, 450);
 }

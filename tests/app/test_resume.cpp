@@ -8,9 +8,7 @@
 #include <functional>
 
 #include "SaveGameTestUtil.h"
-#include "app/DrawPanel.h"
-#include "app/MainForm.h"
-#include "base/ProgramFiles.h"
+#include "MainWindowTest.h"
 #include "persist/Resume.h"
 
 namespace {
@@ -94,27 +92,22 @@ namespace {
 
 // A main window on a program folder of its own (the piece shapes linked in
 // from the build), so the game it keeps to resume is the test's alone.
-class ResumeWindowTest : public ResumeTest {
+class ResumeWindowTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        ResumeTest::SetUp();
+        ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(QFile::link(QStringLiteral(JIGSY_PROGRAM_DIR "/Image"), dir.filePath("Image")));
-        SetProgramDir(dir.path());
+        picture = dir.filePath("picture.jpg");
         QImage img(580, 420, QImage::Format_RGB32);
         img.fill(QColor(90, 140, 200));
         ASSERT_TRUE(img.save(picture, "JPG"));
     }
-    void TearDown() override { SetProgramDir(QString()); }
+    QString Path() const { return dir.filePath("resume.jgy"); }
+    // A fresh window over the test's folder, as at a start of the game.
+    void Start() { OpenForGames(dir.path()); }
 
-    std::unique_ptr<TMainForm> Window()
-    {
-        auto form = std::make_unique<TMainForm>();
-        for (QTimer *t : {&form->Timer1, &form->PlayerTimer, &form->ReSizeTimer, &form->ResumeTimer})
-            t->stop();
-        form->DrawPanel->resize(1600, 1000);
-        return form;
-    }
+    QString picture;
 };
 
 } // namespace
@@ -126,39 +119,37 @@ TEST_F(ResumeWindowTest, ClosingKeepsAnUnfinishedGameTheNextStartBringsItBackAnd
     played.OwnImage = false;
     const TSavedGame saved = SavedGameFromBoard(played, picture);
     ASSERT_TRUE(WriteSavedGame(dir.filePath("game.jgy"), saved));
-    {
-        auto form = Window();
-        ASSERT_TRUE(form->LoadGame(dir.filePath("game.jgy")));
-        form->close();
-    }
+    Start();
+    ASSERT_TRUE(win->LoadGame(dir.filePath("game.jgy")));
+    form->close();
     ASSERT_TRUE(QFileInfo::exists(Path()));
 
-    auto form = Window();
-    form->Timer1Timer(); // no game named on the command line
-    ExpectSameGame(SavedGameFromBoard(form->board, picture), saved);
+    Start();
+    win->Timer1Timer(); // no game named on the command line
+    ExpectSameGame(SavedGameFromBoard(win->board, picture), saved);
 
-    form->board.JoinCount = PieceCount(form->board.Cut()) - 1;
+    win->board.JoinCount = PieceCount(win->board.Cut()) - 1;
     form->close();
     EXPECT_FALSE(QFileInfo::exists(Path()));
 }
 
 TEST_F(ResumeWindowTest, AHiddenOrPausedWindowAddsNoSeconds)
 {
-    auto form = Window();
+    Start();
     ASSERT_TRUE(WriteSavedGame(dir.filePath("game.jgy"), [&] {
         Board b;
         MakeGameInPlay(b, 1, 2);
         return SavedGameFromBoard(b, picture);
     }()));
-    ASSERT_TRUE(form->LoadGame(dir.filePath("game.jgy")));
-    const int64_t start = form->board.GameTime;
-    form->Timer2Timer(); // never shown
-    EXPECT_EQ(form->board.GameTime, start);
+    ASSERT_TRUE(win->LoadGame(dir.filePath("game.jgy")));
+    const int64_t start = win->board.GameTime;
+    win->Timer2Timer(); // never shown
+    EXPECT_EQ(win->board.GameTime, start);
     form->show();
-    form->SetPaused(true);
-    form->Timer2Timer();
-    EXPECT_EQ(form->board.GameTime, start);
-    form->SetPaused(false);
-    form->Timer2Timer();
-    EXPECT_EQ(form->board.GameTime, start + 1);
+    win->SetPaused(true);
+    win->Timer2Timer();
+    EXPECT_EQ(win->board.GameTime, start);
+    win->SetPaused(false);
+    win->Timer2Timer();
+    EXPECT_EQ(win->board.GameTime, start + 1);
 }

@@ -2,25 +2,8 @@
 
 #include <tuple>
 
+#include "TestBoard.h"
 #include "board/Board.h"
-
-namespace {
-
-Board MakeBoard(int sizeIndex)
-{
-    Board b;
-    b.SizeIndex = uint8_t(sizeIndex);
-    const TCutInfo &c = b.Cut();
-    for (int i = 0; i < PieceCount(c); ++i) {
-        Tpiece &p = b.Pieces.Add();
-        p.Row = i / c.Cols;
-        p.Col = i % c.Cols;
-        b.DrawOrder << QString::number(i);
-    }
-    return b;
-}
-
-} // namespace
 
 TEST(CutTable, DerivedGeometryOfBothCuts)
 {
