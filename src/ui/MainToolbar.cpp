@@ -49,12 +49,12 @@ TMySpeedButton *MakeToolbarButton(QWidget *panel, const TToolbarButtonDef &def)
     return b;
 }
 
-QLabel *MakeClockLabel(QWidget *panel)
+QLabel *MakeToolbarLabel(QWidget *panel, const QString &name, const QString &family, int pixelSize)
 {
-    auto *lab = new QLabel(QStringLiteral("00:00:00"), panel);
-    lab->setObjectName(QStringLiteral("TimeLab"));
-    QFont f(QStringLiteral("Liberation Serif"));
-    f.setPixelSize(27);
+    auto *lab = new QLabel(panel);
+    lab->setObjectName(name);
+    QFont f(family);
+    f.setPixelSize(pixelSize);
     f.setBold(true);
     lab->setFont(f);
     QPalette pal = lab->palette();
@@ -63,6 +63,13 @@ QLabel *MakeClockLabel(QWidget *panel)
     lab->setAlignment(Qt::AlignCenter);
     lab->setAutoFillBackground(false);
     lab->setAttribute(Qt::WA_TranslucentBackground);
+    return lab;
+}
+
+QLabel *MakeClockLabel(QWidget *panel)
+{
+    QLabel *lab = MakeToolbarLabel(panel, QStringLiteral("TimeLab"), QStringLiteral("Liberation Serif"), 27);
+    lab->setText(QStringLiteral("00:00:00"));
 
     // The label takes the panel's width right of the last button.
     auto *lay = new QHBoxLayout(panel);

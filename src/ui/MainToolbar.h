@@ -34,3 +34,5 @@ void PaintToolbarPanel(QWidget *panel);
 TMySpeedButton *MakeToolbarButton(QWidget *panel, const TToolbarButtonDef &def);
 // The clock label "00:00:00", filling the panel right of the buttons.
 QLabel *MakeClockLabel(QWidget *panel);
+// A bold dark-blue label of the strip, centred, on the strip's colour.
+QLabel *MakeToolbarLabel(QWidget *panel, const QString &name, const QString &family, int pixelSize);

@@ -14,17 +14,7 @@ int ToolbarButtonsEnd() { return PlayButtons[PlayButtonCount - 1].X + ToolbarBut
 
 QLabel *MakeProgressLabel(QWidget *panel)
 {
-    auto *lab = new QLabel(panel);
-    lab->setObjectName(QStringLiteral("ProgressLab"));
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(16);
-    f.setBold(true);
-    lab->setFont(f);
-    QPalette pal = lab->palette();
-    pal.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    lab->setPalette(pal);
-    lab->setAlignment(Qt::AlignCenter);
-    lab->setAttribute(Qt::WA_TranslucentBackground);
+    QLabel *lab = MakeToolbarLabel(panel, QStringLiteral("ProgressLab"), QStringLiteral("Liberation Sans"), 16);
     if (auto *row = qobject_cast<QBoxLayout *>(panel->layout()))
         row->insertWidget(0, lab);
     return lab;
