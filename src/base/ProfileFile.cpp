@@ -3,10 +3,9 @@
 // in other encodings survive a write untouched.
 #include "base/ProfileFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
+
+#include "base/FileRead.h"
 
 #include <vector>
 
@@ -18,12 +17,6 @@ namespace {
 constexpr qint64 kMaxFileSize = 1024LL * 1024;
 // The reader has always returned at most this many characters of a value.
 constexpr int kMaxValueChars = 2047;
-
-qint64 &FailAfterBytes()
-{
-    static qint64 bytes = -1;
-    return bytes;
-}
 
 struct Line {
     QByteArray raw;   // as in the file, without the line end
@@ -204,22 +197,27 @@ QByteArray TProfileFile::Impl::Serialize() const
     return out;
 }
 
-TProfileFile::TProfileFile(const QString &path) : m_path(path), d(new Impl)
+TProfileFile::TProfileFile(const QString &path, const TFileWriter &writer)
+    : m_path(path), m_writer(&writer), d(new Impl)
 {
-    QFileInfo info(path);
-    if (!info.exists())
+    QByteArray data;
+    const TReadFile rc = ReadRegularFile(path, kMaxFileSize, data);
+    if (rc == TReadFile::Missing)
         return;
-    QFile f(path);
-    if (!info.isFile() || info.size() > kMaxFileSize || !f.open(QIODevice::ReadOnly)) {
-        d->unreadable = true;
-        return;
-    }
-    const QByteArray data = f.read(kMaxFileSize + 1);
-    if (f.error() != QFileDevice::NoError || data.size() > kMaxFileSize) {
+    if (rc != TReadFile::Ok) {
         d->unreadable = true;
         return;
     }
     d->Parse(data);
+}
+
+TProfileFile::TProfileFile(const QString &path, const QByteArray &content, const TFileWriter &writer)
+    : m_path(path), m_writer(&writer), d(new Impl)
+{
+    if (content.size() > kMaxFileSize)
+        d->unreadable = true;
+    else
+        d->Parse(content);
 }
 
 TProfileFile::~TProfileFile() = default;
@@ -280,45 +278,14 @@ bool TProfileFile::Close(QString *error)
 {
     if (!d->dirty)
         return true;
-    auto fail = [&]() {
-        if (error)
-            *error = WriteErrorText(m_path);
-        return false;
-    };
     // A file we could not read would lose its content if we wrote ours.
-    if (d->unreadable)
-        return fail();
-
-    const QByteArray data = d->Serialize();
-    QSaveFile f(m_path);
-    if (!f.open(QIODevice::WriteOnly))
-        return fail();
-    qint64 &failAfter = FailAfterBytes();
-    if (failAfter >= 0) {
-        const qint64 part = qMin<qint64>(failAfter, data.size());
-        failAfter = -1;
-        f.write(data.constData(), part);
-        f.cancelWriting(); // the crash: the new file never replaces the old
-        f.commit();
-        return fail();
+    if (d->unreadable) {
+        if (error)
+            *error = UnreadableFileText(m_path);
+        return false;
     }
-    if (f.write(data) != data.size()) {
-        f.cancelWriting();
-        f.commit();
-        return fail();
-    }
-    if (!f.commit())
-        return fail();
+    if (!WriteWholeFile(m_path, d->Serialize(), error, *m_writer))
+        return false;
     d->dirty = false;
     return true;
-}
-
-QString TProfileFile::WriteErrorText(const QString &path)
-{
-    return QStringLiteral("Unable to write to %1").arg(path);
-}
-
-void TProfileFile::SimulateWriteFailureAfter(qint64 bytes)
-{
-    FailAfterBytes() = bytes;
 }

@@ -3,19 +3,24 @@
 // a missing key gives the caller's default; an existing key is replaced in
 // place, a new key goes to the end of its section, a new section to the end
 // of the file; every other line of the file is kept.  UTF-8, LF (CRLF is
-// read too).  Writes are collected and committed by Close(), which writes a
-// temporary file beside the old one and renames it over, so a crash or a
-// full disk never leaves half a file.
+// read too).  Writes are collected and committed by Close(), which writes
+// the whole file through WriteWholeFile: a crash or a full disk never
+// leaves half a file, and the old one stays whole.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <memory>
 
+#include "base/FileWrite.h"
+
 class TProfileFile {
 public:
     // Reads the file if it exists; an unreadable file reads as empty.
-    explicit TProfileFile(const QString &path);
+    // Close() writes through `writer`, which must outlive this object.
+    explicit TProfileFile(const QString &path, const TFileWriter &writer = TFileWriter::System());
+    // The file's bytes already in memory, held to the same limits.
+    TProfileFile(const QString &path, const QByteArray &content, const TFileWriter &writer = TFileWriter::System());
     ~TProfileFile(); // does not commit: call Close()
 
     const QString &Path() const { return m_path; }
@@ -40,19 +45,14 @@ public:
     void WriteList(const QString &section, const QString &key, const QStringList &items); // "a,b,c"
 
     // Commits collected writes.  On failure returns false, leaves the old
-    // file whole and sets *error to "Unable to write to <path>".  Without
-    // pending writes it touches nothing and returns true.
+    // file whole, keeps the writes pending and sets *error to the player's
+    // message naming the file and what failed.  Without pending writes it
+    // touches nothing and returns true.
     bool Close(QString *error = nullptr);
-
-    // "Unable to write to %s" with the path filled in.
-    static QString WriteErrorText(const QString &path);
-
-    // Test seam: the next Close() that writes stops after this many bytes of
-    // the new file, as a crash or a full disk would.  Negative turns it off.
-    static void SimulateWriteFailureAfter(qint64 bytes);
 
 private:
     struct Impl;
     QString m_path;
+    const TFileWriter *m_writer;
     std::unique_ptr<Impl> d;
 };

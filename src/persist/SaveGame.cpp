@@ -330,26 +330,43 @@ bool WriteSavedGame(const QString &path, const TSavedGame &g, QString *error)
 TSaveCheck ReadSavedGame(const QString &path, const Board &current, TSavedGame &out, QString *message)
 {
     const TProfileFile f(path);
+    QString reason;
+    const TSaveCheck rc = ReadSavedGame(f, current, out, &reason);
+    if (message)
+        *message = rc == TSaveCheck::PictureMissing ? PictureNotFoundText()
+                   : rc == TSaveCheck::Invalid      ? BadSaveText(path, reason)
+                                                    : QString();
+    return rc;
+}
+
+TSaveCheck ReadSavedGame(const TProfileFile &f, const Board &current, TSavedGame &out, QString *reason)
+{
+    TChecker c(f);
+    QString picture;
+    bool found = false;
+    if (!c.Raw(kSet, QStringLiteral("ImgFileName"), picture, found)) {
+        if (reason)
+            *reason = c.Reason();
+        return TSaveCheck::Invalid;
+    }
+    if (picture.isEmpty() || !QFileInfo(picture).isFile())
+        return TSaveCheck::PictureMissing;
+    return CheckSavedGame(f, current, out, reason) ? TSaveCheck::Ok : TSaveCheck::Invalid;
+}
+
+bool CheckSavedGame(const TProfileFile &f, const Board &current, TSavedGame &out, QString *reason)
+{
     TChecker c(f);
     TSavedGame g;
     bool found = false;
-    if (!c.Raw(kSet, QStringLiteral("ImgFileName"), g.ImgFileName, found)) {
-        if (message)
-            *message = BadSaveText(path, c.Reason());
-        return TSaveCheck::Invalid;
-    }
-    if (g.ImgFileName.isEmpty() || !QFileInfo(g.ImgFileName).isFile()) {
-        if (message)
-            *message = PictureNotFoundText();
-        return TSaveCheck::PictureMissing;
-    }
-    if (!ReadSet(c, current, g) || !ReadPieces(c, g) || !ReadGroups(c, g)) {
-        if (message)
-            *message = BadSaveText(path, c.Reason());
-        return TSaveCheck::Invalid;
+    if (!c.Raw(kSet, QStringLiteral("ImgFileName"), g.ImgFileName, found) || !ReadSet(c, current, g) ||
+        !ReadPieces(c, g) || !ReadGroups(c, g)) {
+        if (reason)
+            *reason = c.Reason();
+        return false;
     }
     out = std::move(g);
-    return TSaveCheck::Ok;
+    return true;
 }
 
 bool ApplySavedPieces(Board &b, const TSavedGame &g)

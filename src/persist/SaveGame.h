@@ -11,6 +11,8 @@
 
 #include "board/Board.h"
 
+class TProfileFile;
+
 // One piece as stored in its "piece<i>" section.
 struct TSavedPiece {
     int32_t X = 0;
@@ -43,8 +45,8 @@ TSavedGame SavedGameFromBoard(const Board &b, const QString &imgFileName);
 
 // Writes every key in its order through the profile-file layer.  The old
 // content of the file is kept except for the keys written.  On failure
-// returns false with "Unable to write to <path>" in *error; the old file
-// stays whole.
+// returns false with the player's message in *error; the old file stays
+// whole.
 bool WriteSavedGame(const QString &path, const TSavedGame &g, QString *error = nullptr);
 
 enum class TSaveCheck {
@@ -60,6 +62,10 @@ enum class TSaveCheck {
 // contradict the pieces, refuse the file.
 // On Invalid, *message holds the player's message naming the file.
 TSaveCheck ReadSavedGame(const QString &path, const Board &current, TSavedGame &out, QString *message = nullptr);
+// The same over a file already read; on Invalid, *reason says what broke.
+TSaveCheck ReadSavedGame(const TProfileFile &f, const Board &current, TSavedGame &out, QString *reason = nullptr);
+// Every rule of the format, without looking for the picture on the disk.
+bool CheckSavedGame(const TProfileFile &f, const Board &current, TSavedGame &out, QString *reason = nullptr);
 
 // After the picture has been cut again into g.PiecesCount pieces: each
 // piece's place, turn and group, the stacking order and the groups.

@@ -46,8 +46,8 @@ public:
     // switch's current state.
     TStartSettings Read(bool roundPlaceDefault) const;
 
-    // Every write below commits at once.  False with "Unable to write to
-    // <path>" in *error when the file cannot be written.
+    // Every write below commits at once.  False with the player's message
+    // (the file and what failed) in *error when the file cannot be written.
 
     // One toolbar switch.
     bool WriteSwitch(TSwitch which, bool down, QString *error = nullptr) const;

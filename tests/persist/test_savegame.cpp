@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "persist/LoadGameFlow.h"
+#include "base/FileWrite.h"
 #include "persist/SaveGame.h"
 #include "SaveGameTestUtil.h"
 #include "play/Fitting.h"
@@ -187,7 +188,7 @@ TEST_F(SaveGameTest, UnwritablePlaceReportsTheFileAndLeavesTheOldOneWhole)
     const QString blocked = Path(QStringLiteral("no-such-folder/game.jgy"));
     QString error;
     EXPECT_FALSE(WriteSavedGame(blocked, SavedGameFromBoard(b, picture), &error));
-    EXPECT_EQ(error, QStringLiteral("Unable to write to %1").arg(blocked));
+    EXPECT_EQ(error, WriteFailureText(blocked, ENOENT));
 }
 
 // ---- files that are refused ----

@@ -1,13 +1,16 @@
 // Settings.ini: start-up reading and the switches' writes.
 #include <gtest/gtest.h>
 
+#include "QtPrinters.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "TempXdg.h"
-#include "base/ProgramFiles.h"
+#include "base/FileWrite.h"
 #include "base/ProfileFile.h"
+#include "base/ProgramFiles.h"
 #include "persist/Settings.h"
 
 namespace {
@@ -115,7 +118,7 @@ TEST_F(SettingsTest, AnUnwritableFileReportsAfterTheSwitchWorkAndKeepsTheNewStat
     bool music = true;
     bool workSawNewState = false;
     const QString error = ApplySwitch(false, &music, [&] { workSawNewState = !music; }, file, TSwitch::PlayMusic);
-    EXPECT_EQ(error, "Unable to write to " + blocker + "/Settings.ini");
+    EXPECT_EQ(error, WriteFailureText(blocker + "/Settings.ini", ENOTDIR));
     EXPECT_TRUE(workSawNewState);
     EXPECT_FALSE(music);
 }

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "base/FileWrite.h"
 #include "board/BackgroundChoice.h"
 #include "board/TextureBuffers.h"
 #include "ui/BGChangeFrm.h"
@@ -144,9 +145,9 @@ TEST(Background, FileChoiceSurvivesARestartAndFallsBackWhenDeleted)
     EXPECT_EQ(s2.BgIndex, 1);
     EXPECT_TRUE(s2.BgDrawStretch);
 
-    EXPECT_FALSE(TSettingsFile(dir.filePath(QStringLiteral("no/Settings.ini"))).WriteBackground(1, false, false, QString(),
-                                                                                                 &error));
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Unable to write to ")));
+    const QString missing = dir.filePath(QStringLiteral("no/Settings.ini"));
+    EXPECT_FALSE(TSettingsFile(missing).WriteBackground(1, false, false, QString(), &error));
+    EXPECT_EQ(error, WriteFailureText(missing, ENOENT));
 }
 
 TEST(Background, PicturesAreFittedAndCentredInTheirCell)
