@@ -167,7 +167,8 @@ void TBrowseFrm::LoadCache()
     const QString cacheDir = CacheDir();
     const QString listPath = CacheListPath(cacheDir);
     const bool haveImg = QFileInfo(InstalledFolder()).isDir();
-    if (!QFileInfo(cacheDir).isDir() || !QFileInfo(listPath).isFile()) {
+    // A link or a folder not ours counts as no cache: it is neither read nor emptied.
+    if (InspectCacheFolder(cacheDir) != TCacheFolder::Ours || !QFileInfo(listPath).isFile()) {
         if (haveImg)
             LoadSelfImg();
         return;
@@ -224,6 +225,7 @@ void TBrowseFrm::LoadSelfImg()
     // No second rebuild may start while the window handles its messages below.
     m_rebuilding = true;
     Label1->setText(QStringLiteral("Очистка кэша"));
+    const TCacheFolder cache = InspectCacheFolder(m_cacheDir);
     const bool cacheReady = PrepareCacheFolder(m_cacheDir);
     Label1->setText(QStringLiteral("Внимание! Загрузка эскизов..."));
     QCoreApplication::processEvents();
@@ -234,7 +236,7 @@ void TBrowseFrm::LoadSelfImg()
         return;
     }
     StartRebuild(int(FileList.size()));
-    RunThumbnailLoop(cacheReady);
+    RunThumbnailLoop(cache, cacheReady);
 }
 
 void TBrowseFrm::LoadImg(const QString &folder)
@@ -250,10 +252,11 @@ void TBrowseFrm::LoadImg(const QString &folder)
     SetLoadButtonsEnabled(false);
     m_cacheDir = CacheDir();
     Label1->setText(QStringLiteral("Очистка кэша"));
+    const TCacheFolder cache = InspectCacheFolder(m_cacheDir);
     const bool cacheReady = PrepareCacheFolder(m_cacheDir);
     Label1->setText(QStringLiteral("Внимание! Загрузка эскизов..."));
     StartRebuild(int(FileList.size()));
-    RunThumbnailLoop(cacheReady);
+    RunThumbnailLoop(cache, cacheReady);
 }
 
 void TBrowseFrm::StartRebuild(int count)
@@ -280,7 +283,15 @@ QString TBrowseFrm::CacheWriteErrorText(const QString &cacheDir)
         .arg(QDir::toNativeSeparators(cacheDir));
 }
 
-void TBrowseFrm::RunThumbnailLoop(bool cacheReady)
+QString TBrowseFrm::CacheForeignText(const QString &cacheDir)
+{
+    return QStringLiteral("«%1» — не папка кэша игры, а ссылка, файл или чужая папка: "
+                          "эскизы в неё не записываются, и в ней ничего не удалено. "
+                          "Картинки показаны, и их можно выбирать.")
+        .arg(QDir::toNativeSeparators(cacheDir));
+}
+
+void TBrowseFrm::RunThumbnailLoop(TCacheFolder cache, bool cacheReady)
 {
     m_rebuilding = true;
     bool cacheOk = cacheReady;
@@ -296,14 +307,15 @@ void TBrowseFrm::RunThumbnailLoop(bool cacheReady)
     }
     if (cacheOk && !WriteCacheList(CacheListPath(m_cacheDir), files))
         cacheOk = false;
-    if (!cacheOk) {
+    const bool foreign = cache == TCacheFolder::Foreign;
+    if (!cacheOk && !foreign) {
         // A half-written cache must not name thumbnails of another list.
         QFile::remove(CacheListPath(m_cacheDir));
     }
     FileList.clear();
     SetLoadButtonsEnabled(true);
     if (!cacheOk)
-        ShowMessage(CacheWriteErrorText(m_cacheDir));
+        ShowMessage(foreign ? CacheForeignText(m_cacheDir) : CacheWriteErrorText(m_cacheDir));
     EndRebuild();
 }
 

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "board/MyImageList.h"
+#include "ui/ThumbCache.h"
 
 class QGroupBox;
 class QLabel;
@@ -70,6 +71,8 @@ public:
 
     // The message shown when the thumbnails could not be written to cache/.
     static QString CacheWriteErrorText(const QString &cacheDir);
+    // The message when cache/ is a link, a file or another user's folder.
+    static QString CacheForeignText(const QString &cacheDir);
 
     // Closing (by "Начать игру", the close box or Esc) waits for a running
     // rebuild to end: the window stays modal until then.
@@ -85,7 +88,7 @@ private:
     void SetProgress(int pos);
     void LayOutGrid(int columns, int count);
     void StartRebuild(int count);
-    void RunThumbnailLoop(bool cacheReady);
+    void RunThumbnailLoop(TCacheFolder cache, bool cacheReady);
     void SetLoadButtonsEnabled(bool on);
     void EndRebuild();
 

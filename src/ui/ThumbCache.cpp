@@ -1,17 +1,34 @@
 #include "ui/ThumbCache.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
-#include <QSaveFile>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "base/FileRead.h"
+#include "base/FileWrite.h"
 
 namespace {
 
-// A cache list longer than this is not ours: it is refused as unreadable.
 // A list of some ten thousand pictures; a larger one is not ours and is rebuilt.
 constexpr qint64 MaxCacheListBytes = 4LL * 1024 * 1024;
+// Ours are 54 + 732 x 174 bytes.
+constexpr qint64 MaxThumbBytes = 54 + qint64(ThumbWidth) * 3 * ThumbHeight;
+
+const QString kListName = QStringLiteral("cache.lst");
+
+// The number of a thumbnail's file name, or -1 for any other name.
+int ThumbNumber(const QString &name)
+{
+    static const QRegularExpression re(QStringLiteral("^(0|[1-9][0-9]{0,8})\\.bmp$"));
+    const auto m = re.match(name);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
 
 QString WithSlash(const QString &folder)
 {
@@ -50,13 +67,15 @@ QString ThumbPath(const QString &cacheDir, int n)
 
 QStringList ReadCacheList(const QString &path)
 {
-    QFile f(path);
-    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly) || f.size() > MaxCacheListBytes)
+    QByteArray data;
+    if (ReadRegularFile(path, MaxCacheListBytes, data) != TReadFile::Ok)
         return {};
-    const QByteArray data = f.read(MaxCacheListBytes + 1);
-    if (data.size() > MaxCacheListBytes)
-        return {};
-    const QString text = QString::fromUtf8(data);
+    return ParseCacheList(data);
+}
+
+QStringList ParseCacheList(const QByteArray &bytes)
+{
+    const QString text = QString::fromUtf8(bytes);
     QStringList lines;
     int start = 0;
     const int n = int(text.size());
@@ -78,7 +97,8 @@ QByteArray CacheListBytes(const QStringList &lines)
 {
     QByteArray out;
     for (const QString &l : lines) {
-        out += l.toUtf8();
+        if (!l.contains(QLatin1Char('\r')) && !l.contains(QLatin1Char('\n')))
+            out += l.toUtf8();
         out += "\r\n";
     }
     return out;
@@ -86,15 +106,7 @@ QByteArray CacheListBytes(const QStringList &lines)
 
 bool WriteCacheList(const QString &path, const QStringList &lines)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = CacheListBytes(lines);
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return WriteWholeFile(path, CacheListBytes(lines));
 }
 
 bool SaveThumb(const QImage &thumb, const QString &path)
@@ -144,9 +156,9 @@ namespace {
 quint32 GetLE32(const uchar *p) { return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24; }
 quint16 GetLE16(const uchar *p) { return quint16(p[0] | p[1] << 8); }
 
-// The bitmaps this cache writes itself are read straight into 24-bit rows;
-// null for anything else.
-QImage ReadOwnThumb(const QByteArray &bytes)
+} // namespace
+
+QImage ParseThumb(const QByteArray &bytes)
 {
     const int rowBytes = ThumbWidth * 3; // 732: already a multiple of 4
     if (bytes.size() < 54)
@@ -158,57 +170,56 @@ QImage ReadOwnThumb(const QByteArray &bytes)
         offset < 54 || qint64(offset) + qint64(rowBytes) * ThumbHeight > bytes.size())
         return {};
     QImage img(ThumbWidth, ThumbHeight, QImage::Format_BGR888);
+    if (img.isNull())
+        return {};
     for (int y = 0; y < ThumbHeight; ++y)
         memcpy(img.scanLine(y), p + offset + size_t(ThumbHeight - 1 - y) * rowBytes, rowBytes);
     return img;
 }
 
-} // namespace
-
 QImage LoadThumb(const QString &path)
 {
-    // Ours are 54 + 732 x 174 bytes; anything much larger is not a
-    // thumbnail, and a pipe or a device is none at all.
-    const qint64 maxBytes = 4 * 1024 * 1024;
-    QFile f(path);
-    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly) || f.size() > maxBytes)
+    // Every pixel comes from the file: a short one is refused whole.
+    QByteArray bytes;
+    if (ReadRegularFile(path, MaxThumbBytes + 1024, bytes) != TReadFile::Ok)
         return {};
-    const QByteArray bytes = f.read(maxBytes + 1);
-    if (bytes.size() > maxBytes)
-        return {};
-    f.close();
-    QImage own = ReadOwnThumb(bytes);
-    if (!own.isNull())
-        return own;
-    // Another writer's bitmap of the right size is taken too.
-    QBuffer buf;
-    buf.setData(bytes);
-    buf.open(QIODevice::ReadOnly);
-    QImageReader reader(&buf, "BMP");
-    if (reader.size() != QSize(ThumbWidth, ThumbHeight))
-        return {};
-    QImage img;
-    if (!reader.read(&img))
-        return {};
-    return img;
+    return ParseThumb(bytes);
 }
+
+TCacheFolder InspectCacheFolder(const QString &cacheDir)
+{
+    struct stat st {};
+    if (::lstat(QFile::encodeName(cacheDir).constData(), &st) != 0)
+        return errno == ENOENT ? TCacheFolder::Missing : TCacheFolder::Foreign;
+    if (!S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+        return TCacheFolder::Foreign;
+    return TCacheFolder::Ours;
+}
+
+bool IsCacheFileName(const QString &name) { return name == kListName || ThumbNumber(name) >= 0; }
 
 bool ClearFolder(const QString &folder)
 {
     const QString base = WithSlash(folder);
     bool ok = true;
-    for (const QString &name : FileNames(base))
-        ok = QFile::remove(base + name) && ok;
+    for (const QString &name : QDir(base).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (IsCacheFileName(name))
+            ok = QFile::remove(base + name) && ok;
     return ok;
 }
 
 bool PrepareCacheFolder(const QString &cacheDir)
 {
-    if (QFileInfo(cacheDir).isDir()) {
+    switch (InspectCacheFolder(cacheDir)) {
+    case TCacheFolder::Ours:
         ClearFolder(cacheDir);
         return true;
+    case TCacheFolder::Missing:
+        return QDir().mkpath(cacheDir);
+    case TCacheFolder::Foreign:
+        break;
     }
-    return QDir().mkpath(cacheDir);
+    return false;
 }
 
 void SearchFiles(const QString &folder, QStringList &list)
@@ -236,8 +247,16 @@ void ListInstalled(const QString &imgFolder, QStringList &list)
 std::vector<TCacheEntry> RestoreCache(const QStringList &lines, const QString &cacheDir,
                                       const std::function<void(int)> &progress)
 {
+    // One listing of the folder says which lines can have a thumbnail.
+    std::vector<int> numbers;
+    for (const QString &name : QDir(cacheDir).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const int n = ThumbNumber(name);
+        if (n >= 0 && n < lines.size())
+            numbers.push_back(n);
+    }
+    std::sort(numbers.begin(), numbers.end());
     std::vector<TCacheEntry> out;
-    for (int n = 0; n < lines.size(); ++n) {
+    for (const int n : numbers) {
         const QString &path = lines.at(n);
         if (!path.isEmpty() && QFileInfo(path).isFile()) {
             QImage thumb = LoadThumb(ThumbPath(cacheDir, n));

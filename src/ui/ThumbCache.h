@@ -3,6 +3,9 @@
 // one picture path a line (CR LF after every line, the last one too), and
 // <n>.bmp is the 244 x 174 thumbnail of line n.  Entries are matched
 // by line number alone; the cache always holds the one list built last.
+// The game trusts only a real folder of its own there, deletes nothing in it
+// but the files it writes, and reads no more entries than it holds
+// thumbnails.
 //
 // Also the folder listings the browser builds its lists from.
 #pragma once
@@ -22,22 +25,34 @@ QString ThumbPath(const QString &cacheDir, int n);
 // The lines of a cache list; empty when the file is missing or unreadable.
 // CR LF, LF and CR all end a line; a last line without an end counts too.
 QStringList ReadCacheList(const QString &path);
-// Written whole through a temporary file; false (old file kept) on failure.
+QStringList ParseCacheList(const QByteArray &bytes);
+// Written whole (WriteWholeFile); false (old file kept) on failure.
 bool WriteCacheList(const QString &path, const QStringList &lines);
-// The cache list's exact bytes: UTF-8, CR LF after every line.
+// The cache list's exact bytes: UTF-8, CR LF after every line.  A path
+// holding a line break cannot be stored: its line stays empty, so every
+// later line still names its own thumbnail.
 QByteArray CacheListBytes(const QStringList &lines);
 
 // An uncompressed 24-bit BMP file; a failed write leaves no file behind.
 bool SaveThumb(const QImage &thumb, const QString &path);
-// A cached thumbnail, or a null image when the file is missing, unreadable
-// or not of the thumbnail size.
+// A cached thumbnail, or a null image when the file is missing, unreadable,
+// short, or anything but the bitmaps SaveThumb writes.
 QImage LoadThumb(const QString &path);
+QImage ParseThumb(const QByteArray &bytes);
 
-// Deletes every file directly inside a folder; subfolders stay.  False when
-// some file could not be deleted.
+// What stands where the cache should be.  Only a real folder of ours is
+// read, cleared and written; a link (wherever it leads), a file or a
+// folder of another user is left exactly as it is.
+enum class TCacheFolder { Missing, Ours, Foreign };
+TCacheFolder InspectCacheFolder(const QString &cacheDir);
+
+// The files the cache writes: "cache.lst" and "<n>.bmp".
+bool IsCacheFileName(const QString &name);
+// Deletes the cache's own files directly inside a folder; every other file
+// and subfolder stays.  False when one of ours could not be deleted.
 bool ClearFolder(const QString &folder);
-// Clears the cache folder, or creates it when missing.  False when it
-// cannot be created.
+// Clears a cache folder of ours, or creates it when missing.  False when
+// it is not ours or cannot be created; nothing is touched then.
 bool PrepareCacheFolder(const QString &cacheDir);
 
 // Picture files of a folder (not its subfolders): names ending in ".jpg",
@@ -53,6 +68,8 @@ struct TCacheEntry {
     QImage Thumb;
 };
 // Every line whose picture still exists and whose thumbnail can be read,
-// in line order.  progress(n) is called after line n is looked at.
+// in line order.  Only lines with a thumbnail in the folder are looked at,
+// so a list far longer than the cache costs nothing; progress(n) is called
+// after line n is looked at.
 std::vector<TCacheEntry> RestoreCache(const QStringList &lines, const QString &cacheDir,
                                       const std::function<void(int)> &progress = {});

@@ -12,6 +12,8 @@
 #include <sys/stat.h>
 #include <gtest/gtest.h>
 
+#include "QtPrinters.h"
+
 #include "ModalAnswer.h"
 #include "base/ProgramFiles.h"
 #include "base/ProfileFile.h"
@@ -310,13 +312,35 @@ TEST_F(Browser, CacheThatCannotBeWrittenEndsTheRebuildCleanly)
     ModalAnswer answer;
     TBrowseFrm b;
     b.LoadSelfImg();
-    EXPECT_EQ(answer.Messages, QStringList{TBrowseFrm::CacheWriteErrorText(Cache())});
+    EXPECT_EQ(answer.Messages, QStringList{TBrowseFrm::CacheForeignText(Cache())});
     EXPECT_EQ(b.il.Count(), 3);
     EXPECT_EQ(b.il.Items(2).Caption, dir + "/img/APic2.jpg");
     EXPECT_FALSE(b.il.Items(2).Picture().IsEmpty());
     EXPECT_TRUE(b.MySpeedButton1->isEnabled());
     EXPECT_TRUE(b.MySpeedButton2->isEnabled());
     EXPECT_FALSE(b.Rebuilding());
+}
+
+TEST_F(Browser, ALinkedCacheIsNeitherReadNorEmptied)
+{
+    MakeInstalled(2);
+    // cache/ leads to a folder of the player's, which happens to look like a cache
+    const QString theirs = dir + "/theirs";
+    ASSERT_TRUE(QDir(dir).mkdir("theirs"));
+    QStringList theirFiles{"0.bmp", "cache.lst", "letter.txt"};
+    for (const QString &n : theirFiles) {
+        QFile f(theirs + "/" + n);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(dir.toUtf8() + "/img/APic0.jpg\r\n");
+    }
+    ASSERT_TRUE(QFile::link(theirs, Cache()));
+    ModalAnswer answer;
+    TBrowseFrm b;
+    b.LoadCache();
+    EXPECT_EQ(answer.Messages, QStringList{TBrowseFrm::CacheForeignText(Cache())});
+    EXPECT_EQ(Captions(b), (QStringList{dir + "/img/APic0.jpg", dir + "/img/APic1.jpg"}));
+    EXPECT_EQ(QDir(theirs).entryList(QDir::Files, QDir::Name), theirFiles);
+    EXPECT_EQ(QFile(theirs + "/0.bmp").size(), dir.toUtf8().size() + 16);
 }
 
 TEST_F(Browser, ThumbnailWriteFailingHalfWayLeavesNoStaleList)

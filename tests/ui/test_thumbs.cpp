@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "QtPrinters.h"
+
 #include "ui/FitRect.h"
 #include "ui/ThumbCache.h"
 #include "ui/Thumbnail.h"
@@ -88,6 +90,11 @@ TEST(CacheFiles, ListIsCrLfAfterEveryLineAndReadsBack)
     EXPECT_EQ(f.readAll(), QString("/pics/один.jpg\r\n/pics/b.JPG\r\n\r\n").toUtf8());
     EXPECT_EQ(ReadCacheList(lst), lines);
 
+    // a name holding a line break cannot be stored: its line stays empty,
+    // and the lines after it keep their numbers
+    ASSERT_TRUE(WriteCacheList(lst, {"/pics/a\nb.jpg", "/pics/c\r.jpg", "/pics/d.jpg"}));
+    EXPECT_EQ(ReadCacheList(lst), (QStringList{"", "", "/pics/d.jpg"}));
+
     // other line ends read too; a last line without one counts
     QFile g(tmp.path() + "/lf.lst");
     ASSERT_TRUE(g.open(QIODevice::WriteOnly));
@@ -133,25 +140,62 @@ TEST(CacheFiles, ThumbnailIsUncompressed24BitBmp)
     ASSERT_FALSE(back.isNull());
     EXPECT_EQ(back.pixel(0, 0), qRgb(255, 0, 0));
 
-    // a bitmap of another size is no thumbnail of ours
+    // a bitmap of another size, or one cut short, is no thumbnail of ours
     QImage(10, 10, QImage::Format_RGB32).save(tmp.path() + "/1.bmp", "BMP");
     EXPECT_TRUE(LoadThumb(tmp.path() + "/1.bmp").isNull());
     EXPECT_TRUE(LoadThumb(tmp.path() + "/2.bmp").isNull());
+    f.close();
+    ASSERT_TRUE(QFile::resize(path, b.size() - 1));
+    EXPECT_TRUE(LoadThumb(path).isNull());
 }
 
-TEST(CacheFiles, ClearFolderDeletesFilesOnly)
+TEST(CacheFiles, ClearingDeletesOnlyTheFilesTheCacheWrites)
 {
     QTemporaryDir tmp;
-    Touch(tmp.path() + "/0.bmp");
-    Touch(tmp.path() + "/.hidden");
-    Touch(tmp.path() + "/cache.lst");
+    for (const char *n : {"0.bmp", "12.bmp", "cache.lst", ".hidden", "notes.txt", "01.bmp", "3.bmp.old"})
+        Touch(tmp.path() + "/" + n);
     ASSERT_TRUE(QDir(tmp.path()).mkdir("sub"));
-    ClearFolder(tmp.path());
-    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{"sub"});
+    EXPECT_TRUE(PrepareCacheFolder(tmp.path()));
+    EXPECT_EQ(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+              (QStringList{".hidden", "01.bmp", "3.bmp.old", "notes.txt", "sub"}));
     // a missing cache folder is created
     EXPECT_TRUE(PrepareCacheFolder(tmp.path() + "/cache"));
     EXPECT_TRUE(QFileInfo(tmp.path() + "/cache").isDir());
+}
+
+TEST(CacheFiles, ALinkOrAFileWhereTheCacheBelongsIsForeignAndUntouched)
+{
+    QTemporaryDir tmp;
+    const QString elsewhere = tmp.path() + "/elsewhere";
+    ASSERT_TRUE(QDir(tmp.path()).mkdir("elsewhere"));
+    Touch(elsewhere + "/0.bmp");
+    Touch(elsewhere + "/cache.lst");
+    ASSERT_TRUE(QFile::link(elsewhere, tmp.path() + "/linked"));
+    Touch(tmp.path() + "/plain");
+    EXPECT_EQ(InspectCacheFolder(tmp.path() + "/missing"), TCacheFolder::Missing);
+    EXPECT_EQ(InspectCacheFolder(elsewhere), TCacheFolder::Ours);
+    for (const char *n : {"/linked", "/plain"}) {
+        EXPECT_EQ(InspectCacheFolder(tmp.path() + n), TCacheFolder::Foreign) << n;
+        EXPECT_FALSE(PrepareCacheFolder(tmp.path() + n)) << n;
+    }
+    EXPECT_EQ(QDir(elsewhere).entryList(QDir::Files), (QStringList{"0.bmp", "cache.lst"}));
+}
+
+TEST(CacheFiles, OnlyLinesWithAThumbnailAreLookedAt)
+{
+    QTemporaryDir tmp;
+    Touch(tmp.path() + "/pic.jpg");
+    QImage thumb(ThumbWidth, ThumbHeight, QImage::Format_RGB32);
+    thumb.fill(Qt::white);
+    ASSERT_TRUE(SaveThumb(thumb, ThumbPath(tmp.path(), 3)));
+    ASSERT_TRUE(SaveThumb(thumb, ThumbPath(tmp.path(), 900000))); // beyond the list
+    // A list far longer than the cache.
+    const QStringList lines(280000, tmp.path() + "/pic.jpg");
+    QList<int> looked;
+    const auto entries = RestoreCache(lines, tmp.path(), [&](int n) { looked << n; });
+    EXPECT_EQ(looked, QList<int>{3});
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].Line, 3);
 }
 
 TEST(FolderListing, ChosenFolderMatchesExtensionsWithoutCase)
