@@ -22,7 +22,7 @@ void TMainForm::SetBgBmp(bool fromFile, const QString &fileName)
     // A file that is gone or cannot be decoded gives way to installed
     // background BgIndex; start-up goes on either way.
     TPicture pic;
-    const bool fileUsable = fromFile && LoadBackgroundPicture(fileName, pic);
+    const bool fileUsable = fromFile && LoadBackgroundPicture(fileName, pic) && BackgroundFitsCard(pic);
     ApplyBackground(TextureList, board, bg, fileUsable ? &pic : nullptr);
 }
 
@@ -35,7 +35,7 @@ void TMainForm::BgBtnClick()
         return;
     const bool fromFile = BGChangeFrm->FromFile;
     TPicture pic;
-    if (fromFile && !LoadBackgroundPicture(BGChangeFrm->BgFile, pic)) {
+    if (fromFile && (!LoadBackgroundPicture(BGChangeFrm->BgFile, pic) || !BackgroundFitsCard(pic))) {
         // A picture that cannot be read changes nothing, settings included.
         ShowMessage(BadPictureText());
         return;

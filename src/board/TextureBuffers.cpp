@@ -35,6 +35,14 @@ QImage To24Bit(const QImage &img)
 
 } // namespace
 
+QSize Pow2CropSize(QSize size)
+{
+    const int w = size.width(), h = size.height();
+    if (w < 32 || h < 32)
+        return size;
+    return {IsPow2Side(w) ? w : LargestPow2Side(w), IsPow2Side(h) ? h : LargestPow2Side(h)};
+}
+
 void CropToPow2(QImage &B)
 {
     const int w = B.width(), h = B.height();

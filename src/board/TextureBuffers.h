@@ -10,6 +10,8 @@
 // Crops a 24-bit bitmap to power-of-two sides (32..1024), keeping the
 // top-left part; sides below 32 leave it untouched.
 void CropToPow2(QImage &B);
+// The size CropToPow2 leaves a bitmap of `size`.
+QSize Pow2CropSize(QSize size);
 // RGB bytes of a 24-bit bitmap, bottom row first, rows packed.
 QByteArray BottomUpRGBBuffer(const QImage &B);
 // RGBA bytes of a picture's own pixels, top row first (alpha kept).

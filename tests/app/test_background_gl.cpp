@@ -102,10 +102,16 @@ TEST_F(BackgroundTableTest, EntryZeroThroughInstalledNoneAndFileBackgrounds)
     EXPECT_EQ(win->board.BgTileW, 512);
     EXPECT_TRUE(IsTexture(win->TextureList[0].Id));
 
-    // An installed picture too large for the card changes nothing.
     GLint maxSide = 0;
     ASSERT_TRUE(win->MakeTableCurrent());
     QOpenGLContext::currentContext()->functions()->glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
+    // A file too narrow to crop and too long for the card: the same.
+    form->SetBgBmp(true, Picture("small.png", 300, 200, "PNG"));
+    form->SetBgBmp(true, Picture("ribbon.png", 20, maxSide + 1, "PNG"));
+    EXPECT_EQ(form->board.BgTileW, 512);
+    EXPECT_EQ(form->board.BgTileH, 512);
+
+    // An installed picture too large for the card changes nothing.
     QImage huge(maxSide + 1, 4, QImage::Format_RGB32);
     huge.fill(Qt::red);
     win->bg.Add().SetPicture(TPicture::FromImage(huge, TPicture::Other));

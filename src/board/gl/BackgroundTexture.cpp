@@ -76,3 +76,5 @@ void ApplyBackground(TTextureList &list, Board &b, const TMyImageList &installed
         break;
     }
 }
+
+bool BackgroundFitsCard(const TPicture &filePic) { return ContextCurrent() && PictureFitsCard(Opaque(filePic), true); }

@@ -10,3 +10,7 @@
 // else installed background b.BgIndex of `installed`, else nothing.  The
 // tile size changes only with a texture the card accepted.
 void ApplyBackground(TTextureList &list, Board &b, const TMyImageList &installed, const TPicture *filePic);
+
+// Whether the card takes a picture file as the table background at all; one
+// it refuses is as unusable as a damaged file.
+bool BackgroundFitsCard(const TPicture &filePic);

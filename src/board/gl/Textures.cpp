@@ -120,6 +120,14 @@ uint32_t TexFromPNG(TTextureList &list, const QImage &png, bool clamp, bool list
     return name;
 }
 
+bool PictureFitsCard(const TPicture &P, bool pow2)
+{
+    if (P.IsEmpty() || !MakeTextureContextCurrent())
+        return false;
+    const QSize size = pow2 ? Pow2CropSize(P.Image.size()) : P.Image.size();
+    return FitsCard(size.width(), size.height());
+}
+
 uint32_t TexFromPicture(TTextureList &list, Board &b, const TPicture &P, bool redAlpha, bool keyAlpha,
                         bool pow2, bool listed, bool clamp)
 {

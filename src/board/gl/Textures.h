@@ -19,6 +19,10 @@ void SetTextureContextHook(std::function<bool()> hook);
 bool MakeTextureContextCurrent();
 
 // ---- OpenGL (context current) ----
+// Whether the card takes the upload of a picture (cropped to powers of two
+// when pow2 is set, as far as its sides allow): a picture it refuses would
+// leave the texture with whatever it held before.
+bool PictureFitsCard(const TPicture &P, bool pow2);
 uint32_t NewTexture(TTextureList &list, bool clamp, bool listed);
 uint32_t SetTexParams(uint32_t name, bool clamp);
 void RegisterTexture(TTextureList &list, uint32_t name);
