@@ -1,0 +1,22 @@
+// The thumbnail cache's two readers under any bytes: the list of pictures
+// and a cached thumbnail.
+#include <QByteArray>
+#include <QImage>
+#include <QStringList>
+#include <cstdint>
+#include <cstdlib>
+
+#include "ui/ThumbCache.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QStringList lines = ParseCacheList(bytes);
+    // What is read is written back line for line.
+    if (ParseCacheList(CacheListBytes(lines)) != lines)
+        abort();
+    const QImage thumb = ParseThumb(bytes);
+    if (!thumb.isNull() && (thumb.width() != ThumbWidth || thumb.height() != ThumbHeight))
+        abort();
+    return 0;
+}
