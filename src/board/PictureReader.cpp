@@ -1,12 +1,14 @@
 #include "board/PictureReader.h"
 
+#include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QTransform>
 #include <algorithm>
 #include <cmath>
+#include <unistd.h>
 
+#include "base/FileRead.h"
 #include "board/JpegFile.h"
 
 namespace {
@@ -14,13 +16,11 @@ namespace {
 // Headers claiming more than this are refused before anything is
 // allocated: a 200-megapixel camera file still passes.
 constexpr qint64 MaxPixels = 260'000'000;
-// A progressive JPEG holds the coefficients of the whole picture while it
-// decodes (some 3 to 6 bytes a pixel): beyond this it is more memory than
-// a game may take.
-constexpr qint64 MaxProgressivePixels = 100'000'000;
+// Nothing the game reads may cost more than this: the file's bytes and
+// what its decoder allocates, known from the header before it starts.
+constexpr qint64 MaxReadBytes = 300LL * 1024 * 1024;
 // Below this, a picture costs no more than Qt allows by default anyway.
 constexpr qint64 MaxSmallPixels = 16'000'000;
-constexpr int MaxAllocationMB = int(MaxPixels * 4 / (1024 * 1024)) + 1;
 
 TPictureFormat FormatOf(const QByteArray &name)
 {
@@ -47,7 +47,8 @@ QImage Upright(QImage img, QImageIOHandler::Transformations t)
     return img;
 }
 
-bool ReadJpeg(const TJpegFile &jpeg, QImageIOHandler::Transformations orientation, QSize atLeast, QImage &out)
+bool ReadJpeg(const TJpegFile &jpeg, QImageIOHandler::Transformations orientation, QSize atLeast, qint64 budget,
+              QImage &out)
 {
     // The sides of the picture as it will stand, after a quarter turn.
     const bool turned = orientation & QImageIOHandler::TransformationRotate90;
@@ -59,6 +60,11 @@ bool ReadJpeg(const TJpegFile &jpeg, QImageIOHandler::Transformations orientatio
                 denom = d;
                 break;
             }
+    // A turn makes a second copy of the pixels.
+    const qint64 pixels = qint64(TJpegFile::ScaledSide(w, denom)) * TJpegFile::ScaledSide(h, denom);
+    const qint64 cost = jpeg.DecodeBytes(denom) + (orientation != QImageIOHandler::TransformationNone ? pixels * 3 : 0);
+    if (cost > budget)
+        return false;
     QImage img;
     if (!jpeg.Decode(img, denom, false))
         return false;
@@ -69,12 +75,9 @@ bool ReadJpeg(const TJpegFile &jpeg, QImageIOHandler::Transformations orientatio
 // Qt reads a short BMP without complaint and fills the missing rows, so a
 // truncated or lying BMP is caught here: an uncompressed one must hold all
 // the rows its header claims.
-bool BmpDataFits(const QString &path)
+bool BmpDataFits(const QByteArray &file)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray h = f.read(34);
+    const QByteArray h = file.left(34);
     if (h.size() < 26)
         return false;
     const auto u16 = [&](int at) { return qint64(uint8_t(h[at])) | qint64(uint8_t(h[at + 1])) << 8; };
@@ -97,21 +100,25 @@ bool BmpDataFits(const QString &path)
     if (packed || width <= 0 || bits <= 0)
         return true; // the general size rule applies
     const qint64 stride = (width * bits + 31) / 32 * 4;
-    return offBits + stride * height <= f.size();
+    return offBits + stride * height <= file.size();
 }
 
 // Formats without shrinking while decoding are read whole, within limits.
-bool ReadWhole(QImageReader &reader, const QString &path, TPictureFormat format, QSize size, QImage &out)
+bool ReadWhole(QImageReader &reader, const QByteArray &file, TPictureFormat format, QSize size, QImage &out)
 {
     // A header may claim far more pixels than its file could hold: deflate
     // packs at most about 1032 bytes into one, and a pixel takes at least a
     // bit.
     const qint64 pixels = qint64(size.width()) * size.height();
-    if (pixels > MaxSmallPixels && pixels > QFileInfo(path).size() * 8300)
+    if (pixels > MaxSmallPixels && pixels > file.size() * 8300)
         return false;
-    if (format == TPictureFormat::Bmp && !BmpDataFits(path))
+    if (format == TPictureFormat::Bmp && !BmpDataFits(file))
         return false;
-    reader.setAllocationLimit(std::clamp(int(pixels * 4 / (1024 * 1024)) + 8, 128, MaxAllocationMB));
+    // Qt's decoders hand out four bytes a pixel, and a turn copies them.
+    const qint64 cost = pixels * 4 * (reader.transformation() != QImageIOHandler::TransformationNone ? 2 : 1);
+    if (file.size() + cost > MaxReadBytes)
+        return false;
+    reader.setAllocationLimit(int(MaxReadBytes / (1024 * 1024)));
     reader.setAutoTransform(true);
     QImage img;
     if (!reader.read(&img) || img.isNull())
@@ -120,11 +127,41 @@ bool ReadWhole(QImageReader &reader, const QString &path, TPictureFormat format,
     return true;
 }
 
-bool OpenHeader(QImageReader &reader, const QString &path, QSize &size, TPictureFormat &format)
+// The file's bytes, mapped: only a regular file (after following links),
+// opened without blocking, so a pipe or a device named like a picture is
+// refused at once instead of hanging the game.
+bool MapFile(const QString &path, QFile &file, QByteArray &bytes)
 {
-    if (!QFileInfo(path).isFile())
+    if (path.startsWith(QLatin1Char(':'))) { // artwork built into the program
+        file.setFileName(path);
+        if (!file.open(QIODevice::ReadOnly) || file.size() > MaxReadBytes)
+            return false;
+        bytes = file.readAll();
+        return !bytes.isEmpty();
+    }
+    const int fd = OpenRegularFile(path);
+    if (fd < 0)
         return false;
-    reader.setFileName(path);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    const qint64 size = file.size();
+    if (size <= 0 || size > MaxReadBytes)
+        return false;
+    const uchar *data = file.map(0, size);
+    if (!data)
+        return false;
+    bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    return true;
+}
+
+bool OpenHeader(QImageReader &reader, QBuffer &buffer, const QByteArray &bytes, QSize &size, TPictureFormat &format)
+{
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return false;
+    reader.setDevice(&buffer);
     reader.setDecideFormatFromContent(true);
     format = FormatOf(reader.format());
     if (format == TPictureFormat::Unknown)
@@ -137,31 +174,36 @@ bool OpenHeader(QImageReader &reader, const QString &path, QSize &size, TPicture
 
 bool ReadPictureHeader(const QString &path, QSize &size, TPictureFormat &format)
 {
+    QFile file;
+    QByteArray bytes;
+    QBuffer buffer;
     QImageReader reader;
-    return OpenHeader(reader, path, size, format);
+    return MapFile(path, file, bytes) && OpenHeader(reader, buffer, bytes, size, format);
 }
 
 bool ReadPicture(const QString &path, QSize atLeast, QImage &out, TPictureFormat *format)
 {
+    QFile file;
+    QByteArray bytes;
+    return MapFile(path, file, bytes) && ReadPictureBytes(bytes, atLeast, out, format);
+}
+
+bool ReadPictureBytes(const QByteArray &bytes, QSize atLeast, QImage &out, TPictureFormat *format)
+{
     QImageReader reader;
+    QBuffer buffer;
     QSize size;
     TPictureFormat kind = TPictureFormat::Unknown;
-    if (!OpenHeader(reader, path, size, kind))
+    if (!OpenHeader(reader, buffer, bytes, size, kind))
         return false;
     QImage img;
     bool read = false;
     if (kind == TPictureFormat::Jpeg) {
+        // Every JPEG, CMYK too, through the one decoder with its limits.
         TJpegFile jpeg;
-        if (!jpeg.Open(path))
-            return false;
-        if (jpeg.Progressive() && qint64(jpeg.Width()) * jpeg.Height() > MaxProgressivePixels)
-            return false;
-        if (jpeg.Channels() != 4)
-            read = ReadJpeg(jpeg, reader.transformation(), atLeast, img);
-        else // CMYK: Qt's own decoder
-            read = ReadWhole(reader, path, kind, size, img);
+        read = jpeg.Open(bytes) && ReadJpeg(jpeg, reader.transformation(), atLeast, MaxReadBytes - bytes.size(), img);
     } else {
-        read = ReadWhole(reader, path, kind, size, img);
+        read = ReadWhole(reader, bytes, kind, size, img);
     }
     if (!read || img.isNull())
         return false;

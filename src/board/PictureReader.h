@@ -4,6 +4,10 @@
 // what is absurdly large or cut short before allocating anything, decodes
 // JPEG through libjpeg-turbo (shrunk while decoding when the caller needs
 // less) and turns the picture upright as its EXIF orientation says.
+//
+// Only a regular file is opened, never blocking; every JPEG meets one scan
+// limit; and what a file may cost, its bytes and its decoder's memory
+// together, is bounded from its header before anything is allocated.
 #pragma once
 
 #include <QImage>
@@ -26,3 +30,5 @@ bool ReadPictureHeader(const QString &path, QSize &size, TPictureFormat &format)
 // absurdly large file, or one that is not a picture; `out` is then left
 // as it was.
 bool ReadPicture(const QString &path, QSize atLeast, QImage &out, TPictureFormat *format = nullptr);
+// The same for a file's bytes already in memory.
+bool ReadPictureBytes(const QByteArray &bytes, QSize atLeast, QImage &out, TPictureFormat *format = nullptr);

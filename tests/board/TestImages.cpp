@@ -17,6 +17,81 @@ QImage TestPattern(int w, int h)
     return img;
 }
 
+QByteArray CraftJpeg(int w, int h, int sof, int components, int scans, bool separate)
+{
+    QByteArray b("\xFF\xD8", 2);
+    const auto u16 = [&](int v) {
+        b += char(v >> 8);
+        b += char(v & 0xFF);
+    };
+    b += char(0xFF);
+    b += char(sof);
+    u16(8 + 3 * components);
+    b += char(8);
+    u16(h);
+    u16(w);
+    b += char(components);
+    for (int c = 0; c < components; ++c) {
+        b += char(c + 1);
+        b += char(c == 0 ? 0x22 : 0x11);
+        b += char(0);
+    }
+    for (int s = 0; s < scans; ++s) {
+        const int n = separate ? 1 : components;
+        b += char(0xFF);
+        b += char(0xDA);
+        u16(6 + 2 * n);
+        b += char(n);
+        for (int c = 0; c < n; ++c) {
+            b += char(separate ? s % components + 1 : c + 1);
+            b += char(0);
+        }
+        b += QByteArray("\x00\x3F\x00\x00", 4);
+    }
+    return b + QByteArray("\xFF\xD9", 2);
+}
+
+namespace {
+
+quint32 Crc32(const QByteArray &data)
+{
+    quint32 crc = 0xFFFFFFFF;
+    for (const char ch : data) {
+        crc ^= uchar(ch);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+    return ~crc;
+}
+
+void PutBE32(QByteArray &b, quint32 v)
+{
+    for (int i = 3; i >= 0; --i)
+        b += char(v >> (8 * i));
+}
+
+} // namespace
+
+QByteArray MakeBlankGreyPng(int side)
+{
+    QByteArray png("\x89PNG\r\n\x1A\n", 8);
+    const auto chunk = [&](const char *type, const QByteArray &data) {
+        const QByteArray body = QByteArray(type, 4) + data;
+        PutBE32(png, quint32(data.size()));
+        png += body;
+        PutBE32(png, Crc32(body));
+    };
+    QByteArray ihdr;
+    PutBE32(ihdr, quint32(side));
+    PutBE32(ihdr, quint32(side));
+    ihdr += QByteArray("\x08\x00\x00\x00\x00", 5); // 8-bit grey
+    chunk("IHDR", ihdr);
+    // Each row: filter byte 0, then the pixels; qCompress puts the length first.
+    chunk("IDAT", qCompress(QByteArray(qsizetype(side) * (side + 1), '\0'), 1).mid(4));
+    chunk("IEND", QByteArray());
+    return png;
+}
+
 QByteArray MakeJpeg(int w, int h, bool grey, bool cmyk, int quality, bool progressive)
 {
     const int channels = grey ? 1 : cmyk ? 4 : 3;

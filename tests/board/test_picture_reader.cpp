@@ -6,8 +6,17 @@
 #include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <atomic>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "TestImages.h"
+#include "board/JpegFile.h"
 #include "board/PictureReader.h"
 #include "board/PictureSetup.h"
 
@@ -213,3 +222,105 @@ TEST(PictureReader, HostileFilesAreRefusedWithoutHarm)
               QStringLiteral("Не могу загрузить эту картинку, файл либо отсутствует, либо испорчен!"));
 }
 
+
+TEST(PictureReader, APipeBehindALinkIsRefusedAtOnce)
+{
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString link = dir.filePath("photo.jpg");
+    ASSERT_TRUE(QFile::link(pipe, link));
+    std::atomic<bool> done{false};
+    std::thread reader([&] {
+        QImage out;
+        ReadPicture(link, QSize(244, 174), out);
+        done = true;
+    });
+    for (int i = 0; i < 300 && !done; ++i)
+        QThread::msleep(10);
+    EXPECT_TRUE(done) << "reading a pipe waited for a writer";
+    if (!done) { // let the stuck reader go
+        const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY);
+        ::close(fd);
+    }
+    reader.join();
+}
+
+// One scan limit for every JPEG, colour or CMYK, and the decoder's memory
+// known from the header: the whole picture's coefficients whenever it
+// comes in more than one scan.
+struct TJpegCase {
+    const char *name;
+    int sof;
+    int components;
+    int scans;
+    bool separate;
+    bool opens;
+    bool wholeBuffer;
+};
+
+class JpegHeader : public ::testing::TestWithParam<TJpegCase> {};
+
+TEST_P(JpegHeader, ScansAndMemoryAreKnownBeforeDecoding)
+{
+    const TJpegCase &c = GetParam();
+    const int side = 16000;
+    const QByteArray bytes = CraftJpeg(side, side, c.sof, c.components, c.scans, c.separate);
+    TJpegFile jpeg;
+    ASSERT_EQ(jpeg.Open(bytes), c.opens);
+    if (!c.opens)
+        return;
+    const qint64 pixels = qint64(side / 8) * (side / 8);
+    const qint64 outBytes = pixels * (c.components == 4 ? 7 : 3);
+    // Two bytes a coefficient, one coefficient a pixel for the first colour.
+    const qint64 lumaCoefficients = qint64(side) * side * 2;
+    if (c.wholeBuffer)
+        EXPECT_GE(jpeg.DecodeBytes(8), outBytes + lumaCoefficients);
+    else
+        EXPECT_EQ(jpeg.DecodeBytes(8), outBytes);
+    // Beyond what a game may take: refused whole, before decoding.
+    QImage out;
+    if (c.wholeBuffer)
+        EXPECT_FALSE(ReadPictureBytes(bytes, QSize(560, 400), out));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, JpegHeader,
+    ::testing::Values(TJpegCase{"OneInterleavedScan", 0xC0, 3, 1, false, true, false},
+                      TJpegCase{"ColoursInSeparateScans", 0xC0, 3, 3, true, true, true},
+                      TJpegCase{"Progressive", 0xC2, 3, 10, true, true, true},
+                      TJpegCase{"ScansUpToTheLimit", 0xC2, 3, TJpegFile::MaxScans, true, true, true},
+                      TJpegCase{"ScanBomb", 0xC2, 3, TJpegFile::MaxScans + 1, true, false, false},
+                      TJpegCase{"CmykScanBomb", 0xC2, 4, TJpegFile::MaxScans + 1, true, false, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(PictureReader, CmykJpegDecodesInColourThroughTheSameDecoder)
+{
+    const QByteArray jpeg = MakeJpeg(64, 48, false, true, 95);
+    TJpegFile file;
+    ASSERT_TRUE(file.Open(jpeg));
+    EXPECT_EQ(file.Channels(), 4);
+    QImage out;
+    ASSERT_TRUE(ReadPictureBytes(jpeg, QSize(), out));
+    ASSERT_EQ(out.format(), QImage::Format_BGR888);
+    EXPECT_EQ(out.size(), QSize(64, 48));
+    // The same colours Qt's own decoder has always shown for such files.
+    const QImage qt = QImage::fromData(jpeg, "JPEG").convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(qt.size(), out.size());
+    for (const QPoint p : {QPoint(2, 2), QPoint(20, 10), QPoint(60, 40)}) {
+        const QColor a = out.pixelColor(p), b = qt.pixelColor(p);
+        EXPECT_NEAR(a.red(), b.red(), 2);
+        EXPECT_NEAR(a.green(), b.green(), 2);
+        EXPECT_NEAR(a.blue(), b.blue(), 2);
+    }
+}
+
+TEST(PictureReader, APngThatWouldTakeMoreThanAGameMayIsRefusedFromItsHeader)
+{
+    // 9000 x 9000 grey zeros pack into a few hundred kilobytes; decoded at
+    // four bytes a pixel they would take 324 MB.
+    const int side = 9000;
+    const QByteArray png = MakeBlankGreyPng(side);
+    QImage out;
+    EXPECT_FALSE(ReadPictureBytes(png, QSize(560, 400), out));
+}
