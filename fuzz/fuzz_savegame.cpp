@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         b.Pieces.Add();
     if (!ApplySavedPieces(b, g))
         abort(); // a checked game always fits a board of its cut
-    for (const QString &piece : b.DrawOrder)
+    const QStringList order = b.DrawOrder; // bringing to top reorders it
+    for (const QString &piece : order)
         BringToTop(b, piece.toInt());
     return 0;
 }

@@ -42,16 +42,9 @@ public:
         if (fd < 0)
             return false;
         const QByteArray block(4096, 'f');
-        int err = 0;
-        for (;;) {
-            if (::write(fd, block.constData(), size_t(block.size())) < 0) {
-                err = errno;
-                break;
-            }
+        while (::write(fd, block.constData(), size_t(block.size())) >= 0) {
         }
-        // The last partial page too.
-        while (::write(fd, block.constData(), 1) == 1) {
-        }
+        const int err = errno;
         ::close(fd);
         return err == ENOSPC;
     }
