@@ -106,10 +106,10 @@ TEST_F(BackgroundTableTest, EntryZeroThroughInstalledNoneAndFileBackgrounds)
     ASSERT_TRUE(win->MakeTableCurrent());
     QOpenGLContext::currentContext()->functions()->glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
     // A file too narrow to crop and too long for the card: the same.
-    form->SetBgBmp(true, Picture("small.png", 300, 200, "PNG"));
-    form->SetBgBmp(true, Picture("ribbon.png", 20, maxSide + 1, "PNG"));
-    EXPECT_EQ(form->board.BgTileW, 512);
-    EXPECT_EQ(form->board.BgTileH, 512);
+    win->SetBgBmp(true, Picture("small.png", 300, 200, "PNG"));
+    win->SetBgBmp(true, Picture("ribbon.png", 20, maxSide + 1, "PNG"));
+    EXPECT_EQ(win->board.BgTileW, 512);
+    EXPECT_EQ(win->board.BgTileH, 512);
 
     // An installed picture too large for the card changes nothing.
     QImage huge(maxSide + 1, 4, QImage::Format_RGB32);
