@@ -2,6 +2,7 @@
 // takes no new files: the old file stays whole and nothing is left behind.
 #include <gtest/gtest.h>
 
+#include "FileBytes.h"
 #include "QtPrinters.h"
 
 #include <QDir>
@@ -16,19 +17,6 @@
 #include "base/ProfileFile.h"
 
 namespace {
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void WriteAll(const QString &path, const QByteArray &data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
 
 // A device that takes `room` bytes and then fails like a full disk, or
 // fails its flush with `syncError`.

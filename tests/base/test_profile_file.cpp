@@ -1,6 +1,7 @@
 // The INI layer under settings and saved games.
 #include <gtest/gtest.h>
 
+#include "FileBytes.h"
 #include "QtPrinters.h"
 
 #include <QDir>
@@ -12,21 +13,6 @@
 #include "base/ProfileFile.h"
 
 namespace {
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return f.readAll();
-}
-
-void WriteAll(const QString &path, const QByteArray &data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
 
 class ProfileFileTest : public ::testing::Test {
 protected:

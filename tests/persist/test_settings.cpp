@@ -1,6 +1,7 @@
 // Settings.ini: start-up reading and the switches' writes.
 #include <gtest/gtest.h>
 
+#include "FileBytes.h"
 #include "QtPrinters.h"
 
 #include <QDir>
@@ -14,19 +15,6 @@
 #include "persist/Settings.h"
 
 namespace {
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void WriteAll(const QString &path, const QByteArray &data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
 
 class SettingsTest : public ::testing::Test {
 protected:
