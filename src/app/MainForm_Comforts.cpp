@@ -8,6 +8,7 @@
 
 #include "app/DrawPanel.h"
 #include "app/MainForm.h"
+#include "base/FileName.h"
 #include "persist/Records.h"
 #include "persist/Resume.h"
 #include "persist/Settings.h"
@@ -132,7 +133,7 @@ void TMainForm::ShowRecords()
     if (!RecordsFrm)
         return;
     const QString picture = board.PictureFile.isEmpty() ? QString() : TableOf(board).Picture;
-    RecordsFrm->SetRecords(QFileInfo(board.PictureFile).fileName(),
+    RecordsFrm->SetRecords(DisplayFileName(QFileInfo(board.PictureFile).fileName()),
                            picture.isEmpty() ? std::vector<TRecordList>() : TRecordsFile().ReadPicture(picture));
     RecordsFrm->exec();
 }

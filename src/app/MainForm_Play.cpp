@@ -3,12 +3,12 @@
 // report (redraw, sounds, timers).
 #include "app/MainForm.h"
 
-#include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
 
 #include "app/DrawPanel.h"
 #include "app/ScreenFill.h"
+#include "base/FileName.h"
 #include "base/Random.h"
 #include "persist/Resume.h"
 #include "play/Animation.h"
@@ -115,7 +115,7 @@ void TMainForm::LoadCommandLineGame()
     CommandLineGame.clear();
     if (path.isEmpty())
         RestoreResume();
-    else if (QFileInfo(path).isFile())
+    else if (IsRegularFile(path))
         LoadGame(path);
 }
 

@@ -15,6 +15,7 @@
 #include "app/QtRussian.h"
 #include "app/ScreenFill.h"
 #include "app/SplashForm.h"
+#include "base/FileName.h"
 #include "base/ProgramFiles.h"
 #include "board/Cutting.h"
 #include "ui/BGChangeFrm.h"
@@ -79,8 +80,11 @@ int main(int argc, char **argv)
     TBGChangeFrm bgChange(&form);
     form.SetDialogs(&browse, &newGame, &bgChange);
 
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
+    // The arguments Qt left (it takes its own options out of argv), decoded
+    // so that a saved game whose name is not UTF-8 still opens.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << DecodeFileName(QByteArray(argv[i]));
     form.SetCommandLineGame(args.join(QLatin1Char(' ')));
 
     splash->close();

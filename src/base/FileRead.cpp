@@ -1,6 +1,6 @@
 #include "base/FileRead.h"
 
-#include <QFile>
+#include "base/FileName.h"
 
 #include <algorithm>
 
@@ -12,7 +12,7 @@
 int OpenRegularFile(const QString &path)
 {
     // O_NONBLOCK: opening a pipe with no writer would otherwise wait for ever.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    const int fd = ::open(EncodeFileName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return -1;
     struct stat st {};

@@ -1,5 +1,7 @@
 #include "base/FileWrite.h"
 
+#include "base/FileName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,7 +49,7 @@ private:
     int m_fd;
 };
 
-QByteArray Native(const QString &path) { return QFile::encodeName(path); }
+QByteArray Native(const QString &path) { return EncodeFileName(path); }
 
 // A link is followed to the file it names, as an editor saving it would.
 QString Target(const QString &path)
@@ -71,11 +73,9 @@ QString RandomLetters()
 void RemoveStaleTemporaries(const QString &folder, const QString &target)
 {
     const QDir dir(folder);
-    const QStringList names = dir.entryList({target + kTempMark + QLatin1Char('*')},
-                                            QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : names)
+    for (const QString &name : FolderEntries(folder))
         if (IsOwnTemporaryName(name, target))
-            QFile::remove(dir.filePath(name));
+            ::unlink(Native(dir.filePath(name)).constData());
 }
 
 int ReadAll(int fd, QByteArray &out)

@@ -5,6 +5,7 @@
 
 #include <QHash>
 
+#include "base/FileName.h"
 #include "base/FileRead.h"
 
 #include <vector>
@@ -99,7 +100,7 @@ void TProfileFile::Impl::Parse(const QByteArray &data)
             raw.chop(1);
         pos = end + 1;
 
-        QString text = QString::fromUtf8(raw);
+        QString text = DecodeFileName(raw);
         if (firstLine && text.startsWith(QChar(0xFEFF)))
             text.remove(0, 1); // a byte-order mark some editors put first
         firstLine = false;
@@ -151,7 +152,7 @@ void TProfileFile::Impl::Write(const QString &section, const QString &key, const
     const QString keyName = OneLine(key).trimmed();
     const QString val = OneLine(value);
     Line line;
-    line.raw = (keyName + QLatin1Char('=') + val).toUtf8();
+    line.raw = EncodeFileName(keyName + QLatin1Char('=') + val);
     line.keyLower = keyName.toLower();
     line.value = val.trimmed();
     dirty = true;
@@ -159,7 +160,7 @@ void TProfileFile::Impl::Write(const QString &section, const QString &key, const
     const QString secLower = secName.toLower();
     auto s = sectionIndex.constFind(secLower);
     if (s == sectionIndex.constEnd()) {
-        headers.push_back((QLatin1Char('[') + secName + QLatin1Char(']')).toUtf8());
+        headers.push_back(EncodeFileName(QLatin1Char('[') + secName + QLatin1Char(']')));
         Section sec;
         sec.lower = secLower;
         sec.keys.insert(line.keyLower, 0);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "base/FileName.h"
 #include "base/ProgramFiles.h"
 #include "persist/MoveAside.h"
 
@@ -34,7 +35,7 @@ bool TResumeFile::Write(const Board &b, const QString &picture) const
         RemoveUnlessFolder(fresh);
         return false;
     }
-    if (std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(m_path).constData()) != 0) {
+    if (std::rename(EncodeFileName(fresh).constData(), EncodeFileName(m_path).constData()) != 0) {
         RemoveUnlessFolder(fresh);
         return false;
     }

@@ -1,9 +1,9 @@
 #include "persist/SaveGame.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "base/FileName.h"
 #include "base/ProfileFile.h"
 
 namespace {
@@ -349,7 +349,7 @@ TSaveCheck ReadSavedGame(const TProfileFile &f, const Board &current, TSavedGame
             *reason = c.Reason();
         return TSaveCheck::Invalid;
     }
-    if (picture.isEmpty() || !QFileInfo(picture).isFile())
+    if (!IsRegularFile(picture))
         return TSaveCheck::PictureMissing;
     return CheckSavedGame(f, current, out, reason) ? TSaveCheck::Ok : TSaveCheck::Invalid;
 }

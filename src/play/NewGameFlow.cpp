@@ -1,7 +1,7 @@
 #include "play/NewGameFlow.h"
 
-#include <QFileInfo>
 
+#include "base/FileName.h"
 #include "board/Board.h"
 #include "board/InstalledPicture.h"
 
@@ -15,7 +15,7 @@ TNewGameOutcome RunNewGame(Board &board, TNewGameHost &host)
     // cancelled choice must still describe the game being played.
     const bool oldOwnImage = board.OwnImage;
     board.OwnImage = host.SelfImg();
-    if (!QFileInfo(host.ChosenFile()).isFile()) {
+    if (!IsRegularFile(host.ChosenFile())) {
         host.ShowMessage(QStringLiteral("Не могу загрузить эту картинку, файл отсутствует!"));
         board.OwnImage = oldOwnImage;
         return TNewGameOutcome::PictureMissing;

@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/FileName.h"
 #include "base/FileRead.h"
 #include "base/FileWrite.h"
 
@@ -36,12 +37,19 @@ QString WithSlash(const QString &folder)
 }
 
 // Names directly inside a folder, regular files only (no pipes or devices,
-// which would block or never end), hidden ones included, in the order a
-// file manager shows them.
-QStringList FileNames(const QString &folder, const QStringList &filters = {})
+// which would block or never end), hidden ones included, whatever bytes
+// they are made of, in the order a file manager shows them.
+QStringList FileNames(const QString &base)
 {
-    QDir dir(folder);
-    return dir.entryList(filters, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    QStringList names;
+    for (const QString &name : FolderEntries(base))
+        if (IsRegularFile(base + name))
+            names << name;
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return names;
 }
 
 void PutLE16(uchar *p, quint16 v)
@@ -75,7 +83,7 @@ QStringList ReadCacheList(const QString &path)
 
 QStringList ParseCacheList(const QByteArray &bytes)
 {
-    const QString text = QString::fromUtf8(bytes);
+    const QString text = DecodeFileName(bytes);
     QStringList lines;
     int start = 0;
     const int n = int(text.size());
@@ -98,7 +106,7 @@ QByteArray CacheListBytes(const QStringList &lines)
     QByteArray out;
     for (const QString &l : lines) {
         if (!l.contains(QLatin1Char('\r')) && !l.contains(QLatin1Char('\n')))
-            out += l.toUtf8();
+            out += EncodeFileName(l);
         out += "\r\n";
     }
     return out;
@@ -189,7 +197,7 @@ QImage LoadThumb(const QString &path)
 TCacheFolder InspectCacheFolder(const QString &cacheDir)
 {
     struct stat st {};
-    if (::lstat(QFile::encodeName(cacheDir).constData(), &st) != 0)
+    if (::lstat(EncodeFileName(cacheDir).constData(), &st) != 0)
         return errno == ENOENT ? TCacheFolder::Missing : TCacheFolder::Foreign;
     if (!S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
         return TCacheFolder::Foreign;
@@ -238,8 +246,8 @@ void SearchFiles(const QString &folder, QStringList &list)
 void ListInstalled(const QString &imgFolder, QStringList &list)
 {
     const QString base = WithSlash(imgFolder);
-    for (const QString &name : FileNames(base, {QStringLiteral("*.jpg")})) {
-        if (name.startsWith(QLatin1Char('A')))
+    for (const QString &name : FileNames(base)) {
+        if (name.startsWith(QLatin1Char('A')) && name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive))
             list << base + name;
     }
 }
@@ -258,7 +266,7 @@ std::vector<TCacheEntry> RestoreCache(const QStringList &lines, const QString &c
     std::vector<TCacheEntry> out;
     for (const int n : numbers) {
         const QString &path = lines.at(n);
-        if (!path.isEmpty() && QFileInfo(path).isFile()) {
+        if (IsRegularFile(path)) {
             QImage thumb = LoadThumb(ThumbPath(cacheDir, n));
             if (!thumb.isNull())
                 out.push_back({n, path, std::move(thumb)});

@@ -9,6 +9,7 @@
 
 #include "QtPrinters.h"
 
+#include "AnyNamedFile.h"
 #include "ui/FitRect.h"
 #include "ui/ThumbCache.h"
 #include "ui/Thumbnail.h"
@@ -221,6 +222,32 @@ TEST(FolderListing, InstalledPicturesStartWithCapitalA)
     QStringList list;
     ListInstalled(tmp.path() + "/", list);
     EXPECT_EQ(Names(list), (QStringList{"AOne.jpg", "ATwo.JPG"}));
+}
+
+TEST(FolderListing, APictureNamedInAnotherEncodingIsListedDrawnAndCached)
+{
+    QTemporaryDir tmp;
+    QImage pic(400, 300, QImage::Format_RGB32);
+    pic.fill(qRgb(0, 0, 200));
+    QByteArray bmp;
+    QBuffer buf(&bmp);
+    ASSERT_TRUE(buf.open(QIODevice::WriteOnly) && pic.save(&buf, "BMP"));
+    const TAnyNamedFile file(tmp.path() + '/' + DecodeFileName("\xC9t\xE9 \xE0 Paris.bmp"), bmp); // Latin-1
+    const QString &path = file.Path();
+
+    QStringList list;
+    SearchFiles(tmp.path(), list);
+    ASSERT_EQ(list, QStringList{path});
+    QImage decoded, thumb;
+    ASSERT_TRUE(MakeThumbnail(path, decoded, thumb));
+
+    const QString cache = tmp.path() + "/cache";
+    ASSERT_TRUE(QDir().mkpath(cache));
+    ASSERT_TRUE(SaveThumb(thumb, ThumbPath(cache, 0)));
+    ASSERT_TRUE(WriteCacheList(CacheListPath(cache), list));
+    const std::vector<TCacheEntry> restored = RestoreCache(ReadCacheList(CacheListPath(cache)), cache);
+    ASSERT_EQ(restored.size(), 1u);
+    EXPECT_EQ(restored[0].Path, path);
 }
 
 TEST(Thumbnail, BmpOfAChosenFolderGetsARealThumbnail)

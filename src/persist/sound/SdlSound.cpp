@@ -6,6 +6,8 @@
 
 #include <limits>
 
+#include "base/FileName.h"
+
 namespace {
 
 constexpr int kFirstChannels = 16;
@@ -13,7 +15,7 @@ constexpr int kMaxChannels = 256;
 // Length of a stream that cannot say how long it is: never reached.
 constexpr int64_t kUnknownLength = std::numeric_limits<int64_t>::max();
 
-QByteArray FsName(const QString &path) { return QFile::encodeName(path); }
+QByteArray FsName(const QString &path) { return EncodeFileName(path); }
 
 int64_t ChunkLengthMs(const Mix_Chunk *chunk)
 {
