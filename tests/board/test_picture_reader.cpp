@@ -274,14 +274,16 @@ TEST_P(JpegHeader, ScansAndMemoryAreKnownBeforeDecoding)
     const qint64 outBytes = pixels * (c.components == 4 ? 7 : 3);
     // Two bytes a coefficient, one coefficient a pixel for the first colour.
     const qint64 lumaCoefficients = qint64(side) * side * 2;
-    if (c.wholeBuffer)
+    if (c.wholeBuffer) {
         EXPECT_GE(jpeg.DecodeBytes(8), outBytes + lumaCoefficients);
-    else
+    } else {
         EXPECT_EQ(jpeg.DecodeBytes(8), outBytes);
+    }
     // Beyond what a game may take: refused whole, before decoding.
     QImage out;
-    if (c.wholeBuffer)
+    if (c.wholeBuffer) {
         EXPECT_FALSE(ReadPictureBytes(bytes, QSize(560, 400), out));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -179,8 +179,9 @@ TEST_F(DrawTest, AtlasPiecesAndTheTableAreDrawnThroughTheViewAndOverlaysOnTheWin
         const QImage f = GLTestContext::Frame();
         EXPECT_COLOUR(f, r.piece.x(), r.piece.y(), Red);
         EXPECT_COLOUR(f, r.table.x(), r.table.y(), Green);
-        if (r.beyond.x() >= 0)
+        if (r.beyond.x() >= 0) {
             EXPECT_COLOUR(f, r.beyond.x(), r.beyond.y(), Clear); // past the table's edge
+        }
         EXPECT_COLOUR(f, 399, 299, Blue); // the corner plate stays in the window's corner
     }
     atlas.Release();
