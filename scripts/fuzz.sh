@@ -5,10 +5,13 @@
 # leaves its input in <build>/fuzz-crashes/<name>/ and fails the run: keep
 # it in fuzz/crashes/<name>/ with the fix, so ctest replays it.
 #   scripts/fuzz.sh build-asan        FUZZ_SECONDS=60 by default
+# The mutations follow FUZZ_SEED (1 by default), so a run on CI explores the
+# same inputs each time; FUZZ_SEED=0 draws a new seed for a longer hunt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build-asan}"
 seconds="${FUZZ_SECONDS:-60}"
+seed="${FUZZ_SEED:-1}"
 # Nothing the game reads may cost more than about 300 MB; the sanitizers
 # add their own share on top.
 rss_mb="${FUZZ_RSS_MB:-1024}"
@@ -29,7 +32,7 @@ for seeds in fuzz/corpus/*/; do
   mkdir -p "$work" "$crashes"
   log="$build/fuzz-work/$name.log"
   echo "== fuzz_$name for ${seconds}s"
-  if ! "$bin" -max_total_time="$seconds" -rss_limit_mb="$rss_mb" -malloc_limit_mb="$malloc_mb" \
+  if ! "$bin" -seed="$seed" -max_total_time="$seconds" -rss_limit_mb="$rss_mb" -malloc_limit_mb="$malloc_mb" \
       -timeout=10 -print_final_stats=1 -artifact_prefix="$crashes/" "$work" "$seeds" >"$log" 2>&1; then
     status=1
     failed=$((failed + 1))
