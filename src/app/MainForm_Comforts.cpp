@@ -124,8 +124,12 @@ void TMainForm::ShowProgress()
 
 void TMainForm::RecordFinish()
 {
-    board.NewRecord = TRecordsFile().AddFinish(TableOf(board), {board.GameTime, QDate::currentDate()});
+    QString error;
+    board.NewRecord = TRecordsFile().AddFinish(TableOf(board), {board.GameTime, QDate::currentDate()}, &error);
     TResumeFile().Retire();
+    // Told once the drop is over, so the finished picture is already fading in.
+    if (!error.isEmpty())
+        QTimer::singleShot(0, this, [this, error] { ShowMessage(error); });
 }
 
 void TMainForm::ShowRecords()

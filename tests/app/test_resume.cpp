@@ -1,5 +1,5 @@
 // The game to resume: written whole, read back, retired, and a file that
-// cannot be loaded moved aside once.
+// cannot be loaded moved aside once; a finish the records cannot keep.
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "FileSystemFixtures.h"
 #include "SaveGameTestUtil.h"
 #include "MainWindowTest.h"
 #include "persist/Resume.h"
@@ -152,4 +153,16 @@ TEST_F(ResumeWindowTest, AHiddenOrPausedWindowAddsNoSeconds)
     win->SetPaused(false);
     win->Timer2Timer();
     EXPECT_EQ(win->board.GameTime, start + 1);
+}
+
+TEST_F(MainWindowTest, AFinishTheRecordsCannotKeepIsToldWithTheFileName)
+{
+    TSmallDisk disk(512);
+    if (!disk.Mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    Open(disk.Path(QString()));
+    ASSERT_TRUE(disk.Fill());
+    win->RecordFinish();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !answer.Messages.isEmpty(); }, 2000));
+    EXPECT_TRUE(answer.Messages.join('\n').contains("records.ini")) << answer.Messages.join('\n').toStdString();
 }

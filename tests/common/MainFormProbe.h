@@ -37,6 +37,7 @@ struct TMainFormProbe {
     void Timer1Timer() { form.Timer1Timer(); }
     void Timer2Timer() { form.Timer2Timer(); }
     void SetPaused(bool on) { form.SetPaused(on); }
+    void RecordFinish() { form.RecordFinish(); }
     void SetBgBmp(bool fromFile, const QString &fileName) { form.SetBgBmp(fromFile, fileName); }
     void BgBtnClick() { form.BgBtnClick(); }
 };

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "FileSystemFixtures.h"
 #include "persist/Records.h"
 
 namespace {
@@ -105,4 +106,19 @@ TEST(Records, DamagedEntriesArePassedOver)
     f.write(text);
     f.close();
     EXPECT_TRUE(file.Read(table).empty());
+}
+
+TEST(Records, AFinishThatCannotBeWrittenNamesTheFileAndKeepsTheList)
+{
+    TSmallDisk disk;
+    if (!disk.Mounted())
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    const TRecordsFile file(disk.Path("records.ini"));
+    const TRecordTable table{"/pictures/sea.jpg", 1, false};
+    ASSERT_TRUE(file.AddFinish(table, At(90)) == false);
+    ASSERT_TRUE(disk.Fill());
+    QString error;
+    EXPECT_TRUE(file.AddFinish(table, At(60), &error)); // still a record, if not kept
+    EXPECT_TRUE(error.contains("records.ini")) << error.toStdString();
+    EXPECT_EQ(Times(file.Read(table)), std::vector<int64_t>{90});
 }
