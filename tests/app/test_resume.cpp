@@ -165,4 +165,6 @@ TEST_F(MainWindowTest, AFinishTheRecordsCannotKeepIsToldWithTheFileName)
     win->RecordFinish();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !answer.Messages.isEmpty(); }, 2000));
     EXPECT_TRUE(answer.Messages.join('\n').contains("records.ini")) << answer.Messages.join('\n').toStdString();
+    win.reset(); // the window goes before its disk does
+    form.reset();
 }
