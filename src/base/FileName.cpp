@@ -1,5 +1,8 @@
 #include "base/FileName.h"
 
+#include <QStringDecoder>
+
+#include <algorithm>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -45,6 +48,11 @@ bool IsEscape(char16_t c) { return c >= kEscapeBase + 0x80 && c <= kEscapeBase +
 
 QString DecodeFileName(const QByteArray &bytes)
 {
+    // Nearly every name is UTF-8: Qt's decoder takes those whole.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
     QString out;
     out.reserve(bytes.size());
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
@@ -70,6 +78,8 @@ QString DecodeFileName(const QByteArray &bytes)
 
 QByteArray EncodeFileName(const QString &name)
 {
+    if (std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.isSurrogate(); }))
+        return name.toUtf8();
     QByteArray out;
     out.reserve(name.size());
     const qsizetype n = name.size();

@@ -23,6 +23,7 @@ TEST(FileName, AnyBytesComeBackAndOnlyUtf8IsText)
         {"ascii", "photo 1.jpg", true},
         {"cyrillic", "Картинка.jpg", true},
         {"astral", "\xF0\x9F\x8C\x84.jpg", true},
+        {"byte-order mark first", "\xEF\xBB\xBFname", true},
         {"latin-1", "\xE9t\xE9.jpg", false},
         {"cut short", "a\xD0", false},
         {"overlong slash", "\xC0\xAF", false},
