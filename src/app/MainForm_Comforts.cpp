@@ -182,10 +182,11 @@ void TMainForm::ResumeTimerTimer()
 void TMainForm::KeepResume()
 {
     play::CancelDrag(board);
-    if (play::GameInPlay(board))
-        TResumeFile().Write(board, board.PictureFile);
-    else
+    QString error;
+    if (!play::GameInPlay(board))
         TResumeFile().Retire();
+    else if (!TResumeFile().Write(board, board.PictureFile, &error))
+        ShowMessage(QStringLiteral("Игра на столе не сохранится до следующего запуска.\n\n") + error);
 }
 
 bool TMainForm::RestoreResume()

@@ -259,12 +259,12 @@ QString WriteFailureText(const QString &path, int errnum)
         why = QStringLiteral("системная ошибка %1").arg(errnum);
         break;
     }
-    return QStringLiteral("Не удалось записать файл «%1»: %2.").arg(QDir::toNativeSeparators(path), why);
+    return QStringLiteral("Не удалось записать файл «%1»: %2.").arg(DisplayFileName(path), why);
 }
 
 QString UnreadableFileText(const QString &path)
 {
     return QStringLiteral("Не удалось записать файл «%1»: он есть, но не читается, "
                           "и запись стёрла бы то, что в нём.")
-        .arg(QDir::toNativeSeparators(path));
+        .arg(DisplayFileName(path));
 }

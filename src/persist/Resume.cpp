@@ -3,9 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <cstdio>
 
 #include "base/FileName.h"
+#include "base/FileWrite.h"
 #include "base/ProgramFiles.h"
 #include "persist/MoveAside.h"
 
@@ -21,7 +23,7 @@ bool IsPlainFile(const QString &path)
 
 TResumeFile::TResumeFile() : m_path(UserStateDir() + QStringLiteral("/resume.jgy")) {}
 
-bool TResumeFile::Write(const Board &b, const QString &picture) const
+bool TResumeFile::Write(const Board &b, const QString &picture, QString *error) const
 {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     const QFileInfo info(m_path);
@@ -31,11 +33,15 @@ bool TResumeFile::Write(const Board &b, const QString &picture) const
     // it; renamed over the old one in one step.
     const QString fresh = m_path + QStringLiteral(".new");
     RemoveUnlessFolder(fresh);
-    if (!WriteSavedGame(fresh, SavedGameFromBoard(b, picture))) {
+    if (!WriteSavedGame(fresh, SavedGameFromBoard(b, picture), error)) {
         RemoveUnlessFolder(fresh);
+        if (error) // the fresh file is our business; the player knows the one it replaces
+            error->replace(DisplayFileName(fresh), DisplayFileName(m_path));
         return false;
     }
     if (std::rename(EncodeFileName(fresh).constData(), EncodeFileName(m_path).constData()) != 0) {
+        if (error)
+            *error = WriteFailureText(m_path, errno);
         RemoveUnlessFolder(fresh);
         return false;
     }

@@ -22,9 +22,10 @@ public:
     const QString &Path() const { return m_path; }
 
     // Writes the game on the table, with the path of its picture, whole
-    // into a fresh file that then replaces the old one.  False when it
-    // could not be written; the old file is then left as it was.
-    bool Write(const Board &b, const QString &picture) const;
+    // into a fresh file that then replaces the old one.  False, with the
+    // player's message naming the file in *error, when it could not be
+    // written; the old file is then left as it was.
+    bool Write(const Board &b, const QString &picture, QString *error = nullptr) const;
 
     // Reads and checks the game to resume.  False when there is none; a
     // file that is there but cannot be loaded is moved aside first.

@@ -1,5 +1,5 @@
 // The game to resume: written whole, read back, retired, and a file that
-// cannot be loaded moved aside once; a finish the records cannot keep.
+// cannot be loaded moved aside once; a full disk at the finish or at closing.
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -155,16 +155,26 @@ TEST_F(ResumeWindowTest, AHiddenOrPausedWindowAddsNoSeconds)
     EXPECT_EQ(win->board.GameTime, start + 1);
 }
 
-TEST_F(MainWindowTest, AFinishTheRecordsCannotKeepIsToldWithTheFileName)
+TEST_F(ResumeWindowTest, AFullDiskAtTheFinishOrAtClosingIsToldWithTheFileName)
 {
-    TSmallDisk disk(512);
+    TSmallDisk disk(512); // the player's state folder
     if (!disk.Mounted())
         GTEST_SKIP() << "no tmpfs can be mounted here";
-    Open(disk.Path(QString()));
+    ASSERT_TRUE(QFile::link(QStringLiteral(JIGSY_PROGRAM_DIR "/Image"), disk.Path("Image")));
+    Board played;
+    MakeGameInPlay(played, 1, 11);
+    played.OwnImage = false;
+    ASSERT_TRUE(WriteSavedGame(dir.filePath("game.jgy"), SavedGameFromBoard(played, picture)));
+    OpenForGames(disk.Path(QString()));
+    ASSERT_TRUE(win->LoadGame(dir.filePath("game.jgy")));
     ASSERT_TRUE(disk.Fill());
+
     win->RecordFinish();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !answer.Messages.isEmpty(); }, 2000));
-    EXPECT_TRUE(answer.Messages.join('\n').contains("records.ini")) << answer.Messages.join('\n').toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !answer.Messages.isEmpty(); }, 2000));
+    EXPECT_TRUE(answer.Messages.last().contains("records.ini")) << answer.Messages.last().toStdString();
+    win->board.JoinCount = 0; // as if the game went on
+    form->close();
+    EXPECT_TRUE(answer.Messages.last().contains("resume.jgy")) << answer.Messages.last().toStdString();
     win.reset(); // the window goes before its disk does
     form.reset();
 }
