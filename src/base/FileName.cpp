@@ -2,7 +2,6 @@
 
 #include <QStringDecoder>
 
-#include <algorithm>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -53,64 +52,63 @@ QString DecodeFileName(const QByteArray &bytes)
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;
-    QString out;
-    out.reserve(bytes.size());
+    // At most one code unit a byte.
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t *o = reinterpret_cast<char16_t *>(out.data());
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
     const qsizetype n = bytes.size();
     for (qsizetype i = 0; i < n;) {
         char32_t cp = 0;
         const int len = Utf8Length(p + i, n - i, cp);
         if (len == 0) {
-            out += QChar(char16_t(kEscapeBase + p[i]));
-            ++i;
-            continue;
-        }
-        if (cp >= 0x10000) {
-            out += QChar(QChar::highSurrogate(cp));
-            out += QChar(QChar::lowSurrogate(cp));
+            *o++ = char16_t(kEscapeBase + p[i++]);
+        } else if (cp >= 0x10000) {
+            *o++ = QChar::highSurrogate(cp);
+            *o++ = QChar::lowSurrogate(cp);
         } else {
-            out += QChar(char16_t(cp));
+            *o++ = char16_t(cp);
         }
         i += len;
     }
+    out.truncate(o - reinterpret_cast<const char16_t *>(out.constData()));
     return out;
 }
 
 QByteArray EncodeFileName(const QString &name)
 {
-    if (std::none_of(name.cbegin(), name.cend(), [](QChar c) { return c.isSurrogate(); }))
-        return name.toUtf8();
-    QByteArray out;
-    out.reserve(name.size());
+    // At most three bytes a code unit (four for the two of a pair).
+    QByteArray out(name.size() * 3, Qt::Uninitialized);
+    char *o = out.data();
+    const char16_t *s = reinterpret_cast<const char16_t *>(name.constData());
     const qsizetype n = name.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = name.at(i).unicode();
+        const char16_t c = s[i];
         char32_t cp = c;
-        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(name.at(i + 1).unicode())) {
-            cp = QChar::surrogateToUcs4(c, name.at(i + 1).unicode());
-            ++i;
+        if (c < 0x80) {
+            *o++ = char(c);
+            continue;
+        }
+        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1])) {
+            cp = QChar::surrogateToUcs4(c, s[++i]);
         } else if (IsEscape(c)) {
-            out += char(c - kEscapeBase);
+            *o++ = char(c - kEscapeBase);
             continue;
         } else if (QChar::isSurrogate(c)) {
             cp = 0xFFFD; // half of a pair: no byte sequence stands for it
         }
-        if (cp < 0x80) {
-            out += char(cp);
-        } else if (cp < 0x800) {
-            out += char(0xC0 | (cp >> 6));
-            out += char(0x80 | (cp & 0x3F));
+        if (cp < 0x800) {
+            *o++ = char(0xC0 | (cp >> 6));
         } else if (cp < 0x10000) {
-            out += char(0xE0 | (cp >> 12));
-            out += char(0x80 | ((cp >> 6) & 0x3F));
-            out += char(0x80 | (cp & 0x3F));
+            *o++ = char(0xE0 | (cp >> 12));
+            *o++ = char(0x80 | ((cp >> 6) & 0x3F));
         } else {
-            out += char(0xF0 | (cp >> 18));
-            out += char(0x80 | ((cp >> 12) & 0x3F));
-            out += char(0x80 | ((cp >> 6) & 0x3F));
-            out += char(0x80 | (cp & 0x3F));
+            *o++ = char(0xF0 | (cp >> 18));
+            *o++ = char(0x80 | ((cp >> 12) & 0x3F));
+            *o++ = char(0x80 | ((cp >> 6) & 0x3F));
         }
+        *o++ = char(0x80 | (cp & 0x3F));
     }
+    out.truncate(o - out.constData());
     return out;
 }
 
