@@ -1,13 +1,8 @@
 #include "persist/Resume.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <cerrno>
-#include <cstdio>
 
-#include "base/FileName.h"
-#include "base/FileWrite.h"
 #include "base/ProgramFiles.h"
 #include "persist/MoveAside.h"
 
@@ -29,23 +24,9 @@ bool TResumeFile::Write(const Board &b, const QString &picture, QString *error) 
     const QFileInfo info(m_path);
     if ((info.exists() || info.isSymLink()) && !IsPlainFile(m_path))
         MoveAside();
-    // A fresh file, so nothing of a larger game written before lingers in
-    // it; renamed over the old one in one step.
-    const QString fresh = m_path + QStringLiteral(".new");
-    RemoveUnlessFolder(fresh);
-    if (!WriteSavedGame(fresh, SavedGameFromBoard(b, picture), error)) {
-        RemoveUnlessFolder(fresh);
-        if (error) // the fresh file is our business; the player knows the one it replaces
-            error->replace(DisplayFileName(fresh), DisplayFileName(m_path));
-        return false;
-    }
-    if (std::rename(EncodeFileName(fresh).constData(), EncodeFileName(m_path).constData()) != 0) {
-        if (error)
-            *error = WriteFailureText(m_path, errno);
-        RemoveUnlessFolder(fresh);
-        return false;
-    }
-    return true;
+    // Begun afresh, so nothing of a larger game written before lingers;
+    // the new file replaces the old one in one step.
+    return WriteFreshSavedGame(m_path, SavedGameFromBoard(b, picture), error);
 }
 
 bool TResumeFile::Read(const Board &current, TSavedGame &out) const

@@ -297,9 +297,10 @@ TSavedGame SavedGameFromBoard(const Board &b, const QString &imgFileName)
     return g;
 }
 
-bool WriteSavedGame(const QString &path, const TSavedGame &g, QString *error)
+namespace {
+
+bool WriteGameInto(TProfileFile &f, const TSavedGame &g, QString *error)
 {
-    TProfileFile f(path);
     f.WriteInteger(kSet, QStringLiteral("psind"), g.SizeIndex);
     f.WriteBool(kSet, QStringLiteral("OwnerImg"), g.OwnImage);
     f.WriteInteger(kSet, QStringLiteral("piecesCount"), g.PiecesCount);
@@ -325,6 +326,20 @@ bool WriteSavedGame(const QString &path, const TSavedGame &g, QString *error)
     for (size_t j = 0; j < g.Groups.size(); ++j)
         f.WriteList(kGroups, GroupKey(int(j)), g.Groups[j]);
     return f.Close(error);
+}
+
+} // namespace
+
+bool WriteSavedGame(const QString &path, const TSavedGame &g, QString *error)
+{
+    TProfileFile f(path);
+    return WriteGameInto(f, g, error);
+}
+
+bool WriteFreshSavedGame(const QString &path, const TSavedGame &g, QString *error)
+{
+    TProfileFile f(path, QByteArray());
+    return WriteGameInto(f, g, error);
 }
 
 TSaveCheck ReadSavedGame(const QString &path, const Board &current, TSavedGame &out, QString *message)

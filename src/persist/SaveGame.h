@@ -48,6 +48,8 @@ TSavedGame SavedGameFromBoard(const Board &b, const QString &imgFileName);
 // returns false with the player's message in *error; the old file stays
 // whole.
 bool WriteSavedGame(const QString &path, const TSavedGame &g, QString *error = nullptr);
+// The same, but the file is begun afresh: nothing it held before is kept.
+bool WriteFreshSavedGame(const QString &path, const TSavedGame &g, QString *error = nullptr);
 
 enum class TSaveCheck {
     Ok,

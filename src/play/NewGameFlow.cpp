@@ -1,6 +1,5 @@
 #include "play/NewGameFlow.h"
 
-
 #include "base/FileName.h"
 #include "board/Board.h"
 #include "board/InstalledPicture.h"

@@ -36,20 +36,38 @@ QString WithSlash(const QString &folder)
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
-// Names directly inside a folder, regular files only (no pipes or devices,
-// which would block or never end), hidden ones included, whatever bytes
-// they are made of, in the order a file manager shows them.
-QStringList FileNames(const QString &base)
+// The paths of the files directly inside a folder (`base` ends in '/')
+// whose names are `wanted`: regular files only (no pipes or devices, which
+// would block or never end), hidden ones included, whatever bytes their
+// names are made of, in the order a file manager shows them.  Only wanted
+// names cost a look at the file.
+QStringList FilePaths(const QString &base, bool (*wanted)(const QString &name))
 {
     QStringList names;
     for (const QString &name : FolderEntries(base))
-        if (IsRegularFile(base + name))
+        if (wanted(name) && IsRegularFile(base + name))
             names << name;
     std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
         const int c = a.compare(b, Qt::CaseInsensitive);
         return c != 0 ? c < 0 : a < b;
     });
+    for (QString &name : names)
+        name.prepend(base);
     return names;
+}
+
+bool IsPictureName(const QString &name)
+{
+    const int dot = int(name.lastIndexOf(QLatin1Char('.')));
+    if (dot < 0)
+        return false;
+    const QString ext = name.mid(dot).toLower();
+    return ext == QLatin1String(".jpg") || ext == QLatin1String(".jpeg") || ext == QLatin1String(".bmp");
+}
+
+bool IsInstalledName(const QString &name)
+{
+    return name.startsWith(QLatin1Char('A')) && name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
 }
 
 void PutLE16(uchar *p, quint16 v)
@@ -230,27 +248,9 @@ bool PrepareCacheFolder(const QString &cacheDir)
     return false;
 }
 
-void SearchFiles(const QString &folder, QStringList &list)
-{
-    const QString base = WithSlash(folder);
-    for (const QString &name : FileNames(base)) {
-        const int dot = int(name.lastIndexOf(QLatin1Char('.')));
-        if (dot < 0)
-            continue;
-        const QString ext = name.mid(dot).toLower();
-        if (ext == QLatin1String(".jpg") || ext == QLatin1String(".jpeg") || ext == QLatin1String(".bmp"))
-            list << base + name;
-    }
-}
+void SearchFiles(const QString &folder, QStringList &list) { list << FilePaths(WithSlash(folder), IsPictureName); }
 
-void ListInstalled(const QString &imgFolder, QStringList &list)
-{
-    const QString base = WithSlash(imgFolder);
-    for (const QString &name : FileNames(base)) {
-        if (name.startsWith(QLatin1Char('A')) && name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive))
-            list << base + name;
-    }
-}
+void ListInstalled(const QString &imgFolder, QStringList &list) { list << FilePaths(WithSlash(imgFolder), IsInstalledName); }
 
 std::vector<TCacheEntry> RestoreCache(const QStringList &lines, const QString &cacheDir,
                                       const std::function<void(int)> &progress)

@@ -98,7 +98,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(QFile::link(QStringLiteral(JIGSY_PROGRAM_DIR "/Image"), dir.filePath("Image")));
+        LinkShapes(dir.path());
         picture = dir.filePath("picture.jpg");
         QImage img(580, 420, QImage::Format_RGB32);
         img.fill(QColor(90, 140, 200));
@@ -107,6 +107,21 @@ protected:
     QString Path() const { return dir.filePath("resume.jgy"); }
     // A fresh window over the test's folder, as at a start of the game.
     void Start() { OpenForGames(dir.path()); }
+    // The piece shapes of the build, reached from a program folder.
+    static void LinkShapes(const QString &programDir)
+    {
+        ASSERT_TRUE(QFile::link(QStringLiteral(JIGSY_PROGRAM_DIR "/Image"), programDir + "/Image"));
+    }
+    // A game in play on the picture, saved as "game.jgy"; what it holds.
+    TSavedGame SaveGameInPlay()
+    {
+        Board played;
+        MakeGameInPlay(played, 1, 11);
+        played.OwnImage = false;
+        const TSavedGame saved = SavedGameFromBoard(played, picture);
+        EXPECT_TRUE(WriteSavedGame(dir.filePath("game.jgy"), saved));
+        return saved;
+    }
 
     QString picture;
 };
@@ -115,11 +130,7 @@ protected:
 
 TEST_F(ResumeWindowTest, ClosingKeepsAnUnfinishedGameTheNextStartBringsItBackAndAFinishedOneIsRetired)
 {
-    Board played;
-    MakeGameInPlay(played, 1, 11);
-    played.OwnImage = false;
-    const TSavedGame saved = SavedGameFromBoard(played, picture);
-    ASSERT_TRUE(WriteSavedGame(dir.filePath("game.jgy"), saved));
+    const TSavedGame saved = SaveGameInPlay();
     Start();
     ASSERT_TRUE(win->LoadGame(dir.filePath("game.jgy")));
     form->close();
@@ -160,11 +171,8 @@ TEST_F(ResumeWindowTest, AFullDiskAtTheFinishOrAtClosingIsToldWithTheFileName)
     TSmallDisk disk(512); // the player's state folder
     if (!disk.Mounted())
         GTEST_SKIP() << "no tmpfs can be mounted here";
-    ASSERT_TRUE(QFile::link(QStringLiteral(JIGSY_PROGRAM_DIR "/Image"), disk.Path("Image")));
-    Board played;
-    MakeGameInPlay(played, 1, 11);
-    played.OwnImage = false;
-    ASSERT_TRUE(WriteSavedGame(dir.filePath("game.jgy"), SavedGameFromBoard(played, picture)));
+    LinkShapes(disk.Path(QString()));
+    SaveGameInPlay();
     OpenForGames(disk.Path(QString()));
     ASSERT_TRUE(win->LoadGame(dir.filePath("game.jgy")));
     ASSERT_TRUE(disk.Fill());
