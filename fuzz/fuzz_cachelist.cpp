@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "base/FileName.h"
-#include "ui/ThumbCache.h"
+#include "persist/ThumbCache.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "board/PictureReader.h"
+#include "picture/PictureReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

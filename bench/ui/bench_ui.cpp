@@ -17,7 +17,7 @@
 
 #include "base/ProgramFiles.h"
 #include "ui/BrowseFrm.h"
-#include "ui/ThumbCache.h"
+#include "persist/ThumbCache.h"
 #include "ui/Thumbnail.h"
 
 namespace {

@@ -1,5 +1,6 @@
 // The main window's own work: creation in its order, the table's OpenGL
-// context, the projection, closing and the frame.
+// context, the projection, the frame, closing, and carrying out what the
+// game answered.
 #include "app/MainForm.h"
 
 #include <GL/gl.h>
@@ -8,18 +9,32 @@
 #include <QMessageBox>
 #include <QOpenGLContext>
 #include <QPalette>
+#include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "app/DrawPanel.h"
-#include "board/gl/Draw.h"
-#include "board/gl/GLTextures.h"
-#include "board/gl/PieceAtlas.h"
-#include "board/gl/Textures.h"
-#include "persist/sound/Sound.h"
+#include "base/ProgramFiles.h"
+#include "base/Random.h"
+#include "gl/BackgroundTexture.h"
+#include "gl/Draw.h"
+#include "gl/GLTextures.h"
+#include "gl/PieceAtlas.h"
+#include "gl/Textures.h"
+#include "persist/Background.h"
+#include "sound/SdlSound.h"
+#include "sound/SoundRules.h"
+#include "ui/BrowseFrm.h"
+#include "ui/LidPanel.h"
+#include "ui/MainToolbar.h"
 #include "ui/MySpeedButton.h"
+#include "ui/PlayToolbar.h"
+#include "ui/RecordsFrm.h"
 
 namespace {
+
+constexpr int kResumeInterval = 60 * 1000;
 
 // Whether this system can give the table an OpenGL context at all.
 bool OpenGLAvailable()
@@ -29,6 +44,12 @@ bool OpenGLAvailable()
 }
 
 QString OverlayResource(int k) { return QStringLiteral(":/art/il/%1.png").arg(k, 2, 10, QLatin1Char('0')); }
+
+void SetDown(TMySpeedButton *b, bool down)
+{
+    if (b)
+        b->setDown(down); // from code: the handler does not run
+}
 
 } // namespace
 
@@ -49,6 +70,7 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     if (OpenGLAvailable()) {
         DrawPanel = new TDrawPanel(this);
         lay->addWidget(DrawPanel, 1);
+        LidPanel = new TLidPanel(DrawPanel);
     } else {
         // Without OpenGL the window must not hold an OpenGL widget at all
         // (its composition would fail); a plain table of the clear colour
@@ -69,22 +91,7 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     connect(DrawPanel, &TDrawPanel::Moved, this, &TMainForm::DrawPanelMouseMove);
     connect(DrawPanel, &TDrawPanel::Released, this, &TMainForm::DrawPanelMouseUp);
     connect(DrawPanel, &TDrawPanel::Wheeled, this, &TMainForm::DrawPanelWheel);
-
-    CreateToolbar();
-    auto wire = [this](TMySpeedButton *b, void (TMainForm::*handler)()) {
-        if (b)
-            connect(b, &TMySpeedButton::clicked, this, handler);
-    };
-    wire(NewGameBtn, &TMainForm::NewGameBtnClick);
-    wire(LoadBtn, &TMainForm::LoadBtnClick);
-    wire(SaveBtn, &TMainForm::SaveBtnClick);
-    wire(RoundPlaceBtn, &TMainForm::RoundPlaceBtnClick);
-    wire(MusicBtn, &TMainForm::MusicBtnClick);
-    wire(Eff3dBtn, &TMainForm::Eff3dBtnClick);
-    wire(ShadowBtn, &TMainForm::ShadowBtnClick);
-    wire(BgBtn, &TMainForm::BgBtnClick);
-    wire(ChMusBtn, &TMainForm::ChMusBtnClick);
-    CreateComforts();
+    RecordsFrm = new TRecordsFrm(this);
 
     // The overlay artwork travels with the program; a picture that cannot
     // be read leaves its slot empty and is named once the window is up.
@@ -97,7 +104,9 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
 
     GL = std::make_unique<TGLTextures>();
     Atlas = std::make_unique<TPieceAtlas>();
-    CreateViewShortcuts();
+    Game = std::make_unique<game::TGame>(GameRandom(), game::TGameDevices{Atlas.get(), GL.get(), [this] { Draw(); }});
+    CreateToolbar();
+    CreateKeys();
     SetTextureContextHook([this] { return MakeTableCurrent(); });
     FormCreate();
 }
@@ -121,6 +130,55 @@ void TMainForm::SetDialogs(TBrowseFrm *browse, TNewGameFrm *newGame, TBGChangeFr
     BGChangeFrm = bgChange;
 }
 
+void TMainForm::CreateToolbar()
+{
+    PaintToolbarPanel(Panel1);
+    TMySpeedButton **buttons[ToolbarButtonCount] = {&NewGameBtn, &LoadBtn,  &SaveBtn, &RoundPlaceBtn, &MusicBtn,
+                                                    &Eff3dBtn,   &ShadowBtn, &BgBtn,  &ChMusBtn};
+    for (int i = 0; i < ToolbarButtonCount; ++i)
+        *buttons[i] = MakeToolbarButton(Panel1, ToolbarButtons[i]);
+    TimeLab = MakeClockLabel(Panel1);
+    TMySpeedButton **comforts[PlayButtonCount] = {&PauseBtn, &LidBtn, &EdgeBtn};
+    for (int i = 0; i < PlayButtonCount; ++i)
+        *comforts[i] = MakeToolbarButton(Panel1, PlayButtons[i]);
+    ProgressLab = MakeProgressLabel(Panel1);
+
+    auto wire = [this](TMySpeedButton *b, auto handler) { connect(b, &TMySpeedButton::clicked, this, handler); };
+    wire(NewGameBtn, &TMainForm::NewGameBtnClick);
+    wire(LoadBtn, &TMainForm::LoadBtnClick);
+    wire(SaveBtn, &TMainForm::SaveBtnClick);
+    wire(RoundPlaceBtn, [this] { SwitchClick(RoundPlaceBtn, TSwitch::RoundPlace); });
+    wire(MusicBtn, [this] { SwitchClick(MusicBtn, TSwitch::PlayMusic); });
+    wire(Eff3dBtn, [this] { SwitchClick(Eff3dBtn, TSwitch::Eff3D); });
+    wire(ShadowBtn, [this] { SwitchClick(ShadowBtn, TSwitch::Shadow); });
+    wire(BgBtn, &TMainForm::BgBtnClick);
+    wire(ChMusBtn, &TMainForm::ChMusBtnClick);
+    wire(PauseBtn, &TMainForm::PauseBtnClick);
+    wire(LidBtn, &TMainForm::LidBtnClick);
+    wire(EdgeBtn, &TMainForm::EdgeBtnClick);
+}
+
+void TMainForm::CreateKeys()
+{
+    const auto key = [this](const QKeySequence &seq, auto slot) {
+        auto *s = new QShortcut(seq, this);
+        connect(s, &QShortcut::activated, this, slot);
+    };
+    key(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { NewGameBtnClick(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { LoadBtnClick(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_S), [this] {
+        if (SaveBtn->isEnabled())
+            SaveBtnClick();
+    });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
+    key(QKeySequence(Qt::Key_F11), [this] { ToggleFullScreen(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { Act(Game->ZoomHome()); });
+    // Plus is a shifted key on most keyboards: Ctrl+= does the same.
+    key(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { Act(Game->ZoomAboutCentre(1)); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { Act(Game->ZoomAboutCentre(1)); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { Act(Game->ZoomAboutCentre(-1)); });
+}
+
 // The window's creation.  The OpenGL steps wait for the table's context,
 // which exists once the table is first shown (FormCreateGL); the rest runs
 // here in its order.
@@ -131,29 +189,34 @@ void TMainForm::FormCreate()
     Timer1.setInterval(500);
     Timer1.setSingleShot(true);
     Timer2.setInterval(1000);
-    DrawTimer.setInterval(1000);
     PlayerTimer.setInterval(1000);
     AniTimer.setInterval(50);
+    ResumeTimer.setInterval(kResumeInterval);
     connect(&ReSizeTimer, &QTimer::timeout, this, &TMainForm::ReSizeTimerTimer);
     connect(&Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     connect(&Timer2, &QTimer::timeout, this, &TMainForm::Timer2Timer);
     connect(&PlayerTimer, &QTimer::timeout, this, &TMainForm::PlayerTimerTimer);
     connect(&AniTimer, &QTimer::timeout, this, &TMainForm::AniTimerTimer);
+    connect(&ResumeTimer, &QTimer::timeout, this, [this] { Game->KeepForResume(); });
 
     ReSizeTimer.start();
-    ReadSettings();
-    MusicList.clear();
-    CreateSound();
+    const TSettingsFile settings;
+    if (!settings.Kept())
+        NoteMissing(SettingsNotKeptText(settings.Path()));
+    Game->SetSwitches(settings.Read(RoundPlaceBtn->Down()));
+    ShowButtons();
+    // No sound card: the players fail to open quietly and the game is silent.
+    Player = std::make_unique<TSdlMusicPlayer>();
+    Player2 = std::make_unique<TSdlChunkPlayer>();
+    // The stored waves travel inside the program.
+    wl = std::make_unique<TSdlWaveList>(QStringList{QStringLiteral(":/snd/wave0.wav"),
+                                                    QStringLiteral(":/snd/wave1.wav"),
+                                                    QStringLiteral(":/snd/wave2.wav")});
     LoadBG();
-    LoadMuz();
-    board.SizeIndex = 1;
-    board.Pieces.Clear();
-    board.DrawOrder.clear();
+    MusicList = ListProgramMusic();
     PlayerTimer.start();
     Timer1.start();
-    board.FinishedTex = -1;
-    board.TurnPiece = -1;
-    board.TurnAngle = 0;
+    ResumeTimer.start();
 }
 
 void TMainForm::FormCreateGL()
@@ -166,7 +229,8 @@ void TMainForm::FormCreateGL()
         NoteMissing(QStringLiteral("контекст OpenGL с фиксированным конвейером (стол не может быть нарисован)"));
 
     SetTableClearColour();
-    InitGL();
+    InitGLState();
+    Board &scene = Game->Scene();
     // Entry 0, the background slot, from the first overlay picture; the
     // background replaces its image right after.
     uint32_t slot = 0;
@@ -174,14 +238,14 @@ void TMainForm::FormCreateGL()
         slot = TexFromPNG(TextureList, il.Items(0).Picture().Image, false, true);
     if (slot == 0)
         NewTexture(TextureList, false, true);
-    SetBgBmp(StartBgFromFile, StartBgFileName);
+    SetBgBmp(Game->Switches().BgFromFile, Game->Switches().BgFileName);
     if (TextureList.empty())
         RegisterTexture(TextureList, 0);
     // Entries 1..OverlayCount: the overlays; a missing picture keeps its slot empty.
     for (int k = 0; k < OverlayCount; ++k) {
         uint32_t name = 0;
         if (k < il.Count() && !il.Items(k).Picture().IsEmpty())
-            name = TexFromPicture(TextureList, board, il.Items(k).Picture(), false, false, false, true, false);
+            name = TexFromPicture(TextureList, scene, il.Items(k).Picture(), false, false, false, true, false);
         if (name == 0)
             RegisterTexture(TextureList, 0);
     }
@@ -190,12 +254,10 @@ void TMainForm::FormCreateGL()
     const qreal dpr = DrawPanel->devicePixelRatioF();
     SetupProjection(DrawPanel->width(), DrawPanel->height(), int(std::lround(DrawPanel->width() * dpr)),
                     int(std::lround(DrawPanel->height() * dpr)));
-    FitViewToWindow();
+    Game->FitToWindow(DrawPanel->size());
     TableGLReady = true;
     InTableGLInit = false;
 }
-
-void TMainForm::InitGL() { InitGLState(); }
 
 bool TMainForm::MakeTableCurrent()
 {
@@ -222,8 +284,7 @@ void TMainForm::ReSizeTimerTimer()
         const int w = DrawPanel->width(), h = DrawPanel->height();
         // Pieces stay exactly where they lie, also beyond a shrunken table.
         SetupProjection(w, h, int(std::lround(w * dpr)), int(std::lround(h * dpr)));
-        FitViewToWindow();
-        PlaceLid();
+        Act(Game->FitToWindow(DrawPanel->size()));
     } else if (isVisible()) {
         NoteMissing(QStringLiteral("контекст OpenGL (стол не может быть нарисован)"));
     }
@@ -247,36 +308,32 @@ void TMainForm::FormResize()
 void TMainForm::FormClose()
 {
     Timer2.stop();
-    DrawTimer.stop();
     AniTimer.stop();
     ClearTextures(TextureList);
+    Board &scene = Game->Scene();
     if (Atlas)
         Atlas->Release(); // every piece's texture with it
-    if (GL && board.FinishedTex > 0)
-        GL->DeleteTexture(uint32_t(board.FinishedTex));
-    board.FinishedTex = -1;
-    board.Pieces.Clear();
-    board.DrawOrder.clear();
-    board.Groups.Clear();
-    board.PictureBmp = QImage();
-    board.PiecesVisible = false;
-    board.ShowFinished = false;
+    if (GL && scene.FinishedTex > 0)
+        GL->DeleteTexture(uint32_t(scene.FinishedTex));
+    scene.FinishedTex = -1;
+    scene.Pieces.Clear();
+    scene.DrawOrder.clear();
+    scene.Groups.Clear();
+    scene.PictureBmp = QImage();
+    scene.PiecesVisible = false;
+    scene.ShowFinished = false;
     MusicList.clear();
 }
 
 void TMainForm::FormDestroy()
 {
-    ReSizeTimer.stop();
-    Timer1.stop();
-    Timer2.stop();
-    DrawTimer.stop();
-    PlayerTimer.stop();
-    AniTimer.stop();
+    for (QTimer *t : {&ReSizeTimer, &Timer1, &Timer2, &PlayerTimer, &AniTimer, &ResumeTimer})
+        t->stop();
     // Textures still held (the window was never closed) go with the
     // context; then the context is let go on the widget's own terms.
     if (DrawPanel && DrawPanel->isValid()) {
         DrawPanel->makeCurrent();
-        if (!TextureList.empty() || board.Pieces.Count() > 0)
+        if (!TextureList.empty() || Game->board().Pieces.Count() > 0)
             FormClose();
         DrawPanel->doneCurrent();
     }
@@ -287,25 +344,23 @@ void TMainForm::PaintTable()
 {
     // The table widget sets the viewport to its whole current size before
     // every paint, so the projection follows here too: a frame drawn
-    // between a resize and the resize timer's rebuild (the pieces of a
-    // game loaded at start-up are cut while the window is being fitted to
-    // the screen) is neither stretched nor has its plates off-centre.
+    // between a resize and the resize timer's rebuild is neither stretched
+    // nor has its plates off-centre.
     const qreal dpr = DrawPanel->devicePixelRatioF();
     const int w = DrawPanel->width(), h = DrawPanel->height();
     SetupProjection(w, h, int(std::lround(w * dpr)), int(std::lround(h * dpr)));
-    View.SetWindow(QSize(w, h));
+    Game->FollowWindow(QSize(w, h));
+    const play::TView &v = Game->View();
     TTableView view;
-    const QPointF corner = View.ToBoard(QPointF(0, 0));
+    const QPointF corner = v.ToBoard(QPointF(0, 0));
     view.Left = corner.x();
     view.Top = corner.y();
-    view.Zoom = View.Zoom();
-    view.TableW = View.Table().width();
-    view.TableH = View.Table().height();
-    DrawFrame(board, TextureList, w, h, TimeLab ? TimeLab->text() : QString(), view,
-              Atlas ? Atlas->Layout() : TAtlasLayout());
+    view.Zoom = v.Zoom();
+    view.TableW = v.Table().width();
+    view.TableH = v.Table().height();
+    DrawFrame(Game->board(), TextureList, w, h, TimeLab->text(), view, Atlas->Layout());
 }
 
-// One complete frame, painted and shown before returning.
 void TMainForm::Draw()
 {
     // Inside the table's own paint or its first set-up the frame follows
@@ -313,6 +368,104 @@ void TMainForm::Draw()
     if (DrawPanel && DrawPanel->isValid() && !DrawPanel->Painting() && !InTableGLInit)
         DrawPanel->repaint();
 }
+
+// ---- the background ----
+
+void TMainForm::LoadBG()
+{
+    for (TBackground &b : LoadBackgrounds(ProgramFile(QStringLiteral("BackGr")))) {
+        TMyImageListItem &item = bg.Add();
+        item.Caption = b.Name;
+        item.SetPicture(b.Picture);
+    }
+}
+
+void TMainForm::SetBgBmp(bool fromFile, const QString &fileName)
+{
+    // A file that is gone or cannot be decoded gives way to installed
+    // background BgIndex; start-up goes on either way.
+    TPicture pic;
+    const bool fileUsable = fromFile && LoadBackgroundPicture(fileName, pic) && BackgroundFitsCard(pic);
+    ApplyBackground(TextureList, Game->Scene(), bg, fileUsable ? &pic : nullptr);
+}
+
+// ---- the game's answers ----
+
+void TMainForm::TellTableSize() { Game->FollowWindow(DrawPanel->size()); }
+
+void TMainForm::Run(QTimer &timer, game::TTimer what)
+{
+    if (what == game::TTimer::Start && !timer.isActive())
+        timer.start();
+    else if (what == game::TTimer::Stop)
+        timer.stop();
+}
+
+void TMainForm::Act(const game::TAnswer &a)
+{
+    Run(AniTimer, a.AniTimer);
+    Run(Timer2, a.ClockTimer);
+    if (a.Background)
+        SetBgBmp(false, QString());
+    if (a.BrowserChoice && BrowseFrm)
+        BrowseFrm->ChosenFile = *a.BrowserChoice;
+    if (a.Clock)
+        TimeLab->setText(Game->ClockText());
+    if (a.Progress)
+        ProgressLab->setText(Game->ProgressText());
+    if (a.Buttons)
+        ShowButtons();
+    if (a.Lid)
+        PlaceLid();
+    if (a.JoinClick)
+        wl->Play(0);
+    if (a.Milestone)
+        PlayMilestone(Player2.get(), wl.get(), GameRandom());
+    if (a.Finish) {
+        StopForFinish(Player.get());
+        wl->Play(2);
+    }
+    if (a.StopMusic)
+        StopMusic(Player.get());
+    if (a.NewTrack)
+        ChMusBtnClick();
+    if (a.Redraw)
+        Draw();
+    // Told once the move is over, so the table already shows its outcome.
+    for (const QString &m : a.Messages)
+        ShowMessage(m);
+    if (a.ShowRecords)
+        ShowRecords();
+    if (a.Close)
+        close();
+}
+
+void TMainForm::ShowButtons()
+{
+    const TStartSettings &s = Game->Switches();
+    SetDown(RoundPlaceBtn, s.RoundPlace);
+    SetDown(ShadowBtn, s.ShadowOn);
+    SetDown(MusicBtn, s.PlayMusic);
+    SetDown(Eff3dBtn, s.Eff3DOn);
+    SetDown(PauseBtn, Game->Paused());
+    SetDown(LidBtn, Game->LidShown());
+    SetDown(EdgeBtn, Game->EdgeOnly());
+    SaveBtn->setEnabled(Game->CanSave());
+}
+
+void TMainForm::PlaceLid()
+{
+    if (!LidPanel)
+        return;
+    const bool visible = Game->LidVisible();
+    if (visible) {
+        LidPanel->SetPicture(Game->board().PictureBmp);
+        LidPanel->setGeometry(Game->LidRect());
+    }
+    LidPanel->setVisible(visible);
+}
+
+// ---- messages and closing ----
 
 void TMainForm::NoteMissing(const QString &what)
 {
@@ -327,7 +480,9 @@ void TMainForm::ShowMessage(const QString &text)
 
 void TMainForm::closeEvent(QCloseEvent *e)
 {
-    KeepResume();
+    const game::TAnswer a = Game->Close();
+    for (const QString &m : a.Messages)
+        ShowMessage(m);
     FormClose();
     e->accept();
 }

@@ -17,7 +17,7 @@
 #include "app/SplashForm.h"
 #include "base/FileName.h"
 #include "base/ProgramFiles.h"
-#include "board/Cutting.h"
+#include "picture/Cutting.h"
 #include "ui/BGChangeFrm.h"
 #include "ui/NewGameFrm.h"
 #include "ui/BrowseFrm.h"

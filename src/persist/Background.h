@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "board/MyImageList.h"
+#include "picture/MyImageList.h"
 
 // The chooser's grid: three columns of 200 x 200 cells.
 constexpr int BgGridCols = 3;

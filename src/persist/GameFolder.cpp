@@ -12,12 +12,14 @@ QString DefaultGameFolder()
     return documents + QStringLiteral("/Jigsy");
 }
 
-QString GameDialogFolder(const QString &remembered, const QString &defaultFolder, bool forSaving)
+QString GameDialogFolder(const QString &remembered, const QString &defaultFolder, bool forSaving, bool *made)
 {
+    if (made)
+        *made = false;
     if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
         return remembered;
-    if (forSaving)
-        QDir().mkpath(defaultFolder);
+    if (forSaving && !QFileInfo(defaultFolder).isDir() && QDir().mkpath(defaultFolder) && made)
+        *made = true;
     if (QFileInfo(defaultFolder).isDir())
         return defaultFolder;
     // Its parent, the documents folder, or failing that the home folder.

@@ -11,6 +11,9 @@ QString DefaultGameFolder();
 
 // The folder a dialog opens on, given the remembered one (empty before the
 // first game was saved or loaded) and the default.  forSaving: a missing
-// default folder is made, since the game is about to be saved into it; a
-// load dialog opens on the documents folder until then.
-QString GameDialogFolder(const QString &remembered, const QString &defaultFolder, bool forSaving);
+// default folder is made, since the game is about to be saved into it, and
+// *made says so: the caller takes it away again (QDir::rmdir) when the
+// player cancels or saves elsewhere.  A load dialog opens on the documents
+// folder until then.
+QString GameDialogFolder(const QString &remembered, const QString &defaultFolder, bool forSaving,
+                         bool *made = nullptr);

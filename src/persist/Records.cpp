@@ -6,10 +6,12 @@
 #include <algorithm>
 #include <iterator>
 
+#include "base/FileName.h"
+#include "base/ProfileFile.h"
 #include "base/ProgramFiles.h"
 #include "board/Board.h"
+#include "board/InstalledPicture.h"
 #include "persist/MoveAside.h"
-#include "base/ProfileFile.h"
 
 namespace {
 
@@ -66,7 +68,7 @@ bool WriteList(const QString &path, const TRecordTable &t, const std::vector<TRe
     QDir().mkpath(QFileInfo(path).absolutePath());
     TProfileFile f(path);
     const QString sec = SectionOf(t);
-    f.WriteString(sec, QStringLiteral("Picture"), t.Picture);
+    f.WriteString(sec, QStringLiteral("Picture"), t.File.isEmpty() ? t.Picture : t.File);
     for (int k = 0; k < kRecordsKept; ++k)
         f.WriteString(sec, EntryKey(k), size_t(k) < list.size() ? EntryText(list[size_t(k)]) : QString());
     return f.Close(error);
@@ -81,6 +83,18 @@ QString RecordPicture(const QString &pictureFile, bool ownImage)
     if (!ownImage || name.isEmpty())
         return info.absoluteFilePath();
     return info.absolutePath() + QLatin1Char('/') + name.mid(1);
+}
+
+TRecordTable RecordTableOf(const QString &pictureFile, bool ownImage, int sizeIndex, bool rotateEnabled)
+{
+    const QString chosen = ownImage ? InstalledChoice(pictureFile) : pictureFile;
+    return {RecordPicture(pictureFile, ownImage), sizeIndex, rotateEnabled, QFileInfo(chosen).absoluteFilePath()};
+}
+
+QString RecordTitle(const QString &pictureFile, bool ownImage)
+{
+    const QFileInfo info(pictureFile);
+    return ownImage ? DisplayFileName(info.completeBaseName().mid(1)) : DisplayFileName(info.fileName());
 }
 
 std::vector<TRecord> WithFinish(std::vector<TRecord> list, const TRecord &finish)

@@ -26,11 +26,18 @@ struct TRecordTable {
     QString Picture;     // as RecordPicture gives it
     int SizeIndex = 1;   // the cut
     bool RotateEnabled = false;
+    QString File;        // the picture the player chose: what the file names
 };
 
 // The picture a list belongs to.  The two versions of an installed picture
 // (one name starting "A" for one cut, "B" for the other) are one picture.
 QString RecordPicture(const QString &pictureFile, bool ownImage);
+// The list of the game cut from `pictureFile`: an installed picture's list
+// names the "A" picture the player chose.
+TRecordTable RecordTableOf(const QString &pictureFile, bool ownImage, int sizeIndex, bool rotateEnabled);
+// What the records window is headed by: the name of an installed picture
+// (without its letter and extension), the file name of any other.
+QString RecordTitle(const QString &pictureFile, bool ownImage);
 
 // The list with one more finish: fastest first, an equal time after the
 // older ones, at most kRecordsKept.

@@ -404,3 +404,16 @@ bool ApplySavedPieces(Board &b, const TSavedGame &g)
         b.Groups.Add().SetSubitems(members);
     return true;
 }
+
+void ApplySavedFlags(Board &b, const TSavedGame &g)
+{
+    b.SizeIndex = g.SizeIndex;
+    b.OwnImage = g.OwnImage;
+    b.RotateEnabled = g.RotateEnabled;
+    b.BgIndex = g.BgIndex;
+    b.JoinCount = g.JoinCount;
+    b.GameTime = g.GameTime;
+    b.ShowFinished = false;
+    b.FlipVer = g.FlipVer ? 1 : 0;
+    b.FlipHor = g.FlipHor ? 1 : 0;
+}

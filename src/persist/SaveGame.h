@@ -69,6 +69,10 @@ TSaveCheck ReadSavedGame(const TProfileFile &f, const Board &current, TSavedGame
 // Every rule of the format, without looking for the picture on the disk.
 bool CheckSavedGame(const TProfileFile &f, const Board &current, TSavedGame &out, QString *reason = nullptr);
 
+// Every flag of a saved game onto the board: the cut, whether the picture
+// is an installed one, turning, the background number, joins, clock and
+// mirroring; no finished display.
+void ApplySavedFlags(Board &b, const TSavedGame &g);
 // After the picture has been cut again into g.PiecesCount pieces: each
 // piece's place, turn and group, the stacking order and the groups.
 // False (and nothing changed) when the board holds another number of pieces.

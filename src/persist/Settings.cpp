@@ -18,6 +18,7 @@ QString SwitchKey(TSwitch which)
     case TSwitch::PlayMusic: return QStringLiteral("PlayMusic");
     case TSwitch::Eff3D: return QStringLiteral("Eff3D");
     case TSwitch::Shadow: return QStringLiteral("PMShadow");
+    case TSwitch::EdgeOnly: return QStringLiteral("EdgeOnly");
     }
     return {};
 }
@@ -42,6 +43,7 @@ TStartSettings TSettingsFile::Read(bool roundPlaceDefault) const
     s.LidShown = f.ReadBool(Set, QStringLiteral("LidShown"), false);
     s.LidX = f.ReadInteger(Set, QStringLiteral("LidX"), -1);
     s.LidY = f.ReadInteger(Set, QStringLiteral("LidY"), -1);
+    s.EdgeOnly = f.ReadBool(Set, SwitchKey(TSwitch::EdgeOnly), false);
     f.Close();
     return s;
 }

@@ -23,14 +23,16 @@ struct TStartSettings {
     bool LidShown = false;     // "LidShown": the box-lid picture is shown
     int LidX = -1;             // "LidX", "LidY": its corner on the table;
     int LidY = -1;             //   -1 leaves the place to the game
+    bool EdgeOnly = false;     // "EdgeOnly": only the edge pieces are shown
 };
 
-// The four toolbar switches that are remembered.
+// The toolbar switches that are remembered one key each.
 enum class TSwitch {
     RoundPlace, // "RoundPlace": the edge layout
     PlayMusic,  // "PlayMusic"
     Eff3D,      // "Eff3D": the relief
     Shadow,     // "PMShadow": the drag shadow
+    EdgeOnly,   // "EdgeOnly": the edge filter of the game on the table
 };
 
 class TSettingsFile {

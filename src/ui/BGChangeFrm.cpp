@@ -9,7 +9,7 @@
 #include <QTableWidget>
 
 #include "persist/Background.h"
-#include "board/MyImageList.h"
+#include "picture/MyImageList.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "ui/Glyphs.h"
 #include "ui/MySpeedButton.h"
 #include "ui/OpenFolder.h"
-#include "ui/ThumbCache.h"
+#include "persist/ThumbCache.h"
 #include "ui/Thumbnail.h"
 
 namespace {
@@ -243,11 +243,12 @@ void TBrowseFrm::LoadImg(const QString &folder)
 {
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return;
-    SelfImg = false;
     FileList.clear();
     SearchFiles(folder, FileList);
+    // A folder without pictures leaves the grid, and what it shows, as it was.
     if (FileList.isEmpty())
         return;
+    SelfImg = false;
     il.Clear();
     SetLoadButtonsEnabled(false);
     m_cacheDir = CacheDir();

@@ -13,8 +13,8 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "board/MyImageList.h"
-#include "ui/ThumbCache.h"
+#include "picture/MyImageList.h"
+#include "persist/ThumbCache.h"
 
 class QGroupBox;
 class QLabel;

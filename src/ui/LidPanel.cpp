@@ -1,9 +1,6 @@
 #include "ui/LidPanel.h"
 
-#include <QMouseEvent>
 #include <QPainter>
-
-#include "ui/LidGeometry.h"
 
 namespace {
 
@@ -15,25 +12,17 @@ TLidPanel::TLidPanel(QWidget *table) : QWidget(table)
 {
     setObjectName(QStringLiteral("LidPanel"));
     setAttribute(Qt::WA_NoSystemBackground);
-    setCursor(Qt::OpenHandCursor);
-    setToolTip(QStringLiteral("Картинка"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
 }
 
 void TLidPanel::SetPicture(const QImage &picture)
 {
+    if (picture.cacheKey() == m_picture.cacheKey())
+        return;
     m_picture = picture;
     m_scaled = QImage();
     update();
-}
-
-void TLidPanel::Place(QPoint wanted, QSize table)
-{
-    const QSize size = LidSize(m_picture.size(), table);
-    if (size != this->size())
-        m_scaled = QImage();
-    resize(size);
-    move(LidPlace(wanted, size, table));
 }
 
 void TLidPanel::paintEvent(QPaintEvent *)
@@ -48,30 +37,4 @@ void TLidPanel::paintEvent(QPaintEvent *)
     p.setOpacity(1.0);
     p.setPen(QPen(QColor(0x1B, 0x33, 0x58), 2));
     p.drawRect(rect().adjusted(1, 1, -1, -1));
-}
-
-void TLidPanel::mousePressEvent(QMouseEvent *e)
-{
-    if (e->button() != Qt::LeftButton)
-        return;
-    m_dragging = true;
-    m_grab = e->position().toPoint();
-    setCursor(Qt::ClosedHandCursor);
-}
-
-void TLidPanel::mouseMoveEvent(QMouseEvent *e)
-{
-    if (!m_dragging || !parentWidget())
-        return;
-    const QPoint wanted = mapToParent(e->position().toPoint()) - m_grab;
-    move(LidPlace(wanted, size(), parentWidget()->size()));
-}
-
-void TLidPanel::mouseReleaseEvent(QMouseEvent *e)
-{
-    if (!m_dragging || e->button() != Qt::LeftButton)
-        return;
-    m_dragging = false;
-    setCursor(Qt::OpenHandCursor);
-    emit moved(pos());
 }

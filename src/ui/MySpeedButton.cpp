@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <QShortcut>
 
-#include "board/MyImageList.h"
+#include "picture/MyImageList.h"
 
 namespace {
 

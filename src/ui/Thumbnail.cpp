@@ -2,9 +2,9 @@
 
 #include <QPainter>
 
-#include "board/PictureReader.h"
+#include "picture/PictureReader.h"
 #include "ui/FitRect.h"
-#include "ui/ThumbCache.h"
+#include "persist/ThumbCache.h"
 
 bool DecodeForThumb(const QString &path, QImage &decoded)
 {

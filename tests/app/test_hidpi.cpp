@@ -7,7 +7,7 @@
 
 #include "MainWindowTest.h"
 #include "board/TextureList.h"
-#include "board/gl/Draw.h"
+#include "gl/Draw.h"
 
 namespace {
 

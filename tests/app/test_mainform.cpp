@@ -8,7 +8,7 @@
 
 #include "GLTestContext.h"
 #include "MainWindowTest.h"
-#include "board/gl/PieceAtlas.h"
+#include "gl/PieceAtlas.h"
 
 namespace {
 

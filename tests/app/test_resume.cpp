@@ -122,6 +122,24 @@ protected:
         EXPECT_TRUE(WriteSavedGame(dir.filePath("game.jgy"), saved));
         return saved;
     }
+    // The same, one join from its end (see MakeGameOneJoinFromTheEnd).
+    void SaveGameOneJoinFromTheEnd()
+    {
+        Board played;
+        MakeGameOneJoinFromTheEnd(played, 1);
+        played.OwnImage = false;
+        EXPECT_TRUE(WriteSavedGame(dir.filePath("game.jgy"), SavedGameFromBoard(played, picture)));
+    }
+    // Picks piece 0 up and drops it where it lies, as the player would.
+    void FinishByDroppingPiece0()
+    {
+        const Tpiece &p = win->board.Pieces[0];
+        const TCutInfo &cut = win->board.Cut();
+        const int mid = (cut.Margin + cut.CellSize) / 2;
+        const QPoint at = win->game.View().ToWindow(QPointF(p.X + mid, p.Y + mid)).toPoint();
+        win->Act(win->game.Press(play::TMouseBtn::Left, at));
+        win->Act(win->game.Release(play::TMouseBtn::Left, at, QDate::currentDate()));
+    }
 
     QString picture;
 };
@@ -138,7 +156,9 @@ TEST_F(ResumeWindowTest, ClosingKeepsAnUnfinishedGameTheNextStartBringsItBackAnd
 
     Start();
     win->Timer1Timer(); // no game named on the command line
-    ExpectSameGame(SavedGameFromBoard(win->board, picture), saved);
+    TSavedGame resumed = saved;
+    resumed.BgIndex = 0; // on the player's own background, not the file's
+    ExpectSameGame(SavedGameFromBoard(win->board, picture), resumed);
 
     win->board.JoinCount = PieceCount(win->board.Cut()) - 1;
     form->close();
@@ -172,15 +192,16 @@ TEST_F(ResumeWindowTest, AFullDiskAtTheFinishOrAtClosingIsToldWithTheFileName)
     if (!disk.Mounted())
         GTEST_SKIP() << "no tmpfs can be mounted here";
     LinkShapes(disk.Path(QString()));
-    SaveGameInPlay();
+    SaveGameOneJoinFromTheEnd();
     OpenForGames(disk.Path(QString()));
     ASSERT_TRUE(win->LoadGame(dir.filePath("game.jgy")));
     ASSERT_TRUE(disk.Fill());
 
-    win->RecordFinish();
+    FinishByDroppingPiece0();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !answer.Messages.isEmpty(); }, 2000));
     EXPECT_TRUE(answer.Messages.last().contains("records.ini")) << answer.Messages.last().toStdString();
     win->board.JoinCount = 0; // as if the game went on
+    win->board.ShowFinished = false;
     form->close();
     EXPECT_TRUE(answer.Messages.last().contains("resume.jgy")) << answer.Messages.last().toStdString();
     win.reset(); // the window goes before its disk does

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-#include "board/gl/Draw.h"
-#include "board/gl/GLTextures.h"
+#include "gl/Draw.h"
+#include "gl/GLTextures.h"
 
 std::unique_ptr<QOffscreenSurface> GLTestContext::s_surface;
 std::unique_ptr<QOpenGLContext> GLTestContext::s_context;

@@ -52,6 +52,31 @@ inline void MakeGameInPlay(Board &b, uint8_t sizeIndex, unsigned seed)
     b.FlipVer = 0;
 }
 
+// A game one join from its end: every piece but piece 0 in one group laid
+// as the picture, piece 0 loose in its true place beside them, so that
+// picking it up and dropping it where it lies finishes the picture.
+inline void MakeGameOneJoinFromTheEnd(Board &b, uint8_t sizeIndex)
+{
+    MakeGameInPlay(b, sizeIndex, 1);
+    const TCutInfo &cut = b.Cut();
+    b.Groups.Clear();
+    QStringList members;
+    for (int i = 0; i < b.Pieces.Count(); ++i) {
+        Tpiece &p = b.Pieces[i];
+        p.X = 40 + p.Col * Pitch(cut);
+        p.Y = 40 + p.Row * Pitch(cut);
+        p.Rotation = 0;
+        p.Group = i == 0 ? -1 : 0;
+        if (i > 0)
+            members.append(QString::number(i));
+    }
+    b.Groups.Add().SetSubitems(members);
+    b.DrawOrder.removeAll(QStringLiteral("0"));
+    b.DrawOrder.append(QStringLiteral("0"));
+    b.JoinCount = b.Pieces.Count() - 2;
+    b.RotateEnabled = false;
+}
+
 // The board as cutting leaves it: pieces in home order, nothing else.
 inline void MakeFreshlyCut(Board &b, uint8_t sizeIndex)
 {

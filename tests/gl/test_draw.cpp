@@ -8,10 +8,10 @@
 #include <functional>
 
 #include "GLTestContext.h"
-#include "board/gl/Draw.h"
-#include "board/gl/GLTextures.h"
-#include "board/gl/PieceAtlas.h"
-#include "board/gl/Textures.h"
+#include "gl/Draw.h"
+#include "gl/GLTextures.h"
+#include "gl/PieceAtlas.h"
+#include "gl/Textures.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <GL/gl.h>
 
 #include "GLTestContext.h"
-#include "board/gl/GLTextures.h"
-#include "board/gl/Textures.h"
+#include "gl/GLTextures.h"
+#include "gl/Textures.h"
 
 #define REQUIRE_GL(W, H)                                                                                     \
     if (!GLTestContext::Begin(W, H))                                                                         \

@@ -9,7 +9,6 @@
 #include <functional>
 #include <memory>
 
-#include "persist/LoadGameFlow.h"
 #include "AnyNamedFile.h"
 #include "base/FileWrite.h"
 #include "persist/SaveGame.h"

@@ -13,12 +13,12 @@
 
 #include "base/FileWrite.h"
 #include "board/BackgroundChoice.h"
-#include "board/TextureBuffers.h"
+#include "picture/TextureBuffers.h"
 #include "ui/BGChangeFrm.h"
 #include "persist/Background.h"
 #include "base/ProfileFile.h"
 #include "persist/Settings.h"
-#include "board/MyImageList.h"
+#include "picture/MyImageList.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "ButtonTestUtil.h"
-#include "board/MyImageList.h"
+#include "picture/MyImageList.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "AnyNamedFile.h"
 #include "ui/FitRect.h"
-#include "ui/ThumbCache.h"
+#include "persist/ThumbCache.h"
 #include "ui/Thumbnail.h"
 
 namespace {

@@ -1,0 +1,157 @@
+// The comforts of play: pause, the box lid, the edge filter, the toolbar
+// switches, the records, and the game kept for the next start.
+#include <QFileInfo>
+
+#include "game/Game.h"
+#include "persist/Resume.h"
+#include "play/DragKeys.h"
+#include "play/GameState.h"
+#include "play/LidGeometry.h"
+#include "play/Pause.h"
+
+namespace game {
+
+// ---- pause ----
+
+TAnswer TGame::SetPaused(bool on)
+{
+    TAnswer a;
+    a.Buttons = true;
+    if (on ? play::Pause(m_board) : play::Resume(m_board))
+        a.Redraw = a.Lid = true;
+    return a;
+}
+
+// ---- the box lid ----
+
+bool TGame::LidVisible() const { return m_lidShown && !m_board.PictureBmp.isNull() && !m_board.Paused; }
+
+QRect TGame::LidRect() const
+{
+    const QSize window = m_view.Window();
+    const QSize size = LidSize(m_board.PictureBmp.size(), window);
+    return QRect(LidPlace(m_lidCorner, size, window), size);
+}
+
+TAnswer TGame::SetLidShown(bool on)
+{
+    m_lidShown = on;
+    m_lidDragging = false;
+    TAnswer a;
+    a.Lid = a.Buttons = true;
+    QString error;
+    if (!TSettingsFile().WriteLid(on, m_lidCorner.x(), m_lidCorner.y(), &error))
+        a.Messages << error;
+    return a;
+}
+
+// ---- switches ----
+
+void TGame::SetSwitches(const TStartSettings &s)
+{
+    m_switches = s;
+    m_board.ShadowOn = s.ShadowOn;
+    m_board.PlayMusic = s.PlayMusic;
+    m_board.Eff3DOn = s.Eff3DOn;
+    m_board.BgIndex = s.BgIndex;
+    m_board.BgDrawStretch = s.BgDrawStretch;
+    m_board.EdgeOnly = s.EdgeOnly;
+    m_lidShown = s.LidShown;
+    m_lidCorner = QPoint(s.LidX, s.LidY);
+}
+
+TAnswer TGame::SetEdgeOnly(bool on) { return SetSwitch(TSwitch::EdgeOnly, on); }
+
+TAnswer TGame::SetSwitch(TSwitch which, bool down)
+{
+    TAnswer a;
+    switch (which) {
+    case TSwitch::RoundPlace: m_switches.RoundPlace = down; break; // the next new game reads it
+    case TSwitch::PlayMusic:
+        m_switches.PlayMusic = m_board.PlayMusic = down;
+        (down ? a.NewTrack : a.StopMusic) = true;
+        break;
+    case TSwitch::Eff3D: m_switches.Eff3DOn = m_board.Eff3DOn = down; break; // baked in at the next cut
+    case TSwitch::Shadow: m_switches.ShadowOn = m_board.ShadowOn = down; break; // the next frame
+    case TSwitch::EdgeOnly:
+        m_switches.EdgeOnly = m_board.EdgeOnly = down;
+        a.Redraw = a.Buttons = true;
+        break;
+    }
+    QString error;
+    if (!TSettingsFile().WriteSwitch(which, down, &error))
+        a.Messages << error;
+    return a;
+}
+
+TAnswer TGame::SetBackground(uint8_t bgIndex, bool fromFile, const QString &file)
+{
+    if (!fromFile)
+        m_board.BgIndex = m_switches.BgIndex = bgIndex;
+    m_switches.BgFromFile = fromFile;
+    m_switches.BgFileName = file;
+    TAnswer a;
+    a.Redraw = true;
+    QString error;
+    if (!TSettingsFile().WriteBackground(m_board.BgIndex, fromFile, m_board.BgDrawStretch, file, &error))
+        a.Messages << error;
+    return a;
+}
+
+// ---- records ----
+
+void TGame::RecordFinish(TAnswer &a, QDate today)
+{
+    QString error;
+    const TRecordTable t =
+        RecordTableOf(m_board.PictureFile, m_board.OwnImage, m_board.SizeIndex, m_board.RotateEnabled);
+    m_board.NewRecord = TRecordsFile().AddFinish(t, {m_board.GameTime, today}, &error);
+    TResumeFile().Retire();
+    if (!error.isEmpty())
+        a.Messages << error;
+}
+
+TRecordsView TGame::Records() const
+{
+    TRecordsView v;
+    if (m_board.PictureFile.isEmpty())
+        return v;
+    v.Title = RecordTitle(m_board.PictureFile, m_board.OwnImage);
+    v.Lists = TRecordsFile().ReadPicture(RecordPicture(m_board.PictureFile, m_board.OwnImage));
+    return v;
+}
+
+// ---- the game kept for the next start ----
+
+void TGame::GameReplaced(TAnswer &a, bool keepEdgeFilter)
+{
+    a |= SetPaused(false);
+    if (!keepEdgeFilter && m_board.EdgeOnly)
+        a |= SetEdgeOnly(false); // a new game starts with every piece shown
+    m_board.NewRecord = false;
+    m_resumeChanged = true;
+    m_canSave = true;
+    a.Progress = a.Lid = a.Buttons = a.Clock = true;
+}
+
+void TGame::KeepForResume()
+{
+    if (!m_resumeChanged || !play::GameInPlay(m_board))
+        return;
+    m_resumeChanged = false;
+    TResumeFile().Write(m_board, m_board.PictureFile);
+}
+
+TAnswer TGame::Close()
+{
+    play::CancelDrag(m_board);
+    TAnswer a;
+    QString error;
+    if (!play::GameInPlay(m_board))
+        TResumeFile().Retire();
+    else if (!TResumeFile().Write(m_board, m_board.PictureFile, &error))
+        a.Messages << QStringLiteral("Игра на столе не сохранится до следующего запуска.\n\n") + error;
+    return a;
+}
+
+} // namespace game

@@ -1,0 +1,176 @@
+// The game in play: the board, the view of the table, the clock, pause,
+// the box lid, the edge filter, the records, the game kept for the next
+// start, and the finish.  It takes the player's moves by name, with "now"
+// from the caller, changes the board through the rules of play/ and
+// answers with what followed (TAnswer); it never calls a widget, OpenGL or
+// the sound device.  The window runs the dialogs and hands their choice
+// here, then acts on the answer.
+//
+// Contract of every move that can be refused (a new game, a load): when
+// the answer carries a refusal's message, the game on the table is left as
+// it was, and nothing of the refused choice reached the board while a frame
+// could be drawn.
+#pragma once
+
+#include <QDate>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "board/Board.h"
+#include "game/Answer.h"
+#include "persist/Records.h"
+#include "persist/Settings.h"
+#include "play/Drag.h"
+#include "play/View.h"
+
+class ITextureSink;
+class TRandom;
+struct TSavedGame;
+
+namespace game {
+
+// A new game as the player chose it in the picture browser and the
+// new-game dialog.
+struct TNewGameChoice {
+    QString File;           // the browser's picture (an installed pair's "A" picture)
+    bool Installed = false; // the browser showed the installed pictures
+    int SizeIndex = 1;      // the cut
+    bool RotateEnabled = true;
+};
+
+// What the game borrows of the machine: where the textures go, and one
+// frame drawn at once while the pieces are being cut.
+struct TGameDevices {
+    ITextureSink *Pieces = nullptr;   // the pieces' textures
+    ITextureSink *Finished = nullptr; // the finished picture's texture
+    std::function<void()> DrawNow;
+};
+
+// The records window's contents.
+struct TRecordsView {
+    QString Title; // the picture's name
+    std::vector<TRecordList> Lists;
+};
+
+class TGame {
+public:
+    TGame(TRandom &random, TGameDevices devices);
+
+    // ---- what the window shows ----
+    const Board &board() const { return m_board; }
+    // The board for the texture layer, which keeps the background's tile
+    // size on it.
+    Board &Scene() { return m_board; }
+    const play::TView &View() const { return m_view; }
+    QString ClockText() const;
+    QString ProgressText() const;
+    bool Paused() const { return m_board.Paused; }
+    bool EdgeOnly() const { return m_board.EdgeOnly; }
+    bool LidShown() const { return m_lidShown; }
+    // The lid is up: its switch is on, a picture is on the table and the
+    // game is not paused.  Its place in the window's pixels.
+    bool LidVisible() const;
+    QRect LidRect() const;
+    bool CanSave() const { return m_canSave; }
+    const TStartSettings &Switches() const { return m_switches; }
+    TRecordsView Records() const;
+
+    // ---- start-up and closing ----
+    // The switches read from Settings.ini.
+    void SetSwitches(const TStartSettings &s);
+    // Once the window plays at its size: the game named on the command line,
+    // or without one the game kept from last time.
+    TAnswer StartUp(const QString &commandLineGame);
+    // The window closes: an unfinished game is kept for the next start.
+    TAnswer Close();
+    // Every minute: the game is kept again when it changed.
+    void KeepForResume();
+
+    // ---- the window ----
+    // The drawing area was resized: the table grows with it as the cut
+    // allows, the view stays within its limits.
+    TAnswer FitToWindow(QSize window);
+    // The size a frame is being drawn at.
+    void FollowWindow(QSize window) { m_view.SetWindow(window); }
+
+    // ---- the mouse, in the table widget's pixels ----
+    TAnswer Press(play::TMouseBtn button, QPoint at);
+    TAnswer MoveTo(QPoint at);
+    TAnswer Release(play::TMouseBtn button, QPoint at, QDate today);
+    TAnswer Wheel(int steps, QPointF at);
+    // A key of the game (Qt::Key); *taken says whether it was one.
+    TAnswer Key(int key, bool *taken);
+    TAnswer ZoomHome();
+    TAnswer ZoomAboutCentre(int steps);
+
+    // ---- the timers ----
+    TAnswer TickClock(bool windowOnScreen);
+    TAnswer TickAnimation();
+
+    // ---- the switches ----
+    TAnswer SetPaused(bool on);
+    TAnswer SetLidShown(bool on);
+    TAnswer SetEdgeOnly(bool on);
+    TAnswer SetSwitch(TSwitch which, bool down);
+    // The installed background chosen (a file leaves the index alone), kept
+    // in Settings.ini.
+    TAnswer SetBackground(uint8_t bgIndex, bool fromFile, const QString &file);
+
+    // ---- games ----
+    // The new-game button was pressed: the finished picture gives way.
+    void NewGameAsked();
+    // Whether the browser's choice can be played; else the message to show
+    // before the new-game dialog.
+    QString PictureProblem(const QString &file) const;
+    TAnswer NewGame(const TNewGameChoice &choice);
+    // A saved game from the load dialog or the command line; on success the
+    // next dialog opens in its folder.
+    TAnswer LoadGame(const QString &path);
+    TAnswer SaveGame(const QString &path);
+
+private:
+    // A new game or a loaded one: the picture of the cut, shown as cutting
+    // progress while it is read; on failure the messages are in `a` and
+    // the board is as it was.
+    bool SetUpPicture(const QString &path, bool installed, const TCutInfo &cut, QImage &out, TAnswer &a);
+    void TakePicture(const QString &path, QImage picture);
+    // Cuts the board's picture into the board's cut.
+    bool CutPieces(TAnswer &a);
+    // resume: the game kept from last time, brought back quietly and on the
+    // player's own background and edge filter.
+    bool LoadSaved(const TSavedGame &g, bool resume, TAnswer &a);
+    TAnswer RestoreResume();
+    void OpenTable();
+    // A new or loaded game is on the table.
+    void GameReplaced(TAnswer &a, bool keepEdgeFilter);
+    TAnswer AfterDrop(const play::TPlayResult &r, QDate today);
+    void RecordFinish(TAnswer &a, QDate today);
+    TAnswer Settled(const play::TPlayResult &r);
+    QPoint BoardPoint(QPoint at) const;
+    bool HasGame() const;
+    TAnswer PressLid(QPoint at);
+    QString RememberGameFolder(const QString &gameFile) const;
+
+    TRandom &m_random;
+    TGameDevices m_dev;
+    Board m_board;
+    play::TView m_view;
+    TStartSettings m_switches;
+    bool m_canSave = false;
+    bool m_resumeChanged = false;
+
+    // The pan of the table belongs to the button that began it.
+    play::TMouseBtn m_panButton = play::TMouseBtn::Left;
+
+    bool m_lidShown = false;
+    QPoint m_lidCorner{-1, -1}; // where the player put it; (-1, -1) leaves it to the game
+    bool m_lidDragging = false;
+    QPoint m_lidGrab;           // pointer minus corner while dragged
+};
+
+} // namespace game

@@ -1,0 +1,30 @@
+// Where a game's piece textures sit in their shared atlas.
+#include <gtest/gtest.h>
+
+#include "picture/AtlasLayout.h"
+
+TEST(AtlasLayout, SlotsRunRowByRowWithinTheWidestRow)
+{
+    const TAtlasLayout a = TAtlasLayout::For(2000, 64, 2048, 16384);
+    EXPECT_EQ(a.Width, 2048);
+    EXPECT_EQ(a.PerRow(), 32);
+    EXPECT_GE(a.Capacity(), 2000);
+    EXPECT_LT(a.Capacity() - 2000, a.PerRow()); // no more rows than needed
+    EXPECT_EQ(a.SlotRect(1), QRect(0, 0, 64, 64));
+    EXPECT_EQ(a.SlotRect(33), QRect(0, 64, 64, 64));
+    EXPECT_TRUE(a.SlotRect(0).isEmpty());
+    EXPECT_TRUE(a.SlotRect(uint32_t(a.Capacity()) + 1).isEmpty());
+    const QRectF uv = a.SlotCoords(34);
+    EXPECT_DOUBLE_EQ(uv.left(), 64.0 / a.Width);
+    EXPECT_DOUBLE_EQ(uv.top(), 64.0 / a.Height);
+    EXPECT_DOUBLE_EQ(uv.width(), 64.0 / a.Width);
+}
+
+TEST(AtlasLayout, AFewSlotsMakeANarrowAtlasAndTooManyNone)
+{
+    const TAtlasLayout few = TAtlasLayout::For(3, 128, 2048, 16384);
+    EXPECT_EQ(few.Width, 3 * 128);
+    EXPECT_EQ(few.Height, 128);
+    EXPECT_EQ(TAtlasLayout::For(2000, 64, 2048, 1024).Side, 0);
+    EXPECT_EQ(TAtlasLayout::For(0, 64, 2048, 16384).Side, 0);
+}
