@@ -1,1 +1,275 @@
+// The game object headless: real pictures cut by the build's real piece
+// shapes into a recording texture sink, in a portable program folder of the
+// test's own (so Settings.ini, the records and the kept game are the test's).
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include "SaveGameTestUtil.h"
+#include "ScriptedRandom.h"
+#include "base/ProfileFile.h"
+#include "base/ProgramFiles.h"
+#include "game/Game.h"
+#include "persist/Resume.h"
+#include "picture/TextureSink.h"
+#include "play/CornerPlate.h"
+
+namespace {
+
+// Hands out texture names and forgets the pixels.
+class TCountingSink : public ITextureSink {
+public:
+    uint32_t UploadRGBA(const QImage &) override { return ++m_last; }
+    int32_t ReplaceRGBA(int32_t name, const QImage &) override { return name > 0 ? name : int32_t(++m_last); }
+    void DeleteTexture(uint32_t) override {}
+
+private:
+    uint32_t m_last = 0;
+};
+
+const QDate kToday(2026, 12, 9);
+const QSize kWindow(1600, 1000);
+
+class GameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(QFile::link(QStringLiteral(JIGSY_PROGRAM_DIR "/Image"), dir.filePath("Image")));
+        SetProgramDir(dir.path());
+        picture = Picture("own.jpg", 700, 500);
+        game.FitToWindow(kWindow);
+    }
+    void TearDown() override { SetProgramDir(QString()); }
+
+    QString Picture(const char *name, int w, int h)
+    {
+        QImage img(w, h, QImage::Format_RGB32);
+        img.fill(QColor(90, 140, 200));
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(img.save(path, "JPG"));
+        return path;
+    }
+    // A saved game of `b` on the picture, loaded.
+    game::TAnswer Load(Board b, const QString &file = QString())
+    {
+        const QString path = dir.filePath("game.jgy");
+        EXPECT_TRUE(WriteSavedGame(path, SavedGameFromBoard(b, file.isEmpty() ? picture : file)));
+        return game.LoadGame(path);
+    }
+    game::TAnswer LoadInPlay()
+    {
+        Board b;
+        MakeGameInPlay(b, 1, 11);
+        b.OwnImage = false;
+        return Load(b);
+    }
+    // The window point over the middle of piece i.
+    QPoint Over(int i) const
+    {
+        const Tpiece &p = game.board().Pieces[i];
+        const TCutInfo &cut = game.board().Cut();
+        const int mid = (cut.Margin + cut.CellSize) / 2;
+        return game.View().ToWindow(QPointF(p.X + mid, p.Y + mid)).toPoint();
+    }
+    game::TAnswer DropWhereItLies(int i)
+    {
+        game.Press(play::TMouseBtn::Left, Over(i));
+        return game.Release(play::TMouseBtn::Left, Over(i), kToday);
+    }
+    QString Setting(const char *key) const
+    {
+        TProfileFile f(dir.filePath("Settings.ini"));
+        return f.ReadString(QStringLiteral("Set"), QString::fromLatin1(key), QString());
+    }
+
+    QTemporaryDir dir;
+    QString picture;
+    TCountingSink pieces, finished;
+    TScriptedRandom random{{}, 3};
+    std::vector<int> sizesDrawn; // the cut on the board at every frame drawn during a move
+    game::TGame game{random, {&pieces, &finished, [this] { sizesDrawn.push_back(game.board().SizeIndex); }}};
+};
+
+} // namespace
+
+TEST_F(GameTest, ANewGameIsCutAndStartsItsClockTheOldOneIsNotKept)
+{
+    ASSERT_TRUE(LoadInPlay().Messages.isEmpty());
+    ASSERT_TRUE(game.Close().Messages.isEmpty()); // kept for the next start
+    const game::TAnswer a = game.NewGame({picture, false, 2, true});
+    EXPECT_TRUE(a.Messages.isEmpty()) << a.Messages.join('|').toStdString();
+    EXPECT_EQ(game.board().Pieces.Count(), 187);
+    EXPECT_EQ(game.board().GameTime, 0);
+    EXPECT_EQ(a.ClockTimer, game::TTimer::Start);
+    EXPECT_TRUE(a.NewTrack && a.Redraw && game.CanSave());
+    EXPECT_FALSE(QFileInfo::exists(TResumeFile().Path()));
+}
+
+TEST_F(GameTest, InstalledPicturesCutTheirTwinsAndAMissingTwinChangesNothing)
+{
+    const QString a = Picture("ASea.jpg", 560, 400);
+    Picture("BSea.jpg", 595, 385);
+    const QString lone = Picture("ALone.jpg", 560, 400);
+    ASSERT_TRUE(game.NewGame({a, true, 2, true}).Messages.isEmpty());
+    EXPECT_EQ(game.board().PictureFile, dir.filePath("BSea.jpg"));
+
+    const game::TAnswer refused = game.NewGame({lone, true, 2, true});
+    EXPECT_EQ(refused.Messages, QStringList{"К сожалению файл не найден! Выбери другую картинку."});
+    EXPECT_EQ(game.board().PictureFile, dir.filePath("BSea.jpg"));
+}
+
+// The player's picture too small for the cut: its messages are told, and
+// the game on the table never shows anything of the refused cut, not even
+// in the frames drawn while the picture was being read.
+TEST_F(GameTest, APictureThatCannotBeSetLeavesTheGameOnTheTableAsItWas)
+{
+    ASSERT_TRUE(LoadInPlay().Messages.isEmpty());
+    const TSavedGame before = SavedGameFromBoard(game.board(), picture);
+    sizesDrawn.clear();
+    const game::TAnswer a = game.NewGame({Picture("tiny.jpg", 3, 2), false, 2, false});
+    EXPECT_EQ(a.Messages, (QStringList{"Эта картинка слишком маленькая, выбери картинку побольше!", "img not set"}));
+    EXPECT_FALSE(sizesDrawn.empty());
+    for (int s : sizesDrawn)
+        EXPECT_EQ(s, 1);
+    ExpectSameGame(SavedGameFromBoard(game.board(), picture), before);
+    EXPECT_FALSE(game.board().Cutting);
+    EXPECT_TRUE(game.board().RotateEnabled);
+}
+
+TEST_F(GameTest, WithoutThePieceShapesNoGameRunsAndTheGameCloses)
+{
+    ASSERT_TRUE(QFile::remove(dir.filePath("Image")));
+    const game::TAnswer a = game.NewGame({picture, false, 1, true});
+    EXPECT_EQ(a.Messages.size(), 1);
+    EXPECT_TRUE(a.Close);
+    EXPECT_EQ(a.ClockTimer, game::TTimer::Stop);
+    EXPECT_FALSE(game.CanSave());
+}
+
+// The kept game comes back on the player's own background and edge
+// filter; a game loaded by hand brings its saved background and shows
+// every piece.
+TEST_F(GameTest, TheKeptGameComesBackOnThePlayersBackgroundALoadedOneOnItsOwn)
+{
+    TStartSettings s;
+    s.BgIndex = 5;
+    s.BgFromFile = true;
+    s.EdgeOnly = true;
+    game.SetSwitches(s);
+    Board b;
+    MakeGameInPlay(b, 1, 11); // saved on installed background 2
+    b.OwnImage = false;
+    ASSERT_TRUE(TResumeFile().Write(b, picture));
+
+    const game::TAnswer resumed = game.StartUp(QString());
+    EXPECT_TRUE(resumed.Messages.isEmpty());
+    EXPECT_TRUE(game.CanSave());
+    EXPECT_FALSE(resumed.Background);
+    EXPECT_EQ(game.board().BgIndex, 5);
+    EXPECT_TRUE(game.EdgeOnly());
+
+    const game::TAnswer loaded = Load(b);
+    EXPECT_TRUE(loaded.Background);
+    EXPECT_EQ(game.board().BgIndex, 2);
+    EXPECT_FALSE(game.EdgeOnly());
+    EXPECT_EQ(Setting("EdgeOnly"), "0");
+}
+
+TEST_F(GameTest, TheEdgeFilterIsRememberedAndANewGameShowsEveryPiece)
+{
+    ASSERT_TRUE(LoadInPlay().Messages.isEmpty());
+    game.SetEdgeOnly(true);
+    EXPECT_TRUE(TSettingsFile().Read(false).EdgeOnly);
+    ASSERT_TRUE(game.NewGame({picture, false, 1, true}).Messages.isEmpty());
+    EXPECT_FALSE(game.EdgeOnly());
+    EXPECT_FALSE(TSettingsFile().Read(false).EdgeOnly);
+}
+
+TEST_F(GameTest, PauseTakesTheLidDown)
+{
+    ASSERT_TRUE(LoadInPlay().Messages.isEmpty());
+    game.SetLidShown(true);
+    EXPECT_TRUE(game.LidVisible());
+    EXPECT_TRUE(game.SetPaused(true).Lid);
+    EXPECT_FALSE(game.LidVisible());
+    game.SetPaused(false);
+    EXPECT_TRUE(game.LidVisible());
+}
+
+// The lid moves when dragged by an empty spot and stays where it was put;
+// a piece under it is picked as if the lid were not there.
+TEST_F(GameTest, APressOnTheLidPicksThePieceUnderItElseMovesTheLid)
+{
+    Board b;
+    MakeGameOneJoinFromTheEnd(b, 1);
+    b.OwnImage = false;
+    ASSERT_TRUE(Load(b).Messages.isEmpty());
+    game.SetLidShown(true);
+    const QRect lid = game.LidRect();
+    const QPoint grab = lid.center();
+    const QPoint target = Over(0) + (grab - lid.topLeft()) - QPoint(5, 5); // lid corner just above piece 0
+    game.Press(play::TMouseBtn::Left, grab);
+    EXPECT_TRUE(game.MoveTo(target).Lid);
+    game.Release(play::TMouseBtn::Left, target, kToday);
+    ASSERT_TRUE(game.LidRect().contains(Over(0)));
+    EXPECT_EQ(Setting("LidX").toInt(), game.LidRect().left());
+
+    game.Press(play::TMouseBtn::Left, Over(0));
+    EXPECT_TRUE(game.board().Dragging);
+    EXPECT_EQ(game.board().DragPiece, 0);
+}
+
+TEST_F(GameTest, APressOfAnotherButtonDuringAPanStartsNoDrag)
+{
+    ASSERT_TRUE(LoadInPlay().Messages.isEmpty());
+    const QPoint empty(kWindow.width() / 2, kWindow.height() - 5);
+    const QPoint piece = Over(game.board().DrawOrder.last().toInt());
+    game.Press(play::TMouseBtn::Left, empty);
+    ASSERT_TRUE(game.View().Panning());
+    game.Press(play::TMouseBtn::Middle, piece);
+    game.Release(play::TMouseBtn::Middle, piece, kToday);
+    EXPECT_TRUE(game.View().Panning());
+    game.Release(play::TMouseBtn::Left, empty, kToday);
+    EXPECT_FALSE(game.View().Panning());
+    EXPECT_FALSE(game.board().Dragging);
+}
+
+TEST_F(GameTest, TheCornerPlateShowsTheRecordsOnlyWithAGameOnTheTable)
+{
+    const QPoint plate(kWindow.width() - 10, kWindow.height() - 10);
+    ASSERT_TRUE(play::OnCornerPlate(plate, kWindow));
+    EXPECT_FALSE(game.Press(play::TMouseBtn::Left, plate).ShowRecords);
+    game.Release(play::TMouseBtn::Left, plate, kToday);
+    ASSERT_TRUE(LoadInPlay().Messages.isEmpty());
+    EXPECT_TRUE(game.Press(play::TMouseBtn::Left, plate).ShowRecords);
+}
+
+// The last join of an installed picture's 187-piece game: the finish is
+// heard and kept, under the picture's name and naming the file the player
+// chose, and nothing is kept for the next start.
+TEST_F(GameTest, TheFinishIsRecordedUnderThePicturesName)
+{
+    Picture("AStream.jpg", 560, 400);
+    const QString twin = Picture("BStream.jpg", 595, 385);
+    Board b;
+    MakeGameOneJoinFromTheEnd(b, 2);
+    b.OwnImage = true;
+    ASSERT_TRUE(Load(b, twin).Messages.isEmpty());
+
+    const game::TAnswer a = DropWhereItLies(0);
+    EXPECT_TRUE(a.Finish);
+    EXPECT_EQ(a.ClockTimer, game::TTimer::Stop);
+    EXPECT_EQ(a.AniTimer, game::TTimer::Start);
+    const game::TRecordsView v = game.Records();
+    EXPECT_EQ(v.Title, "Stream");
+    ASSERT_EQ(v.Lists.size(), 1u);
+    EXPECT_EQ(v.Lists[0].Records.size(), 1u);
+    EXPECT_EQ(v.Lists[0].Records[0].Date, kToday);
+    const QByteArray records = ReadAll(dir.filePath("records.ini"));
+    EXPECT_TRUE(records.contains("Picture=" + dir.filePath("AStream.jpg").toUtf8())) << records.toStdString();
+    EXPECT_TRUE(game.Close().Messages.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(TResumeFile().Path()));
+}
