@@ -55,4 +55,5 @@ struct TMainFormProbe {
     void SetBgBmp(bool fromFile, const QString &fileName) { form.SetBgBmp(fromFile, fileName); }
     void BgBtnClick() { form.BgBtnClick(); }
     void SaveBtnClick() { form.SaveBtnClick(); }
+    void NewGameBtnClick() { form.NewGameBtnClick(); }
 };
