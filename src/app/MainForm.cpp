@@ -137,7 +137,7 @@ void TMainForm::CreateToolbar()
                                                     &Eff3dBtn,   &ShadowBtn, &BgBtn,  &ChMusBtn};
     for (int i = 0; i < ToolbarButtonCount; ++i)
         *buttons[i] = MakeToolbarButton(Panel1, ToolbarButtons[i]);
-    TimeLab = MakeClockLabel(Panel1);
+    TimeLab = MakeClockLabel(Panel1, ToolbarButtonsEnd());
     TMySpeedButton **comforts[PlayButtonCount] = {&PauseBtn, &LidBtn, &EdgeBtn};
     for (int i = 0; i < PlayButtonCount; ++i)
         *comforts[i] = MakeToolbarButton(Panel1, PlayButtons[i]);

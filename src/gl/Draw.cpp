@@ -187,9 +187,9 @@ void DrawFinishedPicture(const Board &b)
         return;
     const TCutInfo &cut = b.Cut();
     const Tpiece &p0 = b.Pieces[0];
-    // The picture inside the texture starts 5 px in; this puts its top-left
-    // pixel exactly where piece 0's picture starts.
-    const int d = TexInset(cut) + cut.Margin - 5;
+    // The picture inside the texture starts FinishedInset px in; this puts
+    // its top-left pixel exactly where piece 0's picture starts.
+    const int d = TexInset(cut) + cut.Margin - FinishedInset;
     const float x = float(p0.X + d), y = float(p0.Y + d);
     const QSize size = FinishedTextureSize(b.PictureBmp.size());
     const float w = float(size.width()), h = float(size.height());
@@ -360,27 +360,6 @@ void DrawQuad(uint32_t tex, float x, float y, float height, float width)
     glTexCoord2f(1, 1); glVertex2f(x + width, y + height);
     glTexCoord2f(1, 0); glVertex2f(x + width, y);
     glEnd();
-}
-
-void DrawPiece(const Board &b, int piece, bool shadow)
-{
-    if (!ValidPiece(b, piece))
-        return;
-    const Tpiece &p = b.Pieces[piece];
-    const uint32_t tex = shadow ? p.ShdTex : p.ImgTex;
-    if (tex == 0)
-        return;
-    const TCutInfo &cut = b.Cut();
-    const int x = shadow ? p.X + 2 : p.X;
-    const int y = shadow ? p.Y + 2 : p.Y;
-    const int rot = p.Rotation % 4;
-    if (rot != 0) {
-        glPushMatrix();
-        TurnAbout(float(x + HalfTex(cut)), float(y + HalfTex(cut)), float(rot) * 90.0f);
-    }
-    DrawQuad(tex, float(x), float(y), float(cut.TexSize), float(cut.TexSize));
-    if (rot != 0)
-        glPopMatrix();
 }
 
 void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,

@@ -33,9 +33,6 @@ void SetupProjection(int W, int H, int deviceW, int deviceH);
 // Binds the texture and draws it on (x, y)..(x + width, y + height), with
 // texture t = 0 at the top edge.
 void DrawQuad(uint32_t tex, float x, float y, float height, float width);
-// One piece, or its shadow 2 px right and below, turned by its Rotation
-// (each piece texture a texture of its own).
-void DrawPiece(const Board &b, int piece, bool shadow);
 
 // One complete frame of the table for a panel of W x H logical pixels:
 // background tiles over the table, finished picture, resting pieces (those

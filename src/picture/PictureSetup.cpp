@@ -90,19 +90,27 @@ void FillRect(QImage &img, int x0, int y0, int x1, int y1, uint8_t v)
             memset(img.scanLine(y) + 3 * x0, v, size_t(x1 - x0) * 3);
 }
 
+// The finished picture's shadow: this far beyond the picture, softened by
+// a blur of this radius, which spreads it by the kernel's half width.
+constexpr int kShadowOffset = 2;
+constexpr double kBlurRadius = 3.0;
+int BlurReach() { return MakeKernel(kBlurRadius).HalfWidth + 1; }
+// The texture's room for the blur: more than its reach (9 at radius 3).
+constexpr int kBlurRoom = 12;
+
 } // namespace
 
 QSize FinishedTextureSize(QSize picture)
 {
-    // The picture starts 5 px in; its shadow reaches 2 px beyond it plus
-    // the blur's spread.
+    // The picture starts FinishedInset px in; its shadow reaches
+    // kShadowOffset px beyond it plus the blur's spread.
     const auto side = [](int need, int least) {
         int s = least;
         while (s < need)
             s *= 2;
         return s;
     };
-    const int reach = 5 + 2 + 12;
+    const int reach = FinishedInset + kShadowOffset + kBlurRoom;
     return {side(picture.width() + reach, 1024), side(picture.height() + reach, 512)};
 }
 
@@ -115,22 +123,23 @@ void MakeFinishedBitmaps(const QImage &picture, QImage &A, QImage &B)
     // Only the corner holding the shadow and the blur's reach changes: the
     // white beyond it blurs to white (the blur takes the edge pixel beyond
     // an edge, and white stays white).
-    const int reach = MakeKernel(3.0).HalfWidth + 1;
-    QImage corner(std::min(size.width(), PW + 7 + reach), std::min(size.height(), PH + 7 + reach),
+    const int in = FinishedInset, shadowEnd = FinishedInset + kShadowOffset;
+    const int reach = BlurReach();
+    QImage corner(std::min(size.width(), PW + shadowEnd + reach), std::min(size.height(), PH + shadowEnd + reach),
                   QImage::Format_BGR888);
     corner.fill(Qt::white);
-    FillRect(corner, 5, 5, PW + 7, PH + 7, 0);
-    GBlur(corner, 3.0);
+    FillRect(corner, in, in, PW + shadowEnd, PH + shadowEnd, 0);
+    GBlur(corner, kBlurRadius);
     for (int y = 0; y < corner.height(); ++y)
         memcpy(B.scanLine(y), corner.constScanLine(y), size_t(corner.width()) * 3);
-    FillRect(B, 5, 5, PW + 5, PH + 5, 0);
+    FillRect(B, in, in, PW + in, PH + in, 0);
 
     A = QImage(size, QImage::Format_BGR888);
     A.fill(Qt::black);
     const QImage pic = picture.convertToFormat(QImage::Format_BGR888);
-    const int w = std::min(PW, A.width() - 5), h = std::min(PH, A.height() - 5);
+    const int w = std::min(PW, A.width() - in), h = std::min(PH, A.height() - in);
     for (int y = 0; y < h; ++y)
-        memcpy(A.scanLine(5 + y) + 15, pic.constScanLine(y), size_t(w) * 3);
+        memcpy(A.scanLine(in + y) + 3 * in, pic.constScanLine(y), size_t(w) * 3);
 }
 
 QImage FinishedTextureImage(const QImage &picture)

@@ -27,6 +27,10 @@ TSetimgResult FitPictureToCut(const QImage &src, bool ownImage, const TCutInfo &
 // Both steps: the picture of a game from a file.
 TSetimgResult LoadPictureForCut(const QString &path, bool ownImage, const TCutInfo &cut, QImage &out);
 
+// The finished picture lies this far in from its texture's top-left corner
+// (the drawing puts it back over the pieces by the same amount).
+constexpr int FinishedInset = 5;
+
 // The side of the finished picture's texture: powers of two holding the
 // picture at (5, 5) with its shadow; 1024 x 512 for the two classic cuts.
 QSize FinishedTextureSize(QSize picture);

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "play/Reach.h"
-#include "play/Table.h"
+#include "play/HomeArea.h"
 
 namespace play {
 

@@ -5,19 +5,11 @@
 // the free middle of the table where the picture is put together.
 #pragma once
 
-#include <QRect>
 #include <QSize>
 
 #include "board/Board.h"
 
 namespace play {
-
-// The rectangle of the picture's size in the middle of a table of w x h.
-QRect HomeArea(const TCutInfo &cut, int width, int height);
-
-// Whether a piece with its corner at (x, y) shows any pixel inside the
-// rectangle (its CellSize square is where its pixels can be).
-bool PieceOverlaps(const TCutInfo &cut, int x, int y, const QRect &area);
 
 // The table for the cut of `sizeIndex` in a window of w x h.
 QSize TableSize(int sizeIndex, int windowW, int windowH);

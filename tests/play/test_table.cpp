@@ -8,6 +8,7 @@
 #include "PlayTestBoard.h"
 #include "play/HitTest.h"
 #include "play/Layout.h"
+#include "play/HomeArea.h"
 #include "play/Table.h"
 
 using namespace play;

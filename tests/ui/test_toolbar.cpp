@@ -20,7 +20,7 @@ struct Toolbar {
         PaintToolbarPanel(&panel);
         for (int i = 0; i < ToolbarButtonCount; ++i)
             buttons[i] = MakeToolbarButton(&panel, ToolbarButtons[i]);
-        clock = MakeClockLabel(&panel);
+        clock = MakeClockLabel(&panel, ToolbarButtonsEnd());
     }
 };
 
