@@ -104,7 +104,6 @@ public:
             board.DrawOrder << QString::number(i);
         }
         board.PiecesVisible = true;
-        board.ShadowOn = true;
         board.Dragging = true;
         board.DragGroup = true;
         board.DragPiece = 0;

@@ -358,6 +358,7 @@ void TMainForm::PaintTable()
     view.Zoom = v.Zoom();
     view.TableW = v.Table().width();
     view.TableH = v.Table().height();
+    view.DragShadow = Game->Switches().ShadowOn;
     DrawFrame(Game->board(), TextureList, w, h, TimeLab->text(), view, Atlas->Layout());
 }
 

@@ -96,13 +96,8 @@ struct Board {
     int32_t BgTileW = 256;
     int32_t BgTileH = 256;
 
-    // Settings
-    bool Eff3DOn = true;
-    bool ShadowOn = true;
-    bool PlayMusic = true;
-    uint8_t BgIndex = 0;
-    bool BgDrawStretch = false;
-
+    // The game
+    uint8_t BgIndex = 0; // the installed background, as a saved game keeps it
     bool OwnImage = false;
     int64_t GameTime = 0;  // elapsed whole seconds; shown as a time of day
     int32_t JoinCount = 0;

@@ -50,11 +50,7 @@ TAnswer TGame::SetLidShown(bool on)
 void TGame::SetSwitches(const TStartSettings &s)
 {
     m_switches = s;
-    m_board.ShadowOn = s.ShadowOn;
-    m_board.PlayMusic = s.PlayMusic;
-    m_board.Eff3DOn = s.Eff3DOn;
     m_board.BgIndex = s.BgIndex;
-    m_board.BgDrawStretch = s.BgDrawStretch;
     m_board.EdgeOnly = s.EdgeOnly;
     m_lidShown = s.LidShown;
     m_lidCorner = QPoint(s.LidX, s.LidY);
@@ -68,11 +64,11 @@ TAnswer TGame::SetSwitch(TSwitch which, bool down)
     switch (which) {
     case TSwitch::RoundPlace: m_switches.RoundPlace = down; break; // the next new game reads it
     case TSwitch::PlayMusic:
-        m_switches.PlayMusic = m_board.PlayMusic = down;
+        m_switches.PlayMusic = down;
         (down ? a.NewTrack : a.StopMusic) = true;
         break;
-    case TSwitch::Eff3D: m_switches.Eff3DOn = m_board.Eff3DOn = down; break; // baked in at the next cut
-    case TSwitch::Shadow: m_switches.ShadowOn = m_board.ShadowOn = down; break; // the next frame
+    case TSwitch::Eff3D: m_switches.Eff3DOn = down; break;   // baked in at the next cut
+    case TSwitch::Shadow: m_switches.ShadowOn = down; break; // the next frame
     case TSwitch::EdgeOnly:
         m_switches.EdgeOnly = m_board.EdgeOnly = down;
         a.Redraw = a.Buttons = true;
@@ -93,7 +89,7 @@ TAnswer TGame::SetBackground(uint8_t bgIndex, bool fromFile, const QString &file
     TAnswer a;
     a.Redraw = true;
     QString error;
-    if (!TSettingsFile().WriteBackground(m_board.BgIndex, fromFile, m_board.BgDrawStretch, file, &error))
+    if (!TSettingsFile().WriteBackground(m_board.BgIndex, fromFile, m_switches.BgDrawStretch, file, &error))
         a.Messages << error;
     return a;
 }

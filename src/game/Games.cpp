@@ -63,7 +63,7 @@ bool TGame::CutPieces(TAnswer &a)
     TCutAssets assets;
     QString file;
     const TAssetResult loaded =
-        LoadCutAssets(m_board.SizeIndex, m_board.FlipHor, m_board.FlipVer, m_board.Eff3DOn, assets, file);
+        LoadCutAssets(m_board.SizeIndex, m_board.FlipHor, m_board.FlipVer, m_switches.Eff3DOn, assets, file);
     if (loaded != TAssetResult::Ok) {
         // The old pieces are gone and no new ones come: no game is on the
         // table, so nothing runs its clock and nothing can be saved.

@@ -222,10 +222,10 @@ void AddPiece(TQuadBatch &batch, const Board &b, int piece, bool shadow, const f
                     float(cut.CellSize), p.Rotation, turn);
 }
 
-void DrawPieces(const Board &b, const TAtlasLayout &atlas, bool fullSize)
+void DrawPieces(const Board &b, const TAtlasLayout &atlas, bool fullSize, bool dragShadow)
 {
     const int turn = ValidPiece(b, b.TurnPiece) ? b.TurnPiece : -1;
-    const bool dragOnTop = b.Dragging && b.ShadowOn && ValidPiece(b, b.DragPiece);
+    const bool dragOnTop = b.Dragging && dragShadow && ValidPiece(b, b.DragPiece);
     const std::vector<char> shown = ShownPieces(b);
     TQuadBatch batch(atlas);
     // At full size every texel lands on one pixel, whole quarter turns
@@ -394,7 +394,7 @@ void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const
 
     glColor4f(1, 1, 1, b.PieceAlpha);
     if (b.PiecesVisible)
-        DrawPieces(b, atlas, OnePixelATexel(W, H, view));
+        DrawPieces(b, atlas, OnePixelATexel(W, H, view), view.DragShadow);
 
     glColor4f(1, 1, 1, 1);
     onWindow();

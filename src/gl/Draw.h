@@ -19,6 +19,7 @@ struct TTableView {
     double Zoom = 1;
     int TableW = 0;
     int TableH = 0;
+    bool DragShadow = true; // the dragged pieces cast their shadows
 };
 
 // The table's colour where no background covers it: (0.3, 0.4, 0.6).

@@ -52,10 +52,13 @@ void Join(Board &b, std::initializer_list<int> members)
     }
 }
 
-QImage Render(const Board &b, const TTextureList &list, int W, int H, const QString &time = QString())
+QImage Render(const Board &b, const TTextureList &list, int W, int H, const QString &time = QString(),
+             bool dragShadow = true)
 {
     EXPECT_TRUE(GLTestContext::Begin(W, H));
-    DrawFrame(b, list, W, H, time);
+    TTableView view;
+    view.DragShadow = dragShadow;
+    DrawFrame(b, list, W, H, time, view);
     return GLTestContext::Frame();
 }
 
@@ -251,7 +254,6 @@ TEST_F(DrawTest, ADraggedGroupIsOnTopWithItsShadowsOnlyWhenShadowsAreOn)
     b.DragGroup = true;
     b.DragPiece = 0;
 
-    b.ShadowOn = true;
     QImage f = Render(b, NoArtwork(), 400, 300);
     EXPECT_COLOUR(f, 60, 60, Red);
     // The shadows, 2 px right of and below the pieces' cells (inset 4, 120
@@ -260,8 +262,7 @@ TEST_F(DrawTest, ADraggedGroupIsOnTopWithItsShadowsOnlyWhenShadowsAreOn)
     EXPECT_COLOUR(f, 200 + 125, 20 + 64, Black); // piece 1's
     EXPECT_COLOUR(f, 200 + 64, 20 + 125, Black); // and below it
 
-    b.ShadowOn = false;
-    f = Render(b, NoArtwork(), 400, 300);
+    f = Render(b, NoArtwork(), 400, 300, QString(), false);
     EXPECT_COLOUR(f, 60, 60, Green);
     EXPECT_COLOUR(f, 200 + 129, 20 + 64, Clear);
 }
