@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include "ui/MySpeedButton.h"
-#include "ui/PlayToolbar.h"
 
 const TToolbarButtonDef ToolbarButtons[ToolbarButtonCount] = {
     {"NewGameBtn", 5, "Новая игра", 0, true},
@@ -66,14 +65,14 @@ QLabel *MakeToolbarLabel(QWidget *panel, const QString &name, const QString &fam
     return lab;
 }
 
-QLabel *MakeClockLabel(QWidget *panel)
+QLabel *MakeClockLabel(QWidget *panel, int buttonsEnd)
 {
     QLabel *lab = MakeToolbarLabel(panel, QStringLiteral("TimeLab"), QStringLiteral("Liberation Serif"), 27);
     lab->setText(QStringLiteral("00:00:00"));
 
     // The label takes the panel's width right of the last button.
     auto *lay = new QHBoxLayout(panel);
-    lay->setContentsMargins(ToolbarButtonsEnd() + 8, 0, 8, 0);
+    lay->setContentsMargins(buttonsEnd + 8, 0, 8, 0);
     lay->addWidget(lab);
     return lab;
 }

@@ -32,7 +32,8 @@ void PaintToolbarPanel(QWidget *panel);
 // One button of the table, placed on the panel, with its glyph (an empty
 // glyph when the artwork is missing).
 TMySpeedButton *MakeToolbarButton(QWidget *panel, const TToolbarButtonDef &def);
-// The clock label "00:00:00", filling the panel right of the buttons.
-QLabel *MakeClockLabel(QWidget *panel);
+// The clock label "00:00:00", filling the panel right of `buttonsEnd`,
+// where the buttons end.
+QLabel *MakeClockLabel(QWidget *panel, int buttonsEnd);
 // A bold dark-blue label of the strip, centred, on the strip's colour.
 QLabel *MakeToolbarLabel(QWidget *panel, const QString &name, const QString &family, int pixelSize);
