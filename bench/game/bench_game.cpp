@@ -1,0 +1,125 @@
+// One press, motion and release of a piece on a freshly cut game of 187 and
+// 1000 pieces: through the game object (view, lid, pan and answer included)
+// against the rules alone on a copy of the same board, in the same run.
+//   build/bench/game/bench_game
+// Target: the game object adds at most a few per cent to the rules' time.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <random>
+
+#include "BenchPhoto.h"
+#include "base/ProgramFiles.h"
+#include "base/Random.h"
+#include "game/Game.h"
+#include "picture/TextureSink.h"
+
+namespace {
+
+class TNullSink : public ITextureSink {
+public:
+    uint32_t UploadRGBA(const QImage &) override { return ++m_last; }
+    int32_t ReplaceRGBA(int32_t name, const QImage &) override { return name > 0 ? name : int32_t(++m_last); }
+    void DeleteTexture(uint32_t) override {}
+
+private:
+    uint32_t m_last = 0;
+};
+
+class TBenchRandom : public TRandom {
+public:
+    int Random(int range) override { return range > 0 ? int(m_gen() % unsigned(range)) : 0; }
+    void Randomize() override {}
+
+private:
+    std::mt19937 m_gen{7};
+};
+
+struct TCutGame {
+    TNullSink sink;
+    TBenchRandom random;
+    game::TGame game{random, {&sink, &sink, {}}};
+    QPoint at; // the window point over piece 0
+};
+
+// A new game of the cut, at 100% so that window and board points agree.
+TCutGame &CutGame(int sizeIndex)
+{
+    static std::map<int, std::unique_ptr<TCutGame>> games;
+    std::unique_ptr<TCutGame> &g = games[sizeIndex];
+    if (!g) {
+        g = std::make_unique<TCutGame>();
+        g->game.FitToWindow(QSize(1920, 1080));
+        g->game.NewGame({PhotoJpeg(4000, 3000), false, sizeIndex, true});
+        g->game.ZoomHome();
+        const Tpiece &p = g->game.board().Pieces[0];
+        const TCutInfo &cut = g->game.board().Cut();
+        const int mid = (cut.Margin + cut.CellSize) / 2;
+        g->at = g->game.View().ToWindow(QPointF(p.X + mid, p.Y + mid)).toPoint();
+    }
+    return *g;
+}
+
+void BM_GamePressMoveRelease(benchmark::State &state)
+{
+    TCutGame &g = CutGame(int(state.range(0)));
+    const QDate today(2026, 12, 9);
+    int dx = 7;
+    for (auto _ : state) {
+        g.game.Press(play::TMouseBtn::Left, g.at);
+        g.game.MoveTo(g.at + QPoint(dx, 0));
+        benchmark::DoNotOptimize(g.game.Release(play::TMouseBtn::Left, g.at + QPoint(dx, 0), today));
+        dx = -dx;
+    }
+}
+BENCHMARK(BM_GamePressMoveRelease)->Arg(2)->Arg(5)->Unit(benchmark::kMicrosecond);
+
+void BM_RulesPressMoveRelease(benchmark::State &state)
+{
+    TCutGame &g = CutGame(int(state.range(0)));
+    Board b = g.game.board();
+    const QPoint at = g.game.View().BoardPixel(QPointF(g.at) + QPointF(0.5, 0.5));
+    const QSize table = g.game.View().Table();
+    int dx = 7;
+    for (auto _ : state) {
+        play::Press(b, play::TMouseBtn::Left, at.x(), at.y());
+        play::DragTo(b, at.x() + dx, at.y());
+        benchmark::DoNotOptimize(play::Drop(b, table.width(), table.height()));
+        dx = -dx;
+    }
+}
+BENCHMARK(BM_RulesPressMoveRelease)->Arg(2)->Arg(5)->Unit(benchmark::kMicrosecond);
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> time;
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &r : runs)
+            time[r.benchmark_name()] = r.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    SetProgramDir(QStringLiteral(JIGSY_PROGRAM_DIR));
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    for (const char *arg : {"2", "5"}) {
+        const double withGame = reporter.time[std::string("BM_GamePressMoveRelease/") + arg];
+        const double rules = reporter.time[std::string("BM_RulesPressMoveRelease/") + arg];
+        if (rules > 0)
+            std::printf("cut %s: the game object %.1f us against the rules' %.1f us: ratio %.2f\n", arg, withGame,
+                        rules, withGame / rules);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
