@@ -9,37 +9,17 @@
 #include <cstdio>
 #include <map>
 #include <memory>
-#include <random>
 
 #include "BenchPhoto.h"
+#include "BenchRandom.h"
+#include "CountingSink.h"
 #include "base/ProgramFiles.h"
-#include "base/Random.h"
 #include "game/Game.h"
-#include "picture/TextureSink.h"
 
 namespace {
 
-class TNullSink : public ITextureSink {
-public:
-    uint32_t UploadRGBA(const QImage &) override { return ++m_last; }
-    int32_t ReplaceRGBA(int32_t name, const QImage &) override { return name > 0 ? name : int32_t(++m_last); }
-    void DeleteTexture(uint32_t) override {}
-
-private:
-    uint32_t m_last = 0;
-};
-
-class TBenchRandom : public TRandom {
-public:
-    int Random(int range) override { return range > 0 ? int(m_gen() % unsigned(range)) : 0; }
-    void Randomize() override {}
-
-private:
-    std::mt19937 m_gen{7};
-};
-
 struct TCutGame {
-    TNullSink sink;
+    TCountingSink sink;
     TBenchRandom random;
     game::TGame game{random, {&sink, &sink, {}}};
     QPoint at; // the window point over piece 0

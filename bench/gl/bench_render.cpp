@@ -22,6 +22,7 @@
 #include <string>
 
 #include "BenchPhoto.h"
+#include "BenchRandom.h"
 #include "base/ProgramFiles.h"
 #include "picture/Cutting.h"
 #include "gl/Draw.h"
@@ -45,15 +46,6 @@ double ResidentMB()
     const QList<QByteArray> parts = f.readAll().split(' ');
     return parts.size() > 1 ? parts[1].toDouble() * 4096.0 / (1024 * 1024) : 0;
 }
-
-class TBenchRandom : public TRandom {
-public:
-    int Random(int range) override { return range > 0 ? int(m_gen() % unsigned(range)) : 0; }
-    void Randomize() override {}
-
-private:
-    std::mt19937 m_gen{7};
-};
 
 class BenchPanel : public QOpenGLWidget {
 public:

@@ -7,27 +7,16 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "CountingSink.h"
 #include "SaveGameTestUtil.h"
 #include "ScriptedRandom.h"
 #include "base/ProfileFile.h"
 #include "base/ProgramFiles.h"
 #include "game/Game.h"
 #include "persist/Resume.h"
-#include "picture/TextureSink.h"
 #include "play/CornerPlate.h"
 
 namespace {
-
-// Hands out texture names and forgets the pixels.
-class TCountingSink : public ITextureSink {
-public:
-    uint32_t UploadRGBA(const QImage &) override { return ++m_last; }
-    int32_t ReplaceRGBA(int32_t name, const QImage &) override { return name > 0 ? name : int32_t(++m_last); }
-    void DeleteTexture(uint32_t) override {}
-
-private:
-    uint32_t m_last = 0;
-};
 
 const QDate kToday(2026, 12, 9);
 const QSize kWindow(1600, 1000);
