@@ -21,7 +21,11 @@ QString TGame::ClockText() const { return FormatGameTime(m_board.GameTime); }
 
 QString TGame::ProgressText() const { return play::ProgressText(m_board); }
 
-bool TGame::HasGame() const { return m_board.Pieces.Count() > 0 && m_board.PiecesVisible && !m_board.Cutting; }
+// A game is on the table, in play or finished (its pieces faded out).
+bool TGame::HasGame() const
+{
+    return m_board.Pieces.Count() > 0 && !m_board.PictureFile.isEmpty() && !m_board.Cutting;
+}
 
 QPoint TGame::BoardPoint(QPoint at) const
 {

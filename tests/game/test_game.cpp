@@ -259,6 +259,11 @@ TEST_F(GameTest, TheFinishIsRecordedUnderThePicturesName)
     EXPECT_EQ(v.Lists[0].Records[0].Date, kToday);
     const QByteArray records = ReadAll(dir.filePath("records.ini"));
     EXPECT_TRUE(records.contains("Picture=" + dir.filePath("AStream.jpg").toUtf8())) << records.toStdString();
+    // Once the pieces have faded out, the plate still shows them.
+    for (int tick = 0; tick < 100 && game.TickAnimation().AniTimer != game::TTimer::Stop; ++tick) {
+    }
+    EXPECT_FALSE(game.board().PiecesVisible);
+    EXPECT_TRUE(game.Press(play::TMouseBtn::Left, QPoint(kWindow.width() - 10, kWindow.height() - 10)).ShowRecords);
     EXPECT_TRUE(game.Close().Messages.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(TResumeFile().Path()));
 }
