@@ -11,7 +11,7 @@ set(ALLOWED_play    play board base)
 set(ALLOWED_persist persist picture board base)
 set(ALLOWED_game    game play persist picture board base)
 set(ALLOWED_gl      gl play picture board base)
-set(ALLOWED_ui      ui gl game play persist picture sound board base)
+set(ALLOWED_ui      ui gl game play persist picture board base)
 set(ALLOWED_app     app ui gl game play persist picture sound board base)
 
 # The floor of a path relative to src/: its first folder.
