@@ -70,9 +70,7 @@ void BringToTop(Board &b, const std::vector<int> &pieces)
 
 QString FormatGameTime(int64_t seconds)
 {
-    int64_t s = seconds % 86400;
-    if (s < 0)
-        s += 86400;
+    const int64_t s = seconds < 0 ? 0 : seconds;
     return QStringLiteral("%1:%2:%3")
         .arg(s / 3600)
         .arg((s / 60) % 60, 2, 10, QLatin1Char('0'))
@@ -81,12 +79,12 @@ QString FormatGameTime(int64_t seconds)
 
 bool ParseGameTime(const QString &text, int64_t &seconds)
 {
-    static const QRegularExpression re(QStringLiteral("^\\s*(\\d{1,2}):(\\d{2}):(\\d{2})\\s*$"));
+    static const QRegularExpression re(QStringLiteral("^\\s*(\\d{1,4}):(\\d{2}):(\\d{2})\\s*$"));
     const auto m = re.match(text);
     if (!m.hasMatch())
         return false;
-    const int h = m.captured(1).toInt(), mi = m.captured(2).toInt(), s = m.captured(3).toInt();
-    if (h > 23 || mi > 59 || s > 59)
+    const int64_t h = m.captured(1).toInt(), mi = m.captured(2).toInt(), s = m.captured(3).toInt();
+    if (h > MaxGameHours || mi > 59 || s > 59)
         return false;
     seconds = h * 3600 + mi * 60 + s;
     return true;

@@ -99,7 +99,7 @@ struct Board {
     // The game
     uint8_t BgIndex = 0; // the installed background, as a saved game keeps it
     bool OwnImage = false;
-    int64_t GameTime = 0;  // elapsed whole seconds; shown as a time of day
+    int64_t GameTime = 0;  // elapsed whole seconds of play
     int32_t JoinCount = 0;
 
     // Dragging
@@ -134,7 +134,12 @@ void BringToTop(Board &b, int piece);
 // piece named twice where it was named last).
 void BringToTop(Board &b, const std::vector<int> &pieces);
 
-// "H:mm:ss" of the elapsed seconds taken as a time of day (whole days drop).
+// Big puzzles are played for days: the clock counts hours beyond 24, up to
+// a hundred days of play.
+constexpr int MaxGameHours = 100 * 24;
+// "H:mm:ss" of the elapsed seconds, the hours as many as there are
+// ("27:13:05").
 QString FormatGameTime(int64_t seconds);
-// Parses "H:mm:ss" / "HH:mm:ss"; false for anything that is not a time of day.
+// Parses "H:mm:ss" (one to four hour digits, at most MaxGameHours); false
+// for anything else.
 bool ParseGameTime(const QString &text, int64_t &seconds);

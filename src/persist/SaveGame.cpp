@@ -110,8 +110,8 @@ public:
         return out;
     }
 
-    // A time-of-day key in whole seconds: a value that cannot be read as a
-    // time of day takes the default.
+    // A clock key ("H:mm:ss") in whole seconds: a value that cannot be read
+    // as one takes the default.
     int64_t Time(const QString &section, const QString &key, int64_t def) const
     {
         bool found = false;

@@ -32,7 +32,7 @@ struct TSavedGame {
     QString ImgFileName;     // "ImgFileName"
     QStringList DrawOrder;   // "PPosLst": decimal piece numbers, bottom first
     int32_t JoinCount = 0;   // "Spind"
-    int64_t GameTime = 0;    // "Time": whole seconds, a time of day
+    int64_t GameTime = 0;    // "Time": whole seconds of play, as "H:mm:ss"
     bool RotateEnabled = true;
     bool FlipVer = false;    // "RotateVer"
     bool FlipHor = false;    // "RotateHor"

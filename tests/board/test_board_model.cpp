@@ -91,17 +91,21 @@ TEST(Groups, MembersInJoiningOrder)
     EXPECT_TRUE(b.Members(-1).empty());
 }
 
-TEST(GameTime, FormatsAsTimeOfDayAndParsesBack)
+TEST(GameTime, CountsHoursBeyondADayAndParsesBack)
 {
-    EXPECT_EQ(FormatGameTime(0), "0:00:00");
-    EXPECT_EQ(FormatGameTime(7 * 60 + 41), "0:07:41");
-    EXPECT_EQ(FormatGameTime(86400 + 5), "0:00:05");
+    const struct {
+        int64_t seconds;
+        const char *text;
+    } rows[] = {{0, "0:00:00"}, {7 * 60 + 41, "0:07:41"}, {86399, "23:59:59"}, {27 * 3600 + 13 * 60 + 5, "27:13:05"},
+                {100 * 3600, "100:00:00"}};
+    for (const auto &r : rows) {
+        EXPECT_EQ(FormatGameTime(r.seconds), r.text);
+        int64_t s = -1;
+        EXPECT_TRUE(ParseGameTime(r.text, s)) << r.text;
+        EXPECT_EQ(s, r.seconds);
+    }
     int64_t s = -1;
     EXPECT_TRUE(ParseGameTime("00:00:00", s));
-    EXPECT_EQ(s, 0);
-    EXPECT_TRUE(ParseGameTime("23:59:59", s));
-    EXPECT_EQ(s, 86399);
-    EXPECT_FALSE(ParseGameTime("24:00:00", s));
-    EXPECT_FALSE(ParseGameTime("1:60:00", s));
-    EXPECT_FALSE(ParseGameTime("junk", s));
+    for (const char *bad : {"1:60:00", "0:00:60", "2401:00:00", "12345:00:00", "junk"})
+        EXPECT_FALSE(ParseGameTime(bad, s)) << bad;
 }
