@@ -16,6 +16,7 @@
 #include "picture/TextureSink.h"
 #include "play/Layout.h"
 #include "play/Pacer.h"
+#include "play/Progress.h"
 #include "play/Reach.h"
 
 namespace game {
@@ -200,6 +201,9 @@ bool TGame::LoadSaved(const TSavedGame &g, bool resume, TAnswer &a)
         a.Redraw = true;
         return false;
     }
+    // A join count that disagrees with the groups would finish the picture
+    // too early or never: the groups are what the player sees.
+    m_board.JoinCount = play::JoinsOnTable(m_board);
     // A game saved on a larger screen may lie beyond this table's edges.
     play::KeepPiecesOnTable(m_board, m_view.Table().width(), m_view.Table().height());
     m_board.PiecesVisible = true;

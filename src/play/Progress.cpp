@@ -1,5 +1,7 @@
 #include "play/Progress.h"
 
+#include <set>
+
 namespace play {
 
 int JoinedPieces(const Board &b)
@@ -9,6 +11,19 @@ int JoinedPieces(const Board &b)
         if (p.Group >= 0 && p.Group < b.Groups.Count() && b.Groups.Items(p.Group).Subitems.size() >= 2)
             ++joined;
     return joined;
+}
+
+int JoinsOnTable(const Board &b)
+{
+    std::set<int> groups;
+    int loose = 0;
+    for (const Tpiece &p : b.Pieces) {
+        if (p.Group >= 0)
+            groups.insert(p.Group);
+        else
+            ++loose;
+    }
+    return b.Pieces.Count() - loose - int(groups.size());
 }
 
 QString ProgressText(const Board &b)

@@ -236,6 +236,22 @@ TEST_F(GameTest, TheCornerPlateShowsTheRecordsOnlyWithAGameOnTheTable)
     EXPECT_TRUE(game.Press(play::TMouseBtn::Left, plate).ShowRecords);
 }
 
+// A saved join count that disagrees with the groups: the groups hold, and
+// the finish comes with the join that makes one group of every piece.
+TEST_F(GameTest, TheJoinCountOfALoadedGameIsTheGroups)
+{
+    for (int saved : {0, 34}) {
+        SCOPED_TRACE(saved);
+        Board b;
+        MakeGameOneJoinFromTheEnd(b, 1);
+        b.OwnImage = false;
+        b.JoinCount = saved;
+        ASSERT_TRUE(Load(b).Messages.isEmpty());
+        EXPECT_EQ(game.board().JoinCount, 33);
+        EXPECT_TRUE(DropWhereItLies(0).Finish);
+    }
+}
+
 // The last join of an installed picture's 187-piece game: the finish is
 // heard and kept, under the picture's name and naming the file the player
 // chose, and nothing is kept for the next start.
