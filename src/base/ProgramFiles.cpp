@@ -38,6 +38,15 @@ QString XdgFolder(QStandardPaths::StandardLocation base, const QString &relative
     return QStandardPaths::writableLocation(base) + QLatin1Char('/') + relative;
 }
 
+// $XDG_STATE_HOME/relative.  Qt 6.4 has no standard location for it; a value
+// that is not an absolute path is ignored, as the XDG rules ask.
+QString XdgStateFolder(const QString &relative)
+{
+    const QString home = qEnvironmentVariable("XDG_STATE_HOME");
+    const QString base = QDir::isAbsolutePath(home) ? QDir::cleanPath(home) : QDir::homePath() + QStringLiteral("/.local/state");
+    return base + QLatin1Char('/') + relative;
+}
+
 bool StateBesideProgram(const TProgramFolders &f) { return !f.Installed && FolderWritable(f.Assets); }
 
 // Makes a folder and the missing folders above it, but never inside a
@@ -134,6 +143,53 @@ QString UserStateDir()
 QString UserStateFile(const QString &name) { return FindCaseInsensitive(UserStateDir(), name); }
 
 bool UserStateWritable() { return FolderWritable(UserStateDir()); }
+
+namespace {
+
+// PlayerStateDir() without moving anything into it.
+QString StateFolder()
+{
+    const TProgramFolders f = CurrentFolders();
+    if (StateBesideProgram(f))
+        return f.Assets;
+    const QString dir = XdgStateFolder(QStringLiteral("jigsy"));
+    MakeFolder(dir);
+    return dir;
+}
+
+} // namespace
+
+QString PlayerStateDir()
+{
+    [[maybe_unused]] static const bool moved = [] {
+        MovePlayerStateFiles();
+        return true;
+    }();
+    return StateFolder();
+}
+
+QString PlayerStateFile(const QString &name) { return FindCaseInsensitive(PlayerStateDir(), name); }
+
+void MovePlayerStateFiles()
+{
+    if (StateBesideProgram(CurrentFolders()))
+        return;
+    // Where the settings are; not made here when it is not there yet.
+    const QString from = XdgFolder(QStandardPaths::GenericConfigLocation, QStringLiteral("jigsy"));
+    if (!QFileInfo(from).isDir())
+        return;
+    const QString to = StateFolder();
+    for (const QString name : {QStringLiteral("resume.jgy"), QStringLiteral("records.ini")}) {
+        const QString old = FindCaseInsensitive(from, name);
+        if (!QFileInfo(old).isFile() || QFileInfo::exists(FindCaseInsensitive(to, name)))
+            continue;
+        const QString target = to + QLatin1Char('/') + QFileInfo(old).fileName();
+        // QFile::copy refuses a target that exists and leaves no part of a
+        // copy behind, so a failed copy loses nothing.
+        if (!QFile::rename(old, target) && !QFileInfo::exists(target) && QFile::copy(old, target))
+            QFile::remove(old);
+    }
+}
 
 QString CacheDir()
 {

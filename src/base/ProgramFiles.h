@@ -7,10 +7,12 @@
 // Every path component is matched without regard to case ("Image" and
 // "image" name the same folder).
 //
-// The player's files (Settings.ini, the thumbnail cache) stay in the
-// program folder while it is a portable one that may be written; an
-// installed or read-only game keeps them per user under
-// $XDG_CONFIG_HOME/jigsy and $XDG_CACHE_HOME/jigsy/cache.
+// The player's files stay in the program folder while it is a portable one
+// that may be written; an installed or read-only game keeps them per user:
+// the settings (Settings.ini) under $XDG_CONFIG_HOME/jigsy, the player's
+// state (the game to resume, the records) under $XDG_STATE_HOME/jigsy and
+// the thumbnail cache under $XDG_CACHE_HOME/jigsy/cache.  Older versions
+// kept the state beside the settings; it is moved over on first need.
 #pragma once
 
 #include <QString>
@@ -49,6 +51,22 @@ QString UserStateDir();
 QString UserStateFile(const QString &name);
 // UserStateDir() exists and may be written: the player's settings are kept.
 bool UserStateWritable();
+// The folder of the player's state (the game to resume, the records),
+// without a trailing '/': the program folder when it is a portable one that
+// may be written, else $XDG_STATE_HOME/jigsy ($HOME/.local/state/jigsy when
+// that is unset or not an absolute path), created here on first need.  The
+// first call in a run moves the player's state over from UserStateDir()
+// (see MovePlayerStateFiles).
+QString PlayerStateDir();
+// A file of PlayerStateDir(), its name matched without regard to case.
+QString PlayerStateFile(const QString &name);
+// When the player's state is not kept beside the program, moves
+// "resume.jgy" and "records.ini" (names matched without regard to case)
+// from UserStateDir(), where older versions kept them, into the state
+// folder.  A file already in the state folder is never replaced; a file
+// that cannot be moved or copied stays where it was; one copied but not
+// removable is left behind as well, the copy then counting.
+void MovePlayerStateFiles();
 // The thumbnail cache folder: the program folder's cache/ beside
 // Settings.ini, else $XDG_CACHE_HOME/jigsy/cache (made when first filled).
 QString CacheDir();

@@ -1,6 +1,7 @@
 // The best times: for every picture, cut and rotation setting the ten
 // fastest finishes are kept, fastest first, in "records.ini" in the
-// player's state folder (an INI file, written key by key).
+// player's state folder ($XDG_STATE_HOME/jigsy, or beside a portable
+// program), an INI file written key by key.
 //
 // Each list is one section named by a digest of the picture, the cut and
 // the rotation setting; it holds "Picture" (the picture, for a reader of

@@ -1,7 +1,8 @@
 // The game to resume: the game on the table is kept in the player's state
-// folder while it is unfinished (on closing, and every minute after a
-// change), brought back at the next start, and retired once it is finished
-// or replaced by a new game.  The file is a saved game like any other.
+// folder ($XDG_STATE_HOME/jigsy, or beside a portable program) while it is
+// unfinished (on closing, and every minute after a change), brought back at
+// the next start, and retired once it is finished or replaced by a new
+// game.  The file is a saved game like any other.
 //
 // A resume file that cannot be loaded (damaged, hostile, a folder, its
 // picture gone) is moved aside once, as "<name>.bad", and counts as absent:

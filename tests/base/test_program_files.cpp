@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "FileBytes.h"
 #include "TempXdg.h"
 #include "base/ProgramFiles.h"
 
@@ -22,6 +23,54 @@ struct LayoutCase {
 };
 
 class ProgramLayout : public ::testing::TestWithParam<LayoutCase> {};
+
+// Sets an environment variable for the life of the object.
+class TEnvValue {
+public:
+    TEnvValue(const char *name, const QString &value) : m_name(name), m_old(qgetenv(name))
+    {
+        qputenv(name, value.toLocal8Bit());
+    }
+    ~TEnvValue() { m_old.isNull() ? qunsetenv(m_name) : qputenv(m_name, m_old); }
+    TEnvValue(const TEnvValue &) = delete;
+    TEnvValue &operator=(const TEnvValue &) = delete;
+
+private:
+    const char *m_name;
+    QByteArray m_old;
+};
+
+// An installed game (its folder read-only) run by a player whose home and
+// XDG folders are temporary.
+class InstalledGame {
+public:
+    explicit InstalledGame(const QString &stateHome = QString())
+        : m_home("HOME", Path("home")), m_state("XDG_STATE_HOME", stateHome.isNull() ? Path("state") : stateHome)
+    {
+        SetProgramDir(m_program.path());
+        QFile::setPermissions(m_program.path(), ReadOnly); // no write bit: read-only even for root
+    }
+    ~InstalledGame()
+    {
+        QFile::setPermissions(m_program.path(), ReadWrite);
+        SetProgramDir(QString());
+    }
+    QString Path(const QString &relative) const { return m_dir.filePath(relative); }
+    TTempXdg xdg;
+
+private:
+    QTemporaryDir m_dir, m_program;
+    TEnvValue m_home, m_state;
+};
+
+struct StateHomeCase {
+    const char *name;
+    const char *value;    // XDG_STATE_HOME
+    bool absolute;        // value is taken inside the temporary folder
+    const char *expected; // the state folder, inside the temporary folder
+};
+
+class StateHome : public ::testing::TestWithParam<StateHomeCase> {};
 
 } // namespace
 
@@ -50,6 +99,7 @@ TEST(PlayerFiles, StayBesideAWritableProgramElseGoToTheXdgFolders)
     SetProgramDir(program.path());
     EXPECT_EQ(UserStateDir(), program.path());
     EXPECT_EQ(UserStateFile("settings.INI"), program.filePath("settings.INI"));
+    EXPECT_EQ(PlayerStateDir(), program.path());
     EXPECT_EQ(CacheDir(), program.filePath("cache"));
 
     ASSERT_TRUE(QFile::setPermissions(program.path(), ReadOnly)); // no write bit: read-only even for root
@@ -59,4 +109,38 @@ TEST(PlayerFiles, StayBesideAWritableProgramElseGoToTheXdgFolders)
     EXPECT_TRUE(QDir(program.path()).isEmpty());
     QFile::setPermissions(program.path(), ReadWrite);
     SetProgramDir(QString());
+}
+
+TEST_P(StateHome, AnInstalledGameKeepsThePlayersStateInAnAbsoluteXdgStateHomeElseInTheHomeFolder)
+{
+    const StateHomeCase &c = GetParam();
+    QTemporaryDir base;
+    const InstalledGame game(c.absolute ? base.filePath(c.value) : QString(c.value));
+    const QString expected = c.absolute ? base.filePath(c.expected) : game.Path(c.expected);
+    EXPECT_EQ(PlayerStateDir(), expected);
+    EXPECT_TRUE(FolderWritable(expected)); // made on first need
+    EXPECT_EQ(UserStateDir(), game.xdg.Config() + "/jigsy"); // the settings stay where they were
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, StateHome,
+                         ::testing::Values(StateHomeCase{"Absolute", "state", true, "state/jigsy"},
+                                           StateHomeCase{"Relative", "state", false, "home/.local/state/jigsy"},
+                                           StateHomeCase{"Empty", "", false, "home/.local/state/jigsy"}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(PlayerState, OldFilesMoveBesideTheSettingsButNeverOverANewOne)
+{
+    const InstalledGame game;
+    const QString from = game.xdg.Config() + "/jigsy";
+    const QString to = game.Path("state/jigsy");
+    ASSERT_TRUE(QDir().mkpath(from) && QDir().mkpath(to));
+    WriteAll(from + "/Resume.JGY", "old game");
+    WriteAll(from + "/records.ini", "old records");
+    WriteAll(to + "/Records.ini", "new records");
+
+    MovePlayerStateFiles();
+    EXPECT_EQ(ReadAll(PlayerStateFile("resume.jgy")), "old game");
+    EXPECT_FALSE(QFile::exists(from + "/Resume.JGY")); // moved, not copied
+    EXPECT_EQ(ReadAll(to + "/Records.ini"), "new records");
+    EXPECT_EQ(ReadAll(from + "/records.ini"), "old records"); // not moved: kept
 }

@@ -45,7 +45,7 @@ inline void MakeGameInPlay(Board &b, uint8_t sizeIndex, unsigned seed)
     }
     b.OwnImage = sizeIndex == 1;
     b.BgIndex = 2;
-    b.JoinCount = 8;
+    b.JoinCount = 6; // the joins its groups stand for
     b.GameTime = 7 * 60 + 41;
     b.RotateEnabled = true;
     b.FlipHor = 1;

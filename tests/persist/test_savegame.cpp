@@ -355,7 +355,7 @@ TEST_F(SaveGameTest, ReaderTakesDefaultsHexAndAnyCaseOfNames)
 TEST_F(SaveGameTest, UnreadableValuesTakeTheirDefaults)
 {
     Board b;
-    MakeGameInPlay(b, 1, 11); // OwnerImg 1, bgind 2, Spind 8, RotateHor 1, clock 0:07:41
+    MakeGameInPlay(b, 1, 11); // OwnerImg 1, bgind 2, Spind 6, RotateHor 1, clock 0:07:41
     const QString path = Path(QStringLiteral("unreadable.jgy"));
     ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(b, picture)));
     const QByteArray text = ReadAll(path);
