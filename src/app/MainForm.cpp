@@ -34,7 +34,8 @@
 
 namespace {
 
-constexpr int kResumeInterval = 60 * 1000;
+// A move is kept for the next start this long after it, at the latest.
+constexpr int kKeepDelayMs = 2000;
 
 // Whether this system can give the table an OpenGL context at all.
 bool OpenGLAvailable()
@@ -191,7 +192,8 @@ void TMainForm::FormCreate()
     Timer2.setInterval(1000);
     PlayerTimer.setInterval(1000);
     AniTimer.setInterval(50);
-    ResumeTimer.setInterval(kResumeInterval);
+    ResumeTimer.setInterval(kKeepDelayMs);
+    ResumeTimer.setSingleShot(true);
     connect(&ReSizeTimer, &QTimer::timeout, this, &TMainForm::ReSizeTimerTimer);
     connect(&Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     connect(&Timer2, &QTimer::timeout, this, &TMainForm::Timer2Timer);
@@ -216,7 +218,6 @@ void TMainForm::FormCreate()
     MusicList = ListProgramMusic();
     PlayerTimer.start();
     Timer1.start();
-    ResumeTimer.start();
 }
 
 void TMainForm::FormCreateGL()
@@ -405,6 +406,8 @@ void TMainForm::Run(QTimer &timer, game::TTimer what)
 void TMainForm::Act(const game::TAnswer &a)
 {
     Run(AniTimer, a.AniTimer);
+    if (a.KeepSoon && !ResumeTimer.isActive())
+        ResumeTimer.start();
     Run(Timer2, a.ClockTimer);
     if (a.Background)
         SetBgBmp(false, QString());

@@ -81,7 +81,7 @@ private:
     QTimer Timer2;      // 1000 ms: the clock
     QTimer PlayerTimer; // 1000 ms: music repeat
     QTimer AniTimer;    // 50 ms: quarter turns and the final fade
-    QTimer ResumeTimer; // 60 s: keeps the game for the next start after a change
+    QTimer ResumeTimer; // 2 s one-shot after a move: keeps the game for the next start
 
     TMyImageList il; // the overlay images, OverlayCount of them
     TMyImageList bg; // installed table backgrounds

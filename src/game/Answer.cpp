@@ -23,6 +23,7 @@ TAnswer &TAnswer::operator|=(const TAnswer &o)
     Background |= o.Background;
     ShowRecords |= o.ShowRecords;
     Close |= o.Close;
+    KeepSoon |= o.KeepSoon;
     if (o.BrowserChoice)
         BrowserChoice = o.BrowserChoice;
     Messages += o.Messages;

@@ -28,6 +28,9 @@ struct TAnswer {
     bool Background = false; // the installed background of the board's BgIndex
     bool ShowRecords = false; // the records window of the game on the table
     bool Close = false;       // without its piece shapes the game cannot go on
+    // The game moved on: it is kept for the next start within two seconds
+    // (KeepForResume), a burst of moves in one write.
+    bool KeepSoon = false;
     // What the picture browser offers as chosen next time.
     std::optional<QString> BrowserChoice;
     QStringList Messages;     // message boxes, once the rest is done

@@ -125,27 +125,34 @@ void TGame::GameReplaced(TAnswer &a, bool keepEdgeFilter)
     if (!keepEdgeFilter && m_board.EdgeOnly)
         a |= SetEdgeOnly(false); // a new game starts with every piece shown
     m_board.NewRecord = false;
-    m_resumeChanged = true;
+    Changed(a);
     m_canSave = true;
     a.Progress = a.Lid = a.Buttons = a.Clock = true;
 }
 
+void TGame::Changed(TAnswer &a)
+{
+    m_resumeChanged = true;
+    a.KeepSoon = m_resumeMine;
+}
+
 void TGame::KeepForResume()
 {
-    if (!m_resumeChanged || !play::GameInPlay(m_board))
+    if (!m_resumeMine || !m_resumeChanged || !play::GameInPlay(m_board))
         return;
     m_resumeChanged = false;
     TResumeFile().Write(m_board, m_board.PictureFile);
 }
 
+// Only a finish or a game the player chose retires the kept game; any other
+// end of a run (nothing on the table, a file that did not load, a close
+// before the kept game came back) leaves it as it is.
 TAnswer TGame::Close()
 {
     play::CancelDrag(m_board);
     TAnswer a;
     QString error;
-    if (!play::GameInPlay(m_board))
-        TResumeFile().Retire();
-    else if (!TResumeFile().Write(m_board, m_board.PictureFile, &error))
+    if (m_resumeMine && play::GameInPlay(m_board) && !TResumeFile().Write(m_board, m_board.PictureFile, &error))
         a.Messages << QStringLiteral("Игра на столе не сохранится до следующего запуска.\n\n") + error;
     return a;
 }

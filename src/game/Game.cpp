@@ -142,7 +142,7 @@ TAnswer TGame::AfterDrop(const play::TPlayResult &r, QDate today)
         RecordFinish(a, today);
     }
     if (r.Redraw) {
-        m_resumeChanged = true;
+        Changed(a);
         a.Redraw = a.Progress = true;
     }
     return a;
@@ -213,9 +213,9 @@ TAnswer TGame::TickClock(bool windowOnScreen)
 
 TAnswer TGame::TickAnimation()
 {
-    const TAnswer a = Settled(play::TickAnimation(m_board));
+    TAnswer a = Settled(play::TickAnimation(m_board));
     if (a.Redraw)
-        m_resumeChanged = true;
+        Changed(a);
     return a;
 }
 

@@ -88,7 +88,7 @@ public:
     TAnswer StartUp(const QString &commandLineGame);
     // The window closes: an unfinished game is kept for the next start.
     TAnswer Close();
-    // Every minute: the game is kept again when it changed.
+    // Asked for by KeepSoon: the game is kept again when it changed.
     void KeepForResume();
 
     // ---- the window ----
@@ -153,6 +153,8 @@ private:
     TAnswer Settled(const play::TPlayResult &r);
     QPoint BoardPoint(QPoint at) const;
     bool HasGame() const;
+    // The game on the table moved on: to be kept for the next start.
+    void Changed(TAnswer &a);
     TAnswer PressLid(QPoint at);
     QString RememberGameFolder(const QString &gameFile) const;
 
@@ -163,6 +165,10 @@ private:
     TStartSettings m_switches;
     bool m_canSave = false;
     bool m_resumeChanged = false;
+    // This run keeps the game for the next start.  A run started with a
+    // saved game on the command line leaves the kept game alone, for the
+    // next start without one, until the player begins or loads a game.
+    bool m_resumeMine = true;
 
     // The pan of the table belongs to the button that began it.
     play::TMouseBtn m_panButton = play::TMouseBtn::Left;

@@ -137,8 +137,9 @@ TAnswer TGame::NewGame(const TNewGameChoice &c)
     if (!play::NewGame(m_board, m_random, table.width(), table.height(), m_switches.RoundPlace,
                        [&] { return CutPieces(a); }))
         return a; // the cutting has said why
-    GameReplaced(a, false);
+    m_resumeMine = true;
     TResumeFile().Retire(); // a new game: the old one is not resumed
+    GameReplaced(a, false);
     a.NewTrack = true;
     m_board.JoinCount = 0;
     m_board.GameTime = 0;
@@ -161,6 +162,7 @@ TAnswer TGame::LoadGame(const QString &path)
         return a;
     }
     if (LoadSaved(g, false, a)) {
+        m_resumeMine = true; // the player's choice replaces the kept game
         const QString error = RememberGameFolder(path);
         if (!error.isEmpty())
             a.Messages << error;
@@ -240,9 +242,17 @@ TAnswer TGame::StartUp(const QString &commandLineGame)
 {
     if (commandLineGame.isEmpty())
         return RestoreResume();
+    m_resumeMine = false; // the kept game waits for a start without a file
     if (!IsRegularFile(commandLineGame))
         return {};
-    return LoadGame(commandLineGame);
+    TSavedGame g;
+    QString message;
+    TAnswer a;
+    if (ReadSavedGame(commandLineGame, m_board, g, &message) != TSaveCheck::Ok)
+        a.Messages << message;
+    else
+        LoadSaved(g, false, a);
+    return a;
 }
 
 TAnswer TGame::RestoreResume()

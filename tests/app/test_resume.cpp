@@ -123,12 +123,14 @@ protected:
         return saved;
     }
     // The same, one join from its end (see MakeGameOneJoinFromTheEnd).
-    void SaveGameOneJoinFromTheEnd()
+    TSavedGame SaveGameOneJoinFromTheEnd()
     {
         Board played;
         MakeGameOneJoinFromTheEnd(played, 1);
         played.OwnImage = false;
-        EXPECT_TRUE(WriteSavedGame(dir.filePath("game.jgy"), SavedGameFromBoard(played, picture)));
+        const TSavedGame saved = SavedGameFromBoard(played, picture);
+        EXPECT_TRUE(WriteSavedGame(dir.filePath("game.jgy"), saved));
+        return saved;
     }
     // Picks piece 0 up and drops it where it lies, as the player would.
     void FinishByDroppingPiece0()
@@ -146,9 +148,9 @@ protected:
 
 } // namespace
 
-TEST_F(ResumeWindowTest, ClosingKeepsAnUnfinishedGameTheNextStartBringsItBackAndAFinishedOneIsRetired)
+TEST_F(ResumeWindowTest, ClosingKeepsAnUnfinishedGameTheNextStartBringsItBackAndTheFinishRetiresIt)
 {
-    const TSavedGame saved = SaveGameInPlay();
+    const TSavedGame saved = SaveGameOneJoinFromTheEnd();
     Start();
     ASSERT_TRUE(win->LoadGame(dir.filePath("game.jgy")));
     form->close();
@@ -160,7 +162,8 @@ TEST_F(ResumeWindowTest, ClosingKeepsAnUnfinishedGameTheNextStartBringsItBackAnd
     resumed.BgIndex = 0; // on the player's own background, not the file's
     ExpectSameGame(SavedGameFromBoard(win->board, picture), resumed);
 
-    win->board.JoinCount = PieceCount(win->board.Cut()) - 1;
+    FinishByDroppingPiece0();
+    EXPECT_FALSE(QFileInfo::exists(Path()));
     form->close();
     EXPECT_FALSE(QFileInfo::exists(Path()));
 }

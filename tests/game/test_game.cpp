@@ -167,6 +167,53 @@ TEST_F(GameTest, TheKeptGameComesBackOnThePlayersBackgroundALoadedOneOnItsOwn)
     EXPECT_EQ(Setting("EdgeOnly"), "0");
 }
 
+// The kept game goes only with a finish or a game the player chose: a start
+// with a file that does not load, with one that does, or a close before it
+// came back, all leave it byte for byte.
+TEST_F(GameTest, TheKeptGameOutlivesEveryOtherEndOfARun)
+{
+    Board b;
+    MakeGameInPlay(b, 1, 11);
+    b.OwnImage = false;
+    ASSERT_TRUE(TResumeFile().Write(b, picture));
+    const QByteArray kept = ReadAll(TResumeFile().Path());
+    Board b2;
+    MakeGameInPlay(b2, 1, 12);
+    b2.OwnImage = false;
+    const QString other = dir.filePath("other.jgy");
+    ASSERT_TRUE(WriteSavedGame(other, SavedGameFromBoard(b2, picture)));
+    const QString broken = dir.filePath("broken.jgy");
+    WriteAll(broken, "[Set]\npsind=9\n");
+    for (const QString &commandLine : {broken, dir.filePath("gone.jgy"), other}) {
+        SCOPED_TRACE(commandLine.toStdString());
+        TCountingSink sink;
+        game::TGame run(random, {&sink, &sink, {}});
+        run.FitToWindow(kWindow);
+        const game::TAnswer a = run.StartUp(commandLine);
+        EXPECT_FALSE(a.KeepSoon);
+        run.KeepForResume();
+        run.Close();
+        EXPECT_EQ(ReadAll(TResumeFile().Path()), kept);
+    }
+    TCountingSink sink;
+    EXPECT_TRUE(game::TGame(random, {&sink, &sink, {}}).Close().Messages.isEmpty()); // closed before it came back
+    EXPECT_EQ(ReadAll(TResumeFile().Path()), kept);
+}
+
+// A drop asks for the game to be kept soon, and keeping it writes the drop.
+TEST_F(GameTest, ADropIsKeptForTheNextStart)
+{
+    ASSERT_TRUE(LoadInPlay().Messages.isEmpty());
+    const int top = game.board().DrawOrder.last().toInt();
+    game.Press(play::TMouseBtn::Left, Over(top));
+    game.MoveTo(Over(top) + QPoint(1, 1));
+    EXPECT_TRUE(game.Release(play::TMouseBtn::Left, Over(top), kToday).KeepSoon);
+    game.KeepForResume();
+    TSavedGame kept;
+    ASSERT_EQ(ReadSavedGame(TResumeFile().Path(), Board(), kept), TSaveCheck::Ok);
+    ExpectSameGame(kept, SavedGameFromBoard(game.board(), picture));
+}
+
 TEST_F(GameTest, TheEdgeFilterIsRememberedAndANewGameShowsEveryPiece)
 {
     ASSERT_TRUE(LoadInPlay().Messages.isEmpty());
