@@ -32,20 +32,20 @@ TProgramFolders CurrentFolders()
     return located;
 }
 
-// A folder of the player's in one of the XDG base folders.
-QString XdgFolder(QStandardPaths::StandardLocation base, const QString &relative)
+// A folder of the player's under one of the XDG base folders: the variable
+// when it holds an absolute path, else its default under the home folder.
+// An empty or relative value is ignored, as the XDG rules ask (taken as it
+// is, it would name a folder below wherever the game was started).
+QString XdgFolder(const char *variable, const char *homeDefault, const QString &relative)
 {
-    return QStandardPaths::writableLocation(base) + QLatin1Char('/') + relative;
-}
-
-// $XDG_STATE_HOME/relative.  Qt 6.4 has no standard location for it; a value
-// that is not an absolute path is ignored, as the XDG rules ask.
-QString XdgStateFolder(const QString &relative)
-{
-    const QString home = qEnvironmentVariable("XDG_STATE_HOME");
-    const QString base = QDir::isAbsolutePath(home) ? QDir::cleanPath(home) : QDir::homePath() + QStringLiteral("/.local/state");
+    const QString value = qEnvironmentVariable(variable);
+    const QString base =
+        QDir::isAbsolutePath(value) ? QDir::cleanPath(value) : QDir::homePath() + QLatin1String(homeDefault);
     return base + QLatin1Char('/') + relative;
 }
+QString XdgConfigFolder(const QString &relative) { return XdgFolder("XDG_CONFIG_HOME", "/.config", relative); }
+QString XdgCacheFolder(const QString &relative) { return XdgFolder("XDG_CACHE_HOME", "/.cache", relative); }
+QString XdgStateFolder(const QString &relative) { return XdgFolder("XDG_STATE_HOME", "/.local/state", relative); }
 
 bool StateBesideProgram(const TProgramFolders &f) { return !f.Installed && FolderWritable(f.Assets); }
 
@@ -135,7 +135,7 @@ QString UserStateDir()
     const TProgramFolders f = CurrentFolders();
     if (StateBesideProgram(f))
         return f.Assets;
-    const QString dir = XdgFolder(QStandardPaths::GenericConfigLocation, QStringLiteral("jigsy"));
+    const QString dir = XdgConfigFolder(QStringLiteral("jigsy"));
     MakeFolder(dir);
     return dir;
 }
@@ -175,7 +175,7 @@ void MovePlayerStateFiles()
     if (StateBesideProgram(CurrentFolders()))
         return;
     // Where the settings are; not made here when it is not there yet.
-    const QString from = XdgFolder(QStandardPaths::GenericConfigLocation, QStringLiteral("jigsy"));
+    const QString from = XdgConfigFolder(QStringLiteral("jigsy"));
     if (!QFileInfo(from).isDir())
         return;
     const QString to = StateFolder();
@@ -196,5 +196,5 @@ QString CacheDir()
     const TProgramFolders f = CurrentFolders();
     if (StateBesideProgram(f))
         return FindCaseInsensitive(f.Assets, QStringLiteral("cache"));
-    return XdgFolder(QStandardPaths::GenericCacheLocation, QStringLiteral("jigsy/cache"));
+    return XdgCacheFolder(QStringLiteral("jigsy/cache"));
 }

@@ -63,14 +63,16 @@ private:
     TEnvValue m_home, m_state;
 };
 
-struct StateHomeCase {
+struct XdgHomeCase {
     const char *name;
-    const char *value;    // XDG_STATE_HOME
+    const char *variable;
+    const char *value;    // the variable's value
     bool absolute;        // value is taken inside the temporary folder
-    const char *expected; // the state folder, inside the temporary folder
+    QString (*folder)();  // the player's folder under it
+    const char *expected; // that folder, inside the temporary folder
 };
 
-class StateHome : public ::testing::TestWithParam<StateHomeCase> {};
+class XdgHome : public ::testing::TestWithParam<XdgHomeCase> {};
 
 } // namespace
 
@@ -111,22 +113,36 @@ TEST(PlayerFiles, StayBesideAWritableProgramElseGoToTheXdgFolders)
     SetProgramDir(QString());
 }
 
-TEST_P(StateHome, AnInstalledGameKeepsThePlayersStateInAnAbsoluteXdgStateHomeElseInTheHomeFolder)
+// An installed game keeps the player's files under the XDG folders when
+// they are absolute paths, else under the home folder's defaults.
+TEST_P(XdgHome, AnEmptyOrRelativeXdgFolderIsIgnored)
 {
-    const StateHomeCase &c = GetParam();
+    const XdgHomeCase &c = GetParam();
     QTemporaryDir base;
-    const InstalledGame game(c.absolute ? base.filePath(c.value) : QString(c.value));
-    const QString expected = c.absolute ? base.filePath(c.expected) : game.Path(c.expected);
-    EXPECT_EQ(PlayerStateDir(), expected);
-    EXPECT_TRUE(FolderWritable(expected)); // made on first need
-    EXPECT_EQ(UserStateDir(), game.xdg.Config() + "/jigsy"); // the settings stay where they were
+    const InstalledGame game;
+    const TEnvValue value(c.variable, c.absolute ? base.filePath(c.value) : QString(c.value));
+    EXPECT_EQ(c.folder(), c.absolute ? base.filePath(c.expected) : game.Path(c.expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, StateHome,
-                         ::testing::Values(StateHomeCase{"Absolute", "state", true, "state/jigsy"},
-                                           StateHomeCase{"Relative", "state", false, "home/.local/state/jigsy"},
-                                           StateHomeCase{"Empty", "", false, "home/.local/state/jigsy"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Values, XdgHome,
+    ::testing::Values(XdgHomeCase{"State", "XDG_STATE_HOME", "state", true, PlayerStateDir, "state/jigsy"},
+                      XdgHomeCase{"StateRelative", "XDG_STATE_HOME", "state", false, PlayerStateDir,
+                                  "home/.local/state/jigsy"},
+                      XdgHomeCase{"StateEmpty", "XDG_STATE_HOME", "", false, PlayerStateDir, "home/.local/state/jigsy"},
+                      XdgHomeCase{"ConfigRelative", "XDG_CONFIG_HOME", "config", false, UserStateDir,
+                                  "home/.config/jigsy"},
+                      XdgHomeCase{"CacheRelative", "XDG_CACHE_HOME", "cache", false, CacheDir,
+                                  "home/.cache/jigsy/cache"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(PlayerState, IsMadeOnFirstNeedAndTheSettingsStayWhereTheyWere)
+{
+    const InstalledGame game;
+    EXPECT_EQ(PlayerStateDir(), game.Path("state/jigsy"));
+    EXPECT_TRUE(FolderWritable(PlayerStateDir()));
+    EXPECT_EQ(UserStateDir(), game.xdg.Config() + "/jigsy");
+}
 
 TEST(PlayerState, OldFilesMoveBesideTheSettingsButNeverOverANewOne)
 {
