@@ -39,9 +39,13 @@ bool TGame::SetUpPicture(const QString &path, bool installed, const TCutInfo &cu
     m_board.Cutting = true;
     m_board.CutProgress = 0;
     DrawNow(m_dev);
-    const TSetimgResult rc = LoadPictureForCut(path, installed, cut, out);
-    if (rc == TSetimgResult::Ok)
+    bool whole = true;
+    const TSetimgResult rc = LoadPictureForCut(path, installed, cut, out, &whole);
+    if (rc == TSetimgResult::Ok) {
+        if (!whole)
+            a.Messages << PartlyReadText(path);
         return true;
+    }
     m_board.Cutting = false;
     a.Redraw = true;
     a.Messages << SetimgMessage(rc) << QStringLiteral("img not set");

@@ -122,7 +122,7 @@ qint64 TJpegFile::DecodeBytes(int denom) const
     return bytes;
 }
 
-bool TJpegFile::DecodeCmyk(QImage &out, int denom) const
+bool TJpegFile::DecodeCmyk(QImage &out, int denom, bool *whole) const
 {
     const int w = ScaledSide(m_width, denom), h = ScaledSide(m_height, denom);
     QImage cmyk(w, h, QImage::Format_RGBA8888); // four bytes a pixel, as the decoder gives them
@@ -133,6 +133,8 @@ bool TJpegFile::DecodeCmyk(QImage &out, int denom) const
                                  int(cmyk.bytesPerLine()), h, TJPF_CMYK, TJFLAG_LIMITSCANS);
     if (rc != 0 && tjGetErrorCode(m_handle) != TJERR_WARNING)
         return false;
+    if (whole)
+        *whole = rc == 0;
     for (int y = 0; y < h; ++y) {
         const uchar *s = cmyk.constScanLine(y);
         uchar *t = img.scanLine(y);
@@ -149,14 +151,14 @@ bool TJpegFile::DecodeCmyk(QImage &out, int denom) const
     return true;
 }
 
-bool TJpegFile::Decode(QImage &out, int denom, bool grey) const
+bool TJpegFile::Decode(QImage &out, int denom, bool grey, bool *whole) const
 {
     if (!m_handle)
         return false;
     if (denom != 1 && denom != 2 && denom != 4 && denom != 8)
         return false;
     if (m_channels == 4) {
-        if (!DecodeCmyk(out, denom))
+        if (!DecodeCmyk(out, denom, whole))
             return false;
         if (grey)
             out = out.convertToFormat(QImage::Format_Grayscale8);
@@ -171,6 +173,8 @@ bool TJpegFile::Decode(QImage &out, int denom, bool grey) const
                                  int(img.bytesPerLine()), h, grey ? TJPF_GRAY : TJPF_BGR, TJFLAG_LIMITSCANS);
     if (rc != 0 && tjGetErrorCode(m_handle) != TJERR_WARNING)
         return false;
+    if (whole)
+        *whole = rc == 0;
     out = std::move(img);
     return true;
 }

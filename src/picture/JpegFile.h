@@ -41,13 +41,13 @@ public:
 
     // Decodes into `out`, Format_Grayscale8 when grey is set, else
     // Format_BGR888, upright.  A warning of the decoder (a truncated file,
-    // damaged data) still leaves a whole picture, its missing rows grey; an
-    // error fails.
-    bool Decode(QImage &out, int denom, bool grey) const;
+    // damaged data) still leaves a whole picture, its missing rows grey, and
+    // *whole (when given) says false; an error fails.
+    bool Decode(QImage &out, int denom, bool grey, bool *whole = nullptr) const;
 
 private:
     bool WalkMarkers();
-    bool DecodeCmyk(QImage &out, int denom) const;
+    bool DecodeCmyk(QImage &out, int denom, bool *whole) const;
 
     QByteArray m_bytes;
     void *m_handle = nullptr;

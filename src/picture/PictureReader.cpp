@@ -48,7 +48,7 @@ QImage Upright(QImage img, QImageIOHandler::Transformations t)
 }
 
 bool ReadJpeg(const TJpegFile &jpeg, QImageIOHandler::Transformations orientation, QSize atLeast, qint64 budget,
-              QImage &out)
+              QImage &out, bool *whole)
 {
     // The sides of the picture as it will stand, after a quarter turn.
     const bool turned = orientation & QImageIOHandler::TransformationRotate90;
@@ -66,7 +66,7 @@ bool ReadJpeg(const TJpegFile &jpeg, QImageIOHandler::Transformations orientatio
     if (cost > budget)
         return false;
     QImage img;
-    if (!jpeg.Decode(img, denom, false))
+    if (!jpeg.Decode(img, denom, false, whole))
         return false;
     out = Upright(std::move(img), orientation);
     return true;
@@ -181,15 +181,16 @@ bool ReadPictureHeader(const QString &path, QSize &size, TPictureFormat &format)
     return MapFile(path, file, bytes) && OpenHeader(reader, buffer, bytes, size, format);
 }
 
-bool ReadPicture(const QString &path, QSize atLeast, QImage &out, TPictureFormat *format)
+bool ReadPicture(const QString &path, QSize atLeast, QImage &out, TPictureFormat *format, bool *whole)
 {
     QFile file;
     QByteArray bytes;
-    return MapFile(path, file, bytes) && ReadPictureBytes(bytes, atLeast, out, format);
+    return MapFile(path, file, bytes) && ReadPictureBytes(bytes, atLeast, out, format, whole);
 }
 
-bool ReadPictureBytes(const QByteArray &bytes, QSize atLeast, QImage &out, TPictureFormat *format)
+bool ReadPictureBytes(const QByteArray &bytes, QSize atLeast, QImage &out, TPictureFormat *format, bool *whole)
 {
+    bool complete = true;
     QImageReader reader;
     QBuffer buffer;
     QSize size;
@@ -201,7 +202,8 @@ bool ReadPictureBytes(const QByteArray &bytes, QSize atLeast, QImage &out, TPict
     if (kind == TPictureFormat::Jpeg) {
         // Every JPEG, CMYK too, through the one decoder with its limits.
         TJpegFile jpeg;
-        read = jpeg.Open(bytes) && ReadJpeg(jpeg, reader.transformation(), atLeast, MaxReadBytes - bytes.size(), img);
+        read = jpeg.Open(bytes) && ReadJpeg(jpeg, reader.transformation(), atLeast, MaxReadBytes - bytes.size(), img,
+                                             &complete);
     } else {
         read = ReadWhole(reader, bytes, kind, size, img);
     }
@@ -210,5 +212,7 @@ bool ReadPictureBytes(const QByteArray &bytes, QSize atLeast, QImage &out, TPict
     out = std::move(img);
     if (format)
         *format = kind;
+    if (whole)
+        *whole = complete;
     return true;
 }

@@ -26,9 +26,11 @@ bool ReadPictureHeader(const QString &path, QSize &size, TPictureFormat &format)
 // `atLeast`.  The image comes in the format its decoder gives (24-bit
 // blue-first for JPEG, with its own alpha for PNG); callers convert.
 // A JPEG whose pixels decode is read even when the decoder warns (a short
-// tail comes out grey).  False for a missing, truncated, damaged or
-// absurdly large file, or one that is not a picture; `out` is then left
-// as it was.
-bool ReadPicture(const QString &path, QSize atLeast, QImage &out, TPictureFormat *format = nullptr);
+// tail comes out grey); *whole (when given) then says false.  False for a
+// missing, truncated, damaged or absurdly large file, or one that is not a
+// picture; `out` is then left as it was.
+bool ReadPicture(const QString &path, QSize atLeast, QImage &out, TPictureFormat *format = nullptr,
+                 bool *whole = nullptr);
 // The same for a file's bytes already in memory.
-bool ReadPictureBytes(const QByteArray &bytes, QSize atLeast, QImage &out, TPictureFormat *format = nullptr);
+bool ReadPictureBytes(const QByteArray &bytes, QSize atLeast, QImage &out, TPictureFormat *format = nullptr,
+                      bool *whole = nullptr);

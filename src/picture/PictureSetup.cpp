@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include <QFileInfo>
+
+#include "base/FileName.h"
 #include "picture/GBlur.h"
 #include "picture/PictureReader.h"
 
@@ -68,11 +71,18 @@ TSetimgResult FitPictureToCut(const QImage &src, bool ownImage, const TCutInfo &
     return TSetimgResult::Ok;
 }
 
-TSetimgResult LoadPictureForCut(const QString &path, bool ownImage, const TCutInfo &cut, QImage &out)
+QString PartlyReadText(const QString &path)
+{
+    return QStringLiteral("Картинка «%1» прочитана не полностью: файл обрывается или повреждён, "
+                          "и часть вилор будет серой.")
+        .arg(DisplayFileName(QFileInfo(path).fileName()));
+}
+
+TSetimgResult LoadPictureForCut(const QString &path, bool ownImage, const TCutInfo &cut, QImage &out, bool *whole)
 {
     QImage loaded;
     const QSize cover(PictureWidth(cut), PictureHeight(cut));
-    if (!ReadPicture(path, cover, loaded))
+    if (!ReadPicture(path, cover, loaded, nullptr, whole))
         return TSetimgResult::Unreadable;
     return FitPictureToCut(loaded, ownImage, cut, out);
 }

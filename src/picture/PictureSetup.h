@@ -24,8 +24,13 @@ QSize CoverSize(QSize picture, QSize target);
 // cropped in the middle.
 TSetimgResult FitPictureToCut(const QImage &src, bool ownImage, const TCutInfo &cut, QImage &out);
 
-// Both steps: the picture of a game from a file.
-TSetimgResult LoadPictureForCut(const QString &path, bool ownImage, const TCutInfo &cut, QImage &out);
+// Both steps: the picture of a game from a file.  *whole (when given) says
+// whether every pixel of the file could be read (a truncated JPEG is still
+// played, its missing part grey).
+TSetimgResult LoadPictureForCut(const QString &path, bool ownImage, const TCutInfo &cut, QImage &out,
+                                bool *whole = nullptr);
+// What the player is told once about such a picture, naming its file.
+QString PartlyReadText(const QString &path);
 
 // The finished picture lies this far in from its texture's top-left corner
 // (the drawing puts it back over the pieces by the same amount).

@@ -128,6 +128,18 @@ TEST_F(GameTest, APictureThatCannotBeSetLeavesTheGameOnTheTableAsItWas)
     EXPECT_TRUE(game.board().RotateEnabled);
 }
 
+TEST_F(GameTest, APictureReadOnlyInPartIsPlayedAndSaidSoNamingItsFile)
+{
+    const QByteArray jpeg = ReadAll(picture);
+    const QString cut = dir.filePath("cut short.jpg");
+    WriteAll(cut, jpeg.left(jpeg.size() * 2 / 3));
+    const game::TAnswer a = game.NewGame({cut, false, 1, true});
+    ASSERT_EQ(a.Messages.size(), 1);
+    EXPECT_TRUE(a.Messages[0].contains("«cut short.jpg»")) << a.Messages[0].toStdString();
+    EXPECT_TRUE(game.CanSave());
+    EXPECT_TRUE(game.NewGame({picture, false, 1, true}).Messages.isEmpty());
+}
+
 TEST_F(GameTest, WithoutThePieceShapesNoGameRunsAndTheGameCloses)
 {
     ASSERT_TRUE(QFile::remove(dir.filePath("Image")));

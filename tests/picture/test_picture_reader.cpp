@@ -50,7 +50,8 @@ TEST(PictureReader, JpegRowsAreUprightAndBlueFirst)
 }
 
 // A JPEG cut short decodes with its missing rows grey, for the thumbnail
-// and the game alike; one that is no picture at all is refused by both.
+// and the game alike, and says it was not read whole; one that is no
+// picture at all is refused by both.
 TEST(PictureReader, OneVerdictForDamagedJpegs)
 {
     QTemporaryDir dir;
@@ -58,12 +59,19 @@ TEST(PictureReader, OneVerdictForDamagedJpegs)
     const QString cut = dir.filePath("cut.jpg");
     ASSERT_TRUE(WriteFile(cut, jpeg.left(jpeg.size() * 2 / 3)));
     QImage B;
-    ASSERT_TRUE(ReadPicture(cut, QSize(), B));
+    bool whole = true;
+    ASSERT_TRUE(ReadPicture(cut, QSize(), B, nullptr, &whole));
     EXPECT_EQ(B.size(), QSize(640, 480));
+    EXPECT_FALSE(whole); // and the game says so
     QImage thumbSized;
     EXPECT_TRUE(ReadPicture(cut, QSize(244, 174), thumbSized));
     QImage out;
-    EXPECT_EQ(LoadPictureForCut(cut, false, Small(), out), TSetimgResult::Ok);
+    EXPECT_EQ(LoadPictureForCut(cut, false, Small(), out, &whole), TSetimgResult::Ok);
+    EXPECT_FALSE(whole);
+    const QString full = dir.filePath("whole.jpg");
+    ASSERT_TRUE(WriteFile(full, jpeg));
+    ASSERT_TRUE(ReadPicture(full, QSize(), B, nullptr, &whole));
+    EXPECT_TRUE(whole);
 
     const QString garbage = dir.filePath("g.jpg");
     QByteArray broken = jpeg.left(600);
