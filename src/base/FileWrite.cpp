@@ -2,6 +2,7 @@
 
 #include "base/FileName.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -70,12 +71,22 @@ QString RandomLetters()
     return s;
 }
 
+// A temporary left by a writer that was killed.  One younger than this may
+// be another running copy's write under way, and is left alone.
+constexpr qint64 kStaleSeconds = 24 * 3600;
+
 void RemoveStaleTemporaries(const QString &folder, const QString &target)
 {
     const QDir dir(folder);
-    for (const QString &name : FolderEntries(folder))
-        if (IsOwnTemporaryName(name, target))
-            ::unlink(Native(dir.filePath(name)).constData());
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    for (const QString &name : FolderEntries(folder)) {
+        if (!IsOwnTemporaryName(name, target))
+            continue;
+        const QByteArray native = Native(dir.filePath(name));
+        struct stat st {};
+        if (::lstat(native.constData(), &st) == 0 && now - qint64(st.st_mtime) > kStaleSeconds)
+            ::unlink(native.constData());
+    }
 }
 
 int ReadAll(int fd, QByteArray &out)
@@ -138,8 +149,9 @@ int WriteBeside(const QString &target, const QByteArray &data, const TFileWriter
     const int closeErr = fd.Close();
     if (!err)
         err = closeErr;
+    // A failed rename is told apart from a failed write by its sign.
     if (!err && ::rename(Native(temp).constData(), Native(target).constData()) != 0)
-        err = errno;
+        err = -errno;
     if (err) {
         ::unlink(Native(temp).constData());
         return err;
@@ -217,7 +229,7 @@ bool WriteWholeFile(const QString &path, const QByteArray &data, QString *messag
     const QFileInfo info(target);
     RemoveStaleTemporaries(info.absolutePath(), info.fileName());
     int err = info.isDir() ? EISDIR : WriteBeside(target, data, writer);
-    if ((err == EACCES || err == EPERM) && info.isFile())
+    if ((err == EACCES || err == EPERM || err == -EACCES || err == -EPERM) && info.isFile())
         err = WriteInPlace(target, data, writer);
     if (err && message)
         *message = WriteFailureText(path, err);
@@ -225,6 +237,18 @@ bool WriteWholeFile(const QString &path, const QByteArray &data, QString *messag
 }
 
 QString WriteFailureText(const QString &path, int errnum)
+{
+    if (errnum < 0) {
+        // Everything was written; only putting the new file in the old one's
+        // place failed.
+        const QString why = -errnum == ENOENT ? QStringLiteral("новый файл пропал, не успев её заменить")
+                                              : WhyWriteFailed(-errnum);
+        return QStringLiteral("Не удалось заменить файл «%1» новой записью: %2.").arg(DisplayFileName(path), why);
+    }
+    return QStringLiteral("Не удалось записать файл «%1»: %2.").arg(DisplayFileName(path), WhyWriteFailed(errnum));
+}
+
+QString WhyWriteFailed(int errnum)
 {
     QString why;
     switch (errnum) {
@@ -259,7 +283,7 @@ QString WriteFailureText(const QString &path, int errnum)
         why = QStringLiteral("системная ошибка %1").arg(errnum);
         break;
     }
-    return QStringLiteral("Не удалось записать файл «%1»: %2.").arg(DisplayFileName(path), why);
+    return why;
 }
 
 QString UnreadableFileText(const QString &path)

@@ -3,8 +3,8 @@
 // temporary file beside the old one, are flushed to the disk and checked,
 // and only then renamed over it; a failure at any step removes the
 // temporary and leaves the old file exactly as it was.  A kill between the
-// temporary and the rename leaves one behind: the next write of the same
-// file removes it.
+// temporary and the rename leaves one behind: a write of the same file a
+// day later removes it (a younger one may be another copy's write).
 //
 // A folder the player may not create files in (a read-only program folder
 // holding a writable Settings.ini) is written in place instead: the room
@@ -37,8 +37,11 @@ bool WriteWholeFile(const QString &path, const QByteArray &data, QString *messag
                     const TFileWriter &writer = TFileWriter::System());
 
 // The player's message for a file that could not be written: its path and
-// the failure in words (`errnum` is an errno value).
+// the failure in words (`errnum` is an errno value; negative when the file
+// was written whole but could not take the old one's place).
 QString WriteFailureText(const QString &path, int errnum);
+// The failure of a write in words, for an errno value.
+QString WhyWriteFailed(int errnum);
 // The message for a file that exists but could not be read: writing ours
 // would lose what it holds.
 QString UnreadableFileText(const QString &path);

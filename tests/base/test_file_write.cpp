@@ -5,6 +5,7 @@
 #include "FileBytes.h"
 #include "QtPrinters.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -35,6 +36,16 @@ public:
 private:
     qint64 m_room;
     int m_syncError;
+};
+
+// Another copy of the game taking the temporary away once it is written.
+class TVanishingWriter : public TFileWriter {
+public:
+    int Sync(int fd) const override
+    {
+        const QString temp = QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd));
+        return QFile::remove(temp) ? TFileWriter::Sync(fd) : EIO;
+    }
 };
 
 struct TFailure {
@@ -102,22 +113,41 @@ TEST(FileWrite, AReadOnlyFolderStillTakesAWritableFileInPlace)
     EXPECT_EQ(ReadAll(path), QByteArray("[Set]\nbgind=4\n"));
 }
 
+// A temporary of ours a day old is what a kill between the temporary and
+// the rename left; a younger one may be another copy's write under way.
 TEST(FileWrite, StaleTemporariesOfOursGoAndEveryOtherFileStays)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("game.jgy");
-    // What a kill between the temporary and the rename leaves; then names
-    // that only look alike.
+    // Ours, then names that only look alike, and another copy's write.
     const QStringList ours{"game.jgy.jigsy-tmp-Ab12Cd"};
     const QStringList others{"game.jgy.backup", "game.jgy.jigsy-tmp-Ab12C", "other.jgy.jigsy-tmp-Ab12Cd",
-                             "game.jgy.jigsy-tmp-Ab1-Cd"};
-    for (const QString &n : ours + others)
+                             "game.jgy.jigsy-tmp-Ab1-Cd", "game.jgy.jigsy-tmp-Live01"};
+    const QDateTime dayOld = QDateTime::currentDateTime().addSecs(-25 * 3600);
+    for (const QString &n : ours + others) {
         WriteAll(dir.filePath(n), "x");
+        QFile f(dir.filePath(n));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        if (!n.endsWith("Live01"))
+            ASSERT_TRUE(f.setFileTime(dayOld, QFileDevice::FileModificationTime));
+    }
     ASSERT_TRUE(WriteWholeFile(path, "[Set]\n"));
     QStringList expected = others;
     expected << "game.jgy";
     expected.sort();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+}
+
+TEST(FileWrite, ATemporaryTakenAwayBeforeTheRenameIsToldAsSuch)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("resume.jgy");
+    WriteAll(path, kOld);
+    QString message;
+    EXPECT_FALSE(WriteWholeFile(path, "[Set]\n", &message, TVanishingWriter()));
+    EXPECT_EQ(message, WriteFailureText(path, -ENOENT));
+    EXPECT_FALSE(message.contains("нет такой папки")) << message.toStdString();
+    EXPECT_EQ(ReadAll(path), kOld);
 }
 
 TEST(FileWrite, AFullDiskKeepsTheOldSettingsAndSaysWhichFile)
