@@ -47,6 +47,9 @@ public:
     // Artwork or OpenGL the game had to start without; named together in
     // one message once the window is up.
     void NoteMissing(const QString &what);
+    // A second start of the game handed over its command-line file (empty:
+    // none): the window comes to the front and the file is loaded.
+    void OpenHandedGame(const QString &file);
 
 protected:
     void closeEvent(QCloseEvent *e) override;

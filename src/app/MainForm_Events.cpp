@@ -154,6 +154,18 @@ void TMainForm::NewGameBtnClick()
     Act(Game->NewGame(choice));
 }
 
+void TMainForm::OpenHandedGame(const QString &file)
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    if (file.isEmpty())
+        return;
+    TellTableSize();
+    Act(Game->LoadGame(file));
+}
+
 void TMainForm::LoadBtnClick()
 {
     const QString folder =

@@ -14,6 +14,7 @@
 #include "app/MainForm.h"
 #include "app/QtRussian.h"
 #include "app/ScreenFill.h"
+#include "app/SingleGame.h"
 #include "app/SplashForm.h"
 #include "base/FileName.h"
 #include "base/ProgramFiles.h"
@@ -64,6 +65,18 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    // The arguments Qt left (it takes its own options out of argv), decoded
+    // so that a saved game whose name is not UTF-8 still opens.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << DecodeFileName(QByteArray(argv[i]));
+    const QString commandLineGame = args.join(QLatin1Char(' '));
+    // A game already runs on this state folder: it takes the file.
+    if (TSingleGame::HandOver(commandLineGame))
+        return 0;
+    TSingleGame single;
+    single.Listen();
+
     const QImage splashPicture(QStringLiteral(":/art/splash.png"));
     auto splash = std::make_unique<TSlashFrm>(splashPicture);
     if (splash->HasPicture()) {
@@ -79,13 +92,8 @@ int main(int argc, char **argv)
     TNewGameFrm newGame(&form);
     TBGChangeFrm bgChange(&form);
     form.SetDialogs(&browse, &newGame, &bgChange);
-
-    // The arguments Qt left (it takes its own options out of argv), decoded
-    // so that a saved game whose name is not UTF-8 still opens.
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << DecodeFileName(QByteArray(argv[i]));
-    form.SetCommandLineGame(args.join(QLatin1Char(' ')));
+    form.SetCommandLineGame(commandLineGame);
+    QObject::connect(&single, &TSingleGame::Handed, &form, &TMainForm::OpenHandedGame);
 
     splash->close();
     splash.reset();
@@ -101,5 +109,7 @@ int main(int argc, char **argv)
         if (StillGrowingToScreen(form.isMaximized(), form.frameGeometry().size(), area.size()))
             form.setGeometry(area);
     });
+    // Files handed over while the splash was up, once the window is.
+    QTimer::singleShot(0, &single, &TSingleGame::Ready);
     return app.exec();
 }
