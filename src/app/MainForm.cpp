@@ -199,7 +199,7 @@ void TMainForm::FormCreate()
     connect(&Timer2, &QTimer::timeout, this, &TMainForm::Timer2Timer);
     connect(&PlayerTimer, &QTimer::timeout, this, &TMainForm::PlayerTimerTimer);
     connect(&AniTimer, &QTimer::timeout, this, &TMainForm::AniTimerTimer);
-    connect(&ResumeTimer, &QTimer::timeout, this, [this] { Game->KeepForResume(); });
+    connect(&ResumeTimer, &QTimer::timeout, this, [this] { Act(Game->KeepForResume()); });
 
     ReSizeTimer.start();
     const TSettingsFile settings;

@@ -102,6 +102,7 @@ void TGame::RecordFinish(TAnswer &a, QDate today)
     const TRecordTable t =
         RecordTableOf(m_board.PictureFile, m_board.OwnImage, m_board.SizeIndex, m_board.RotateEnabled);
     m_board.NewRecord = TRecordsFile().AddFinish(t, {m_board.GameTime, today}, &error);
+    WaitForKeeping(); // a write under way must not bring the finished game back
     TResumeFile().Retire();
     if (!error.isEmpty())
         a.Messages << error;
@@ -136,12 +137,27 @@ void TGame::Changed(TAnswer &a)
     a.KeepSoon = m_resumeMine;
 }
 
-void TGame::KeepForResume()
+TAnswer TGame::KeepForResume()
 {
+    TAnswer a;
     if (!m_resumeMine || !m_resumeChanged || !play::GameInPlay(m_board))
-        return;
+        return a;
+    if (m_keeping.valid() && m_keeping.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        a.KeepSoon = true; // the last write is still under way: this one follows it
+        return a;
+    }
     m_resumeChanged = false;
-    TResumeFile().Write(m_board, m_board.PictureFile);
+    // Taken off the board here; the file is written while play goes on.
+    const TResumeFile file;
+    m_keeping = std::async(std::launch::async,
+                           [file, g = SavedGameFromBoard(m_board, m_board.PictureFile)] { file.Write(g); });
+    return a;
+}
+
+void TGame::WaitForKeeping()
+{
+    if (m_keeping.valid())
+        m_keeping.wait();
 }
 
 // Only a finish or a game the player chose retires the kept game; any other
@@ -150,6 +166,7 @@ void TGame::KeepForResume()
 TAnswer TGame::Close()
 {
     play::CancelDrag(m_board);
+    WaitForKeeping();
     TAnswer a;
     QString error;
     if (m_resumeMine && play::GameInPlay(m_board) && !TResumeFile().Write(m_board, m_board.PictureFile, &error))

@@ -19,6 +19,7 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <future>
 #include <vector>
 
 #include "board/Board.h"
@@ -88,8 +89,10 @@ public:
     TAnswer StartUp(const QString &commandLineGame);
     // The window closes: an unfinished game is kept for the next start.
     TAnswer Close();
-    // Asked for by KeepSoon: the game is kept again when it changed.
-    void KeepForResume();
+    // Asked for by KeepSoon: the game is kept again when it changed, written
+    // by a thread of its own while play goes on, one write at a time.  The
+    // answer asks again when a write was still under way.
+    TAnswer KeepForResume();
 
     // ---- the window ----
     // The drawing area was resized: the table grows with it as the cut
@@ -169,6 +172,9 @@ private:
     // saved game on the command line leaves the kept game alone, for the
     // next start without one, until the player begins or loads a game.
     bool m_resumeMine = true;
+    // The kept game being written, if a write is under way.
+    std::future<void> m_keeping;
+    void WaitForKeeping();
 
     // The pan of the table belongs to the button that began it.
     play::TMouseBtn m_panButton = play::TMouseBtn::Left;

@@ -142,6 +142,7 @@ TAnswer TGame::NewGame(const TNewGameChoice &c)
                        [&] { return CutPieces(a); }))
         return a; // the cutting has said why
     m_resumeMine = true;
+    WaitForKeeping();
     TResumeFile().Retire(); // a new game: the old one is not resumed
     GameReplaced(a, false);
     a.NewTrack = true;

@@ -20,13 +20,18 @@ TResumeFile::TResumeFile() : m_path(PlayerStateDir() + QStringLiteral("/resume.j
 
 bool TResumeFile::Write(const Board &b, const QString &picture, QString *error) const
 {
+    return Write(SavedGameFromBoard(b, picture), error);
+}
+
+bool TResumeFile::Write(const TSavedGame &g, QString *error) const
+{
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     const QFileInfo info(m_path);
     if ((info.exists() || info.isSymLink()) && !IsPlainFile(m_path))
         MoveAside();
     // Begun afresh, so nothing of a larger game written before lingers;
     // the new file replaces the old one in one step.
-    return WriteFreshSavedGame(m_path, SavedGameFromBoard(b, picture), error);
+    return WriteFreshSavedGame(m_path, g, error);
 }
 
 bool TResumeFile::Read(const Board &current, TSavedGame &out) const

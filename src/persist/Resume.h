@@ -27,6 +27,9 @@ public:
     // player's message naming the file in *error, when it could not be
     // written; the old file is then left as it was.
     bool Write(const Board &b, const QString &picture, QString *error = nullptr) const;
+    // The same for a game already taken off the board (a writer thread
+    // keeps it while the board goes on).
+    bool Write(const TSavedGame &g, QString *error = nullptr) const;
 
     // Reads and checks the game to resume.  False when there is none; a
     // file that is there but cannot be loaded is moved aside first.

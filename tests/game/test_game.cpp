@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include "CountingSink.h"
@@ -212,7 +213,8 @@ TEST_F(GameTest, TheKeptGameOutlivesEveryOtherEndOfARun)
     EXPECT_EQ(ReadAll(TResumeFile().Path()), kept);
 }
 
-// A drop asks for the game to be kept soon, and keeping it writes the drop.
+// A drop asks for the game to be kept soon; keeping it writes the drop
+// while play goes on.
 TEST_F(GameTest, ADropIsKeptForTheNextStart)
 {
     ASSERT_TRUE(LoadInPlay().Messages.isEmpty());
@@ -220,8 +222,10 @@ TEST_F(GameTest, ADropIsKeptForTheNextStart)
     game.Press(play::TMouseBtn::Left, Over(top));
     game.MoveTo(Over(top) + QPoint(1, 1));
     EXPECT_TRUE(game.Release(play::TMouseBtn::Left, Over(top), kToday).KeepSoon);
-    game.KeepForResume();
+    EXPECT_FALSE(game.KeepForResume().KeepSoon);
     TSavedGame kept;
+    for (int wait = 0; wait < 200 && ReadSavedGame(TResumeFile().Path(), Board(), kept) != TSaveCheck::Ok; ++wait)
+        QThread::msleep(10);
     ASSERT_EQ(ReadSavedGame(TResumeFile().Path(), Board(), kept), TSaveCheck::Ok);
     ExpectSameGame(kept, SavedGameFromBoard(game.board(), picture));
 }
