@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "board/Board.h"
 #include "base/ProfileFile.h"
@@ -27,8 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         b.Pieces.Add();
     if (!ApplySavedPieces(b, g))
         abort(); // a checked game always fits a board of its cut
-    const QStringList order = b.DrawOrder; // bringing to top reorders it
-    for (const QString &piece : order)
-        BringToTop(b, piece.toInt());
+    const std::vector<int> order = b.DrawOrder; // bringing to top reorders it
+    for (const int piece : order)
+        BringToTop(b, piece);
     return 0;
 }

@@ -68,7 +68,7 @@ public:
         const int n = PieceCount(cut);
         atlas.Reserve(2 * n, cut.TexSize);
         std::mt19937 rng(3);
-        TMyListItem &group = board.Groups.Add();
+        std::vector<int> &group = board.Groups.emplace_back();
         for (int i = 0; i < n; ++i) {
             QImage img(cut.TexSize, cut.TexSize, QImage::Format_RGBA8888);
             img.fill(QColor(40 + i % 200, 90, 160, 255));
@@ -90,12 +90,12 @@ public:
                 p.Y = 200 + (i / 20) * Pitch(cut);
                 p.Rotation = 0;
                 p.Group = 0;
-                group.Subitems << QString::number(i);
+                group.push_back(i);
             } else {
                 p.X = int(rng() % unsigned(1920 - cut.TexSize));
                 p.Y = int(rng() % unsigned(1080 - cut.TexSize));
             }
-            board.DrawOrder << QString::number(i);
+            board.DrawOrder.push_back(i);
         }
         board.PiecesVisible = true;
         board.Dragging = true;

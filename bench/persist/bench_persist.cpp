@@ -24,15 +24,14 @@ Board BigGame()
         p.Y = (i * 104729) % 900;
         p.Rotation = uint8_t(i % 4);
         p.Group = -1;
-        b.DrawOrder.append(QString::number((i * 37) % n)); // 37 is prime to 187
+        b.DrawOrder.push_back((i * 37) % n); // 37 is prime to 187
     }
     for (int g = 0; g * 5 + 4 < 120; ++g) {
-        QStringList members;
+        std::vector<int> &members = b.Groups.emplace_back();
         for (int k = 0; k < 5; ++k) {
-            members.append(QString::number(g * 5 + k));
+            members.push_back(g * 5 + k);
             b.Pieces[g * 5 + k].Group = g;
         }
-        b.Groups.Add().SetSubitems(members);
     }
     b.JoinCount = 96;
     b.GameTime = 3 * 3600 + 25;

@@ -16,7 +16,7 @@ Board BigBoard(int sizeIndex)
     b.SizeIndex = uint8_t(sizeIndex);
     const TCutInfo &c = b.Cut();
     const int n = PieceCount(c);
-    TMyListItem &g = b.Groups.Add();
+    std::vector<int> &g = b.Groups.emplace_back();
     for (int i = 0; i < n; ++i) {
         Tpiece &p = b.Pieces.Add();
         p.Row = i / c.Cols;
@@ -24,9 +24,9 @@ Board BigBoard(int sizeIndex)
         p.X = 100 + p.Col * Pitch(c);
         p.Y = 100 + p.Row * Pitch(c);
         p.Group = 0;
-        b.DrawOrder << QString::number(i);
+        b.DrawOrder.push_back(i);
         if (i < n - 1)
-            g.Subitems << QString::number(i);
+            g.push_back(i);
     }
     Tpiece &last = b.Pieces[n - 1];
     last.Group = -1;

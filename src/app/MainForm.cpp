@@ -319,7 +319,7 @@ void TMainForm::FormClose()
     scene.FinishedTex = -1;
     scene.Pieces.Clear();
     scene.DrawOrder.clear();
-    scene.Groups.Clear();
+    scene.Groups.clear();
     scene.PictureBmp = QImage();
     scene.PiecesVisible = false;
     scene.ShowFinished = false;

@@ -1,6 +1,5 @@
 // An ordered list of items, each carrying a caption, its own list of
-// strings and a free number.  The main window keeps its groups of joined
-// pieces in one (Subitems = member piece indices as decimal text).
+// strings and a free number.
 #pragma once
 
 #include <QString>

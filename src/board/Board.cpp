@@ -20,24 +20,14 @@ Tpiece &Tpieces::Add()
 
 std::vector<int> Board::Members(int g) const
 {
-    std::vector<int> out;
-    if (g < 0 || g >= Groups.Count())
-        return out;
-    const QStringList &subs = Groups.Items(g).Subitems;
-    out.reserve(size_t(subs.size()));
-    for (const QString &s : subs)
-        out.push_back(s.toInt());
-    return out;
+    return HasGroup(g) ? Groups[size_t(g)] : std::vector<int>();
 }
 
 void BringToTop(Board &b, int piece)
 {
-    const QString key = QString::number(piece);
-    const int at = b.DrawOrder.indexOf(key);
-    if (at < 0 || at == b.DrawOrder.size() - 1)
-        return;
-    b.DrawOrder.removeAt(at);
-    b.DrawOrder.append(key);
+    const auto at = std::find(b.DrawOrder.begin(), b.DrawOrder.end(), piece);
+    if (at != b.DrawOrder.end())
+        std::rotate(at, at + 1, b.DrawOrder.end());
 }
 
 void BringToTop(Board &b, const std::vector<int> &pieces)
@@ -49,22 +39,18 @@ void BringToTop(Board &b, const std::vector<int> &pieces)
         if (p >= 0 && p < b.Pieces.Count())
             rank[size_t(p)] = int(k);
     }
-    QStringList stay;
-    std::vector<std::pair<int, QString>> lifted;
+    std::vector<int> stay;
+    std::vector<std::pair<int, int>> lifted; // (rank, piece)
     stay.reserve(b.DrawOrder.size());
-    for (const QString &line : std::as_const(b.DrawOrder)) {
-        bool ok = false;
-        const int p = line.toInt(&ok);
-        // Only the decimal text of a moved piece is moved, as by one piece at a time.
-        if (ok && p >= 0 && p < b.Pieces.Count() && rank[size_t(p)] >= 0 && line == QString::number(p))
-            lifted.emplace_back(rank[size_t(p)], line);
+    for (const int p : b.DrawOrder) {
+        if (p >= 0 && p < b.Pieces.Count() && rank[size_t(p)] >= 0)
+            lifted.emplace_back(rank[size_t(p)], p);
         else
-            stay.append(line);
+            stay.push_back(p);
     }
-    std::sort(lifted.begin(), lifted.end(), [](const auto &x, const auto &y) { return x.first < y.first; });
-    stay.reserve(b.DrawOrder.size());
-    for (auto &l : lifted)
-        stay.append(std::move(l.second));
+    std::sort(lifted.begin(), lifted.end());
+    for (const auto &l : lifted)
+        stay.push_back(l.second);
     b.DrawOrder = std::move(stay);
 }
 

@@ -4,11 +4,9 @@
 #pragma once
 
 #include <QImage>
-#include <QStringList>
+#include <QString>
 #include <cstdint>
 #include <vector>
-
-#include "base/MyList.h"
 
 // Geometry of one cut.  Seven signed 32-bit fields, in this order.
 struct TCutInfo {
@@ -81,8 +79,8 @@ struct Board {
     uint8_t FlipVer = 0;
 
     Tpieces Pieces;
-    QStringList DrawOrder; // decimal piece indices, bottom first, top last
-    TMyList Groups;        // one item per group; Subitems = decimal members
+    std::vector<int> DrawOrder;           // piece indices, bottom first, top last
+    std::vector<std::vector<int>> Groups; // one entry per group: its members in joining order
     QImage PictureBmp;     // the game's picture at the cut's size, 24-bit (Format_BGR888)
     QString PictureFile;   // the file PictureBmp was made from: what a saved game names
 
@@ -123,7 +121,10 @@ struct Board {
     bool NewRecord = false; // the finish beat the best time of this picture
 
     const TCutInfo &Cut() const { return CutTable[ValidSizeIndex(SizeIndex) ? SizeIndex : 1]; }
-    // Members of group g as piece indices, in joining order.
+    // Whether g names an entry of Groups.
+    bool HasGroup(int g) const { return g >= 0 && size_t(g) < Groups.size(); }
+    // Members of group g as piece indices, in joining order; none for a g
+    // that names no group.
     std::vector<int> Members(int g) const;
 };
 

@@ -12,8 +12,8 @@ std::vector<char> ShownPieces(const Board &b)
         return std::vector<char>(size_t(n), 1);
     const TCutInfo &cut = b.Cut();
     std::vector<char> shown(size_t(n), 0);
-    std::vector<char> groupHasEdge(size_t(b.Groups.Count()), 0);
-    auto inGroup = [&](const Tpiece &p) { return p.Group >= 0 && p.Group < b.Groups.Count(); };
+    std::vector<char> groupHasEdge(b.Groups.size(), 0);
+    auto inGroup = [&](const Tpiece &p) { return b.HasGroup(p.Group); };
     for (const Tpiece &p : b.Pieces)
         if (inGroup(p) && IsEdgePiece(cut, p))
             groupHasEdge[size_t(p.Group)] = 1;

@@ -238,10 +238,8 @@ void DrawPieces(const Board &b, const TAtlasLayout &atlas, bool fullSize, bool d
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     }
 
-    for (const QString &line : b.DrawOrder) {
-        bool ok = false;
-        const int u = line.toInt(&ok);
-        if (!ok || !ValidPiece(b, u) || !shown[size_t(u)])
+    for (const int u : b.DrawOrder) {
+        if (!ValidPiece(b, u) || !shown[size_t(u)])
             continue;
         if (turn >= 0 && InGroupOf(b, u, turn))
             continue; // drawn turning, below

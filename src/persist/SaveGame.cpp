@@ -1,6 +1,7 @@
 #include "persist/SaveGame.h"
 
 #include <QRegularExpression>
+#include <QStringList>
 #include <algorithm>
 
 #include "base/FileName.h"
@@ -59,7 +60,7 @@ bool ParseInt(const QString &text, int32_t &out)
     return true;
 }
 
-// A list item: a piece number in plain decimal.
+// A list item: a piece number in plain decimal (leading zeros allowed).
 bool ParseIndex(const QString &text, int &out)
 {
     static const QRegularExpression dec(QStringLiteral("^[0-9]{1,9}$"));
@@ -128,8 +129,8 @@ public:
         return Integer(section, key, def ? 1 : 0) != 0;
     }
 
-    // Piece numbers below `limit`, canonical decimal text.
-    bool Indices(const QString &section, const QString &key, int limit, QStringList &out, bool *found = nullptr)
+    // Piece numbers below `limit`.
+    bool Indices(const QString &section, const QString &key, int limit, std::vector<int> &out, bool *found = nullptr)
     {
         QString v;
         bool present = false;
@@ -140,12 +141,12 @@ public:
         out.clear();
         static const QRegularExpression sep(QStringLiteral("[,\\s]+"));
         const QStringList items = v.split(sep, Qt::SkipEmptyParts);
-        out.reserve(items.size());
+        out.reserve(size_t(items.size()));
         for (const QString &item : items) {
             int n = 0;
             if (!ParseIndex(item, n) || n >= limit)
                 return Fail(QStringLiteral("«%1» называет кусочек «%2», которого нет").arg(key, item));
-            out.append(QString::number(n));
+            out.push_back(n);
         }
         return true;
     }
@@ -178,13 +179,13 @@ bool ReadSet(TChecker &c, const Board &current, TSavedGame &g)
     if (!found)
         return c.Fail(QStringLiteral("нет порядка кусочков «PPosLst»"));
     std::vector<char> seen(size_t(g.PiecesCount), 0);
-    for (const QString &s : g.DrawOrder) {
-        char &mark = seen[size_t(s.toInt())];
+    for (const int piece : g.DrawOrder) {
+        char &mark = seen[size_t(piece)];
         if (mark)
-            return c.Fail(QStringLiteral("«PPosLst» называет кусочек %1 дважды").arg(s));
+            return c.Fail(QStringLiteral("«PPosLst» называет кусочек %1 дважды").arg(piece));
         mark = 1;
     }
-    if (g.DrawOrder.size() != g.PiecesCount)
+    if (g.DrawOrder.size() != size_t(g.PiecesCount))
         return c.Fail(QStringLiteral("«PPosLst» называет не все кусочки"));
 
     // The joins decide when the picture is finished: a count that does not
@@ -228,7 +229,7 @@ bool ReadGroups(TChecker &c, TSavedGame &g)
     const int32_t count = c.Integer(kGroups, QStringLiteral("count"), 0);
     if (count < 0 || count > kMaxGroups)
         return c.Fail(QStringLiteral("число групп «count» вне 0..%1").arg(kMaxGroups));
-    g.Groups.assign(size_t(count), QStringList());
+    g.Groups.assign(size_t(count), std::vector<int>());
     for (int j = 0; j < count; ++j)
         if (!c.Indices(kGroups, GroupKey(j), g.PiecesCount, g.Groups[size_t(j)]))
             return false;
@@ -249,8 +250,7 @@ bool ReadGroups(TChecker &c, TSavedGame &g)
     for (int j = 0; j < count; ++j) {
         if (!named[size_t(j)])
             continue;
-        for (const QString &s : g.Groups[size_t(j)]) {
-            const int m = s.toInt();
+        for (const int m : g.Groups[size_t(j)]) {
             if (g.Pieces[size_t(m)].Group != j || seenIn[size_t(m)] == j)
                 return c.Fail(QStringLiteral("группа %1 не совпадает с группами своих кусочков («grind»)").arg(j));
             seenIn[size_t(m)] = j;
@@ -291,13 +291,21 @@ TSavedGame SavedGameFromBoard(const Board &b, const QString &imgFileName)
     g.Pieces.reserve(size_t(b.Pieces.Count()));
     for (const Tpiece &p : b.Pieces)
         g.Pieces.push_back({p.X, p.Y, p.Col, p.Row, p.Group, p.Rotation});
-    g.Groups.reserve(size_t(b.Groups.Count()));
-    for (int j = 0; j < b.Groups.Count(); ++j)
-        g.Groups.push_back(b.Groups.Items(j).Subitems);
+    g.Groups = b.Groups;
     return g;
 }
 
 namespace {
+
+// A list of piece numbers as the file keeps it: each in plain decimal.
+QStringList DecimalList(const std::vector<int> &pieces)
+{
+    QStringList out;
+    out.reserve(qsizetype(pieces.size()));
+    for (const int p : pieces)
+        out.append(QString::number(p));
+    return out;
+}
 
 bool WriteGameInto(TProfileFile &f, const TSavedGame &g, QString *error)
 {
@@ -306,7 +314,7 @@ bool WriteGameInto(TProfileFile &f, const TSavedGame &g, QString *error)
     f.WriteInteger(kSet, QStringLiteral("piecesCount"), g.PiecesCount);
     f.WriteInteger(kSet, QStringLiteral("bgind"), g.BgIndex);
     f.WriteString(kSet, QStringLiteral("ImgFileName"), g.ImgFileName);
-    f.WriteList(kSet, QStringLiteral("PPosLst"), g.DrawOrder);
+    f.WriteList(kSet, QStringLiteral("PPosLst"), DecimalList(g.DrawOrder));
     f.WriteInteger(kSet, QStringLiteral("Spind"), g.JoinCount);
     f.WriteString(kSet, QStringLiteral("Time"), FormatGameTime(g.GameTime));
     f.WriteBool(kSet, QStringLiteral("RotateEnabled"), g.RotateEnabled);
@@ -324,7 +332,7 @@ bool WriteGameInto(TProfileFile &f, const TSavedGame &g, QString *error)
     }
     f.WriteInteger(kGroups, QStringLiteral("count"), int(g.Groups.size()));
     for (size_t j = 0; j < g.Groups.size(); ++j)
-        f.WriteList(kGroups, GroupKey(int(j)), g.Groups[j]);
+        f.WriteList(kGroups, GroupKey(int(j)), DecimalList(g.Groups[j]));
     return f.Close(error);
 }
 
@@ -399,9 +407,7 @@ bool ApplySavedPieces(Board &b, const TSavedGame &g)
         p.Rotation = s.Rotation;
     }
     b.DrawOrder = g.DrawOrder;
-    b.Groups.Clear();
-    for (const QStringList &members : g.Groups)
-        b.Groups.Add().SetSubitems(members);
+    b.Groups = g.Groups;
     return true;
 }
 

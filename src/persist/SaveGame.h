@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <cstdint>
 #include <vector>
 
@@ -30,14 +29,14 @@ struct TSavedGame {
     int PiecesCount = 0;     // "piecesCount"
     uint8_t BgIndex = 0;     // "bgind"
     QString ImgFileName;     // "ImgFileName"
-    QStringList DrawOrder;   // "PPosLst": decimal piece numbers, bottom first
+    std::vector<int> DrawOrder; // "PPosLst": piece numbers, bottom first
     int32_t JoinCount = 0;   // "Spind"
     int64_t GameTime = 0;    // "Time": whole seconds of play, as "H:mm:ss"
     bool RotateEnabled = true;
     bool FlipVer = false;    // "RotateVer"
     bool FlipHor = false;    // "RotateHor"
     std::vector<TSavedPiece> Pieces;  // one per piece, in piece order
-    std::vector<QStringList> Groups;  // "gr<j>": decimal member numbers
+    std::vector<std::vector<int>> Groups; // "gr<j>": member numbers
 };
 
 // The game on the table, with the path of its picture.

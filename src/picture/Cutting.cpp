@@ -229,7 +229,7 @@ void ClearPieces(Board &b, ITextureSink &sink)
     }
     b.Pieces.Clear();
     b.DrawOrder.clear();
-    b.Groups.Clear();
+    b.Groups.clear();
 }
 
 void CutPieces(Board &b, const TCutAssets &assets, ITextureSink &sink, const std::function<void()> &afterPiece)

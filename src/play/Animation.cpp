@@ -74,7 +74,7 @@ TPlayResult TurnTick(Board &b)
     b.TurnAngle = 0;
     Tpiece &P = b.Pieces[p];
     P.Rotation = uint8_t((P.Rotation + 1) % 4);
-    if (P.Group >= 0 && P.Group < b.Groups.Count()) {
+    if (b.HasGroup(P.Group)) {
         std::vector<std::pair<int, int>> before;
         for (int m : b.Members(P.Group)) {
             const bool ok = m >= 0 && m < b.Pieces.Count();

@@ -11,8 +11,7 @@ namespace {
 
 bool InGroup(const Board &b, int piece)
 {
-    const int g = b.Pieces[piece].Group;
-    return g >= 0 && g < b.Groups.Count();
+    return b.HasGroup(b.Pieces[piece].Group);
 }
 
 } // namespace

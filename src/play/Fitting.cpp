@@ -1,7 +1,6 @@
 #include "play/Fitting.h"
 
 #include "board/EdgeFilter.h"
-#include <QSet>
 
 namespace play {
 
@@ -145,9 +144,9 @@ TPlayResult JoinSingle(Board &b, int d)
     if (!TestPs(b, d, n))
         return {};
     const int h = b.Pieces[n].Group;
-    if (h >= 0 && h < b.Groups.Count()) {
+    if (b.HasGroup(h)) {
         b.Pieces[d].Group = h;
-        b.Groups.Items(h).Subitems.append(QString::number(d));
+        b.Groups[size_t(h)].push_back(d);
         // The neighbour first, then the rest of its group over it.
         std::vector<int> order{n};
         for (int m : b.Members(h))
@@ -155,10 +154,8 @@ TPlayResult JoinSingle(Board &b, int d)
                 order.push_back(m);
         BringToTop(b, order);
     } else {
-        TMyListItem &g = b.Groups.Add();
-        g.Subitems.append(QString::number(n));
-        g.Subitems.append(QString::number(d));
-        const int index = b.Groups.Count() - 1;
+        b.Groups.push_back({n, d});
+        const int index = int(b.Groups.size()) - 1;
         b.Pieces[d].Group = index;
         b.Pieces[n].Group = index;
         BringToTop(b, n);
@@ -183,28 +180,30 @@ TPlayResult JoinGroup(Board &b, int g)
             b.Pieces[m].Y += dy;
         }
         const int h = b.Pieces[n].Group;
-        if (h >= 0 && h < b.Groups.Count()) {
+        if (b.HasGroup(h)) {
             // The other group's pieces, the neighbour last, on top and into G.
             std::vector<int> order;
             for (int m : b.Members(h))
                 if (m != n && m >= 0 && m < b.Pieces.Count())
                     order.push_back(m);
             order.push_back(n);
-            QStringList &subs = b.Groups.Items(g).Subitems;
-            QSet<QString> there(subs.begin(), subs.end());
+            std::vector<int> &into = b.Groups[size_t(g)];
+            std::vector<char> there(size_t(b.Pieces.Count()), 0);
+            for (int m : into)
+                if (m >= 0 && m < b.Pieces.Count())
+                    there[size_t(m)] = 1;
             for (int m : order) {
                 b.Pieces[m].Group = g;
-                const QString key = QString::number(m);
-                if (!there.contains(key)) {
-                    subs.append(key);
-                    there.insert(key);
+                if (!there[size_t(m)]) {
+                    into.push_back(m);
+                    there[size_t(m)] = 1;
                 }
             }
             BringToTop(b, order);
         } else {
             b.Pieces[n].Group = g;
             BringToTop(b, n);
-            b.Groups.Items(g).Subitems.append(QString::number(n));
+            b.Groups[size_t(g)].push_back(n);
         }
         return CountJoin(b);
     }
@@ -219,7 +218,7 @@ TPlayResult TestPsAdd(Board &b)
     if (!ValidPiece(b, d))
         return {};
     const int g = b.Pieces[d].Group;
-    if (g < 0 || g >= b.Groups.Count())
+    if (!b.HasGroup(g))
         return JoinSingle(b, d);
     return JoinGroup(b, g);
 }

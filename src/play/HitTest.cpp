@@ -14,9 +14,8 @@ int PieceAt(const Board &b, int x, int y)
 {
     const std::vector<char> shown = ShownPieces(b);
     for (int i = int(b.DrawOrder.size()) - 1; i >= 0; --i) {
-        bool ok = false;
-        const int piece = b.DrawOrder.at(i).toInt(&ok);
-        if (!ok || piece < 0 || piece >= b.Pieces.Count() || !shown[size_t(piece)])
+        const int piece = b.DrawOrder[size_t(i)];
+        if (piece < 0 || piece >= b.Pieces.Count() || !shown[size_t(piece)])
             continue;
         if (HitSquare(b, b.Pieces[piece]).Contains(x, y))
             return piece;

@@ -31,7 +31,7 @@ void ScatterPieces(Board &b, TRandom &rng, int width, int height)
         p.Y = rng.Random(rangeY);
         p.Group = -1;
         p.Rotation = b.RotateEnabled ? uint8_t(rng.Random(4)) : uint8_t(0);
-        b.DrawOrder.append(QString::number(i));
+        b.DrawOrder.push_back(i);
     }
 }
 
@@ -156,17 +156,17 @@ std::vector<QPoint> EdgeSlots(int sizeIndex, int width, int height)
 
 void AutoRoundJigsy(Board &b, TRandom &rng, int width, int height)
 {
+    // Each step takes a random one of the first k + 1 and moves it to k,
+    // the ones after it closing up.
     for (int k = int(b.DrawOrder.size()) - 1; k >= 0; --k) {
-        const int j = rng.Random(k + 1);
-        b.DrawOrder.move(j, k);
+        const auto from = b.DrawOrder.begin() + rng.Random(k + 1);
+        std::rotate(from, from + 1, b.DrawOrder.begin() + k + 1);
     }
     const std::vector<QPoint> places = EdgeSlots(b.SizeIndex, width, height);
     std::vector<int> leftOver;
     size_t next = 0;
-    for (const QString &entry : std::as_const(b.DrawOrder)) {
-        bool ok = false;
-        const int piece = entry.toInt(&ok);
-        if (!ok || piece < 0 || piece >= b.Pieces.Count())
+    for (const int piece : b.DrawOrder) {
+        if (piece < 0 || piece >= b.Pieces.Count())
             continue;
         if (next < places.size()) {
             Tpiece &p = b.Pieces[piece];

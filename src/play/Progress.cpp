@@ -8,7 +8,7 @@ int JoinedPieces(const Board &b)
 {
     int joined = 0;
     for (const Tpiece &p : b.Pieces)
-        if (p.Group >= 0 && p.Group < b.Groups.Count() && b.Groups.Items(p.Group).Subitems.size() >= 2)
+        if (b.HasGroup(p.Group) && b.Groups[size_t(p.Group)].size() >= 2)
             ++joined;
     return joined;
 }

@@ -85,7 +85,7 @@ std::vector<int> UnitOf(const Board &b, int piece)
     const int n = b.Pieces.Count();
     const int g = b.Pieces[piece].Group;
     std::vector<int> unit;
-    if (g >= 0 && g < b.Groups.Count())
+    if (b.HasGroup(g))
         for (int m : b.Members(g))
             if (m >= 0 && m < n && b.Pieces[m].Group == g)
                 unit.push_back(m);
@@ -100,11 +100,11 @@ bool KeepPiecesOnTable(Board &b, int width, int height)
 {
     if (b.Dragging || width <= 0 || height <= 0)
         return false;
-    std::vector<bool> done(size_t(b.Groups.Count()), false);
+    std::vector<bool> done(b.Groups.size(), false);
     bool moved = false;
     for (int i = 0; i < b.Pieces.Count(); ++i) {
         const int g = b.Pieces[i].Group;
-        if (g >= 0 && g < b.Groups.Count()) {
+        if (b.HasGroup(g)) {
             if (done[size_t(g)])
                 continue;
             done[size_t(g)] = true;

@@ -54,7 +54,7 @@ TEST_F(HighDensity, PiecesAndPlatesSitWhereTheBoardSaysAndAPressPicksThePiece)
     p.X = 40;
     p.Y = 30;
     p.Group = -1;
-    b.DrawOrder << QStringLiteral("0");
+    b.DrawOrder.push_back(0);
     b.PiecesVisible = true;
     win->Draw();
     const QImage frame = win->DrawPanel()->grabFramebuffer();

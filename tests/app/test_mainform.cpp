@@ -59,7 +59,7 @@ TEST_F(MainFormTest, ShrinkingAndGrowingTheTableMovesNoPiece)
     p.X = 500; // wholly off the shrunken table below
     p.Y = 350;
     p.Group = -1;
-    win->board.DrawOrder << QStringLiteral("0");
+    win->board.DrawOrder.push_back(0);
     for (QSize size : {QSize(300, 200), QSize(640, 480)}) {
         QSignalSpy rebuilt(&win->ReSizeTimer, &QTimer::timeout);
         form->resize(size);
@@ -82,7 +82,7 @@ TEST_F(MainFormTest, DrawShowsTheBoardAtOnceAndClosingDeletesEveryTexture)
     p.X = 10;
     p.Y = 10;
     p.Group = -1;
-    win->board.DrawOrder << QStringLiteral("0");
+    win->board.DrawOrder.push_back(0);
     win->board.PiecesVisible = true;
     win->TextureList[0].Id = -1; // no background: the clear colour
     win->Draw();

@@ -58,13 +58,13 @@ TEST(DrawOrder, BringToTopMovesOnlyThatPiece)
 {
     Board b = MakeBoard(1);
     BringToTop(b, 34);
-    EXPECT_EQ(b.DrawOrder.size(), 35);
-    EXPECT_EQ(b.DrawOrder.last(), "34");
-    EXPECT_EQ(b.DrawOrder.first(), "0");
+    EXPECT_EQ(b.DrawOrder.size(), 35u);
+    EXPECT_EQ(b.DrawOrder.back(), 34);
+    EXPECT_EQ(b.DrawOrder.front(), 0);
     BringToTop(b, 0);
-    EXPECT_EQ(b.DrawOrder.last(), "0");
-    EXPECT_EQ(b.DrawOrder.first(), "1");
-    EXPECT_EQ(b.DrawOrder[33], "34");
+    EXPECT_EQ(b.DrawOrder.back(), 0);
+    EXPECT_EQ(b.DrawOrder.front(), 1);
+    EXPECT_EQ(b.DrawOrder[33], 34);
 }
 
 TEST(DrawOrder, BringingManyToTopAtOnceIsBringingEachInTurn)
@@ -84,8 +84,7 @@ TEST(DrawOrder, BringingManyToTopAtOnceIsBringingEachInTurn)
 TEST(Groups, MembersInJoiningOrder)
 {
     Board b = MakeBoard(1);
-    TMyListItem &g = b.Groups.Add();
-    g.Subitems << "8" << "0" << "9";
+    b.Groups.push_back({8, 0, 9});
     EXPECT_EQ(b.Members(0), (std::vector<int>{8, 0, 9}));
     EXPECT_TRUE(b.Members(1).empty());
     EXPECT_TRUE(b.Members(-1).empty());

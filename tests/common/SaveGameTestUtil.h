@@ -21,7 +21,7 @@ inline void MakeGameInPlay(Board &b, uint8_t sizeIndex, unsigned seed)
     const int n = PieceCount(cut);
     std::mt19937 rng(seed);
     b.Pieces.Clear();
-    b.Groups.Clear();
+    b.Groups.clear();
     b.DrawOrder.clear();
     for (int i = 0; i < n; ++i) {
         Tpiece &p = b.Pieces.Add();
@@ -31,18 +31,14 @@ inline void MakeGameInPlay(Board &b, uint8_t sizeIndex, unsigned seed)
         p.Y = int(rng() % 800) - 50;
         p.Rotation = uint8_t(rng() % 4);
         p.Group = -1;
-        b.DrawOrder.append(QString::number(i));
+        b.DrawOrder.push_back(i);
     }
     std::shuffle(b.DrawOrder.begin(), b.DrawOrder.end(), rng);
     const std::vector<std::vector<int>> groups = {{3, 4, 10}, {}, {0, 1, 2, n - 1}, {n / 2, n / 2 + 1}};
-    for (size_t j = 0; j < groups.size(); ++j) {
-        QStringList members;
-        for (int m : groups[j]) {
-            members.append(QString::number(m));
+    for (size_t j = 0; j < groups.size(); ++j)
+        for (int m : groups[j])
             b.Pieces[m].Group = int(j);
-        }
-        b.Groups.Add().SetSubitems(members);
-    }
+    b.Groups = groups;
     b.OwnImage = sizeIndex == 1;
     b.BgIndex = 2;
     b.JoinCount = 6; // the joins its groups stand for
@@ -59,8 +55,7 @@ inline void MakeGameOneJoinFromTheEnd(Board &b, uint8_t sizeIndex)
 {
     MakeGameInPlay(b, sizeIndex, 1);
     const TCutInfo &cut = b.Cut();
-    b.Groups.Clear();
-    QStringList members;
+    b.Groups.assign(1, {});
     for (int i = 0; i < b.Pieces.Count(); ++i) {
         Tpiece &p = b.Pieces[i];
         p.X = 40 + p.Col * Pitch(cut);
@@ -68,11 +63,9 @@ inline void MakeGameOneJoinFromTheEnd(Board &b, uint8_t sizeIndex)
         p.Rotation = 0;
         p.Group = i == 0 ? -1 : 0;
         if (i > 0)
-            members.append(QString::number(i));
+            b.Groups[0].push_back(i);
     }
-    b.Groups.Add().SetSubitems(members);
-    b.DrawOrder.removeAll(QStringLiteral("0"));
-    b.DrawOrder.append(QStringLiteral("0"));
+    BringToTop(b, 0);
     b.JoinCount = b.Pieces.Count() - 2;
     b.RotateEnabled = false;
 }
@@ -82,7 +75,7 @@ inline void MakeFreshlyCut(Board &b, uint8_t sizeIndex)
 {
     b.SizeIndex = sizeIndex;
     b.Pieces.Clear();
-    b.Groups.Clear();
+    b.Groups.clear();
     b.DrawOrder.clear();
     const TCutInfo &cut = b.Cut();
     for (int i = 0; i < PieceCount(cut); ++i) {
@@ -90,7 +83,7 @@ inline void MakeFreshlyCut(Board &b, uint8_t sizeIndex)
         p.Row = i / cut.Cols;
         p.Col = i % cut.Cols;
         p.Group = -1;
-        b.DrawOrder.append(QString::number(i));
+        b.DrawOrder.push_back(i);
     }
 }
 

@@ -1,7 +1,8 @@
 // A board to test rules on, without pictures or textures.
 #pragma once
 
-#include <QString>
+#include <cstddef>
+#include <vector>
 
 #include "board/Board.h"
 
@@ -19,7 +20,13 @@ inline Board MakeBoard(int sizeIndex)
         p.X = 5000 + 200 * i;
         p.Y = 5000;
         p.Group = -1;
-        b.DrawOrder << QString::number(i);
+        b.DrawOrder.push_back(i);
     }
     return b;
+}
+
+// The top k of the stacking order, lowest first.
+inline std::vector<int> TopOfStack(const Board &b, size_t k)
+{
+    return std::vector<int>(b.DrawOrder.end() - std::ptrdiff_t(k), b.DrawOrder.end());
 }

@@ -278,7 +278,7 @@ TEST_F(GameTest, APressOfAnotherButtonDuringAPanStartsNoDrag)
 {
     ASSERT_TRUE(LoadInPlay().Messages.isEmpty());
     const QPoint empty(kWindow.width() / 2, kWindow.height() - 5);
-    const QPoint piece = Over(game.board().DrawOrder.last().toInt());
+    const QPoint piece = Over(game.board().DrawOrder.back());
     game.Press(play::TMouseBtn::Left, empty);
     ASSERT_TRUE(game.View().Panning());
     game.Press(play::TMouseBtn::Middle, piece);

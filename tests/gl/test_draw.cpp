@@ -39,17 +39,15 @@ Tpiece &AddPiece(Board &b, int x, int y, uint32_t img, uint32_t shd = 0)
     p.Group = -1;
     p.Row = i / b.Cut().Cols;
     p.Col = i % b.Cut().Cols;
-    b.DrawOrder << QString::number(i);
+    b.DrawOrder.push_back(i);
     return p;
 }
 
 void Join(Board &b, std::initializer_list<int> members)
 {
-    TMyListItem &g = b.Groups.Add();
-    for (int m : members) {
-        g.Subitems << QString::number(m);
-        b.Pieces[m].Group = b.Groups.Count() - 1;
-    }
+    b.Groups.emplace_back(members);
+    for (int m : members)
+        b.Pieces[m].Group = int(b.Groups.size()) - 1;
 }
 
 QImage Render(const Board &b, const TTextureList &list, int W, int H, const QString &time = QString(),
@@ -228,7 +226,7 @@ TEST_F(DrawTest, TheTurningPieceAndItsGroupAreDrawnOnTop)
     AddPiece(b, 200, 20, Solid(128, 128, Blue));   // 2: in 0's group
     AddPiece(b, 200, 20, Solid(128, 128, Black));  // 3: above 2
     Join(b, {0, 2});
-    b.DrawOrder = QStringList{"0", "2", "1", "3"};
+    b.DrawOrder = {0, 2, 1, 3};
 
     QImage f = Render(b, NoArtwork(), 400, 300);
     EXPECT_COLOUR(f, 60, 60, Green);

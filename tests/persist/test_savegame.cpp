@@ -56,9 +56,7 @@ TEST_F(SaveGameTest, GameInPlayComesBackExactlyForEveryCut)
         MakeFreshlyCut(table, g.SizeIndex);
         ASSERT_TRUE(ApplySavedPieces(table, g));
         EXPECT_EQ(table.DrawOrder, played.DrawOrder);
-        ASSERT_EQ(table.Groups.Count(), played.Groups.Count());
-        for (int j = 0; j < played.Groups.Count(); ++j)
-            EXPECT_EQ(table.Groups.Items(j).Subitems, played.Groups.Items(j).Subitems);
+        EXPECT_EQ(table.Groups, played.Groups);
         for (int i = 0; i < played.Pieces.Count(); ++i) {
             EXPECT_EQ(table.Pieces[i].X, played.Pieces[i].X);
             EXPECT_EQ(table.Pieces[i].Y, played.Pieces[i].Y);
@@ -75,10 +73,10 @@ TEST_F(SaveGameTest, ApplyRefusesABoardCutIntoAnotherNumberOfPieces)
     const TSavedGame g = SavedGameFromBoard(played, picture);
     Board table;
     MakeFreshlyCut(table, 1);
-    const QStringList before = table.DrawOrder;
+    const std::vector<int> before = table.DrawOrder;
     EXPECT_FALSE(ApplySavedPieces(table, g));
     EXPECT_EQ(table.DrawOrder, before);
-    EXPECT_EQ(table.Groups.Count(), 0);
+    EXPECT_TRUE(table.Groups.empty());
 }
 
 TEST_F(SaveGameTest, SmallerGameOverALargerOneLoadsAsTheSmallerOne)
@@ -87,7 +85,7 @@ TEST_F(SaveGameTest, SmallerGameOverALargerOneLoadsAsTheSmallerOne)
     Board big, small;
     MakeGameInPlay(big, 2, 1);
     for (int k = 0; k < 6; ++k) // more group items than the small game has
-        big.Groups.Add();
+        big.Groups.emplace_back();
     MakeGameInPlay(small, 1, 2);
     ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(big, picture)));
     ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(small, picture)));
@@ -111,7 +109,7 @@ TEST_F(SaveGameTest, FreshFileHoldsSectionsAndKeysInWriteOrder)
     b.JoinCount = 12;
     b.DrawOrder.clear();
     for (int i = 34; i >= 0; --i)
-        b.DrawOrder.append(QString::number(i));
+        b.DrawOrder.push_back(i);
     const QString path = Path(QStringLiteral("fresh.jgy"));
     ASSERT_TRUE(WriteSavedGame(path, SavedGameFromBoard(b, picture)));
     const QString text = DecodeFileName(ReadAll(path));
@@ -271,6 +269,8 @@ TEST_F(SaveGameTest, HostileFilesAreRefusedAndLeaveNothingHalfRead)
          TSaveCheck::Invalid},
         {"count huge", [](auto t) { return WithKey(t, "Groups", "count", "2000000000"); }, TSaveCheck::Invalid},
         {"group list text", [](auto t) { return WithKey(t, "Groups", "gr0", "3,four,10"); }, TSaveCheck::Invalid},
+        {"group member past 32 bits (2^32 + 10)",
+         [](auto t) { return WithKey(t, "Groups", "gr0", "3,4,4294967306"); }, TSaveCheck::Invalid},
         {"FXC not its column", [](auto t) { return WithKey(t, "piece8", "FXC", "2"); }, TSaveCheck::Invalid},
         {"FYC not its row", [](auto t) { return WithKey(t, "piece8", "FYC", "0"); }, TSaveCheck::Invalid},
         {"piece section missing (its place defaults to the first one)",
@@ -349,7 +349,7 @@ TEST_F(SaveGameTest, ReaderTakesDefaultsHexAndAnyCaseOfNames)
     EXPECT_EQ(g.JoinCount, 5);
     EXPECT_EQ(g.PiecesCount, 35);
     ASSERT_EQ(g.Groups.size(), 4u);
-    EXPECT_EQ(g.Groups[1], (QStringList{"3", "4"}));
+    EXPECT_EQ(g.Groups[1], (std::vector<int>{3, 4}));
 }
 
 TEST_F(SaveGameTest, UnreadableValuesTakeTheirDefaults)
@@ -452,13 +452,13 @@ TEST_F(SaveGameTest, EveryStateOfARealGameSavesAndLoads)
             place(r);
         // Now drop each live group onto the others until one is left.
         for (int guard = 0; guard < n && b.JoinCount < n - 1; ++guard)
-            drop(b.Groups.Items(b.Pieces[0].Group).Subitems.first().toInt() == 0 ? n - 1 : 0);
+            drop(b.Groups[size_t(b.Pieces[0].Group)].front() == 0 ? n - 1 : 0);
         EXPECT_EQ(b.JoinCount, n - 1);
         EXPECT_TRUE(b.ShowFinished);
         EXPECT_GT(states, n);
         int stale = 0;
-        for (int j = 0; j < b.Groups.Count(); ++j)
-            stale += b.Pieces[b.Groups.Items(j).Subitems.first().toInt()].Group != j;
+        for (size_t j = 0; j < b.Groups.size(); ++j)
+            stale += b.Pieces[b.Groups[j].front()].Group != int(j);
         EXPECT_GT(stale, 0); // absorbed groups were part of what was saved
     }
 }

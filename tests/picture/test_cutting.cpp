@@ -344,15 +344,15 @@ TEST(Cutting, NewCutReplacesTheOldPiecesAndReportsProgress)
     Tpiece &old1 = b.Pieces.Add();
     old1.ImgTex = 9;
     old1.ShdTex = 0;
-    b.DrawOrder << "0" << "1";
-    b.Groups.Add().Subitems << "0" << "1";
+    b.DrawOrder = {0, 1};
+    b.Groups.push_back({0, 1});
 
     TRecordingSink sink;
     ClearPieces(b, sink);
     EXPECT_EQ(sink.Deleted, (std::vector<uint32_t>{8, 7, 9})); // shadow first, never 0
     EXPECT_EQ(b.Pieces.Count(), 0);
-    EXPECT_TRUE(b.DrawOrder.isEmpty());
-    EXPECT_EQ(b.Groups.Count(), 0);
+    EXPECT_TRUE(b.DrawOrder.empty());
+    EXPECT_TRUE(b.Groups.empty());
 
     TCutAssets assets;
     QString file;

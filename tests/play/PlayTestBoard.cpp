@@ -2,10 +2,8 @@
 
 int MakeGroup(Board &b, const std::vector<int> &members)
 {
-    TMyListItem &item = b.Groups.Add();
-    for (int m : members)
-        item.Subitems << QString::number(m);
-    const int g = b.Groups.Count() - 1;
+    b.Groups.push_back(members);
+    const int g = int(b.Groups.size()) - 1;
     for (int m : members)
         b.Pieces[m].Group = g;
     return g;

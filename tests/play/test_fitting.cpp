@@ -132,7 +132,7 @@ TEST(Fitting, TwoFittingNeighboursJoinOneAtATimeRightFirst)
     Drop(b, kBigTable, kBigTable);
     EXPECT_EQ(b.JoinCount, 2);
     EXPECT_EQ(b.Pieces[7].Group, b.Pieces[0].Group);
-    EXPECT_EQ(b.Groups.Items(0).Subitems, QStringList({"1", "0", "7"}));
+    EXPECT_EQ(b.Groups[0], (std::vector<int>{1, 0, 7}));
 }
 
 TEST(Fitting, LonePieceJoiningALonePieceFormsAGroupNeighbourFirst)
@@ -143,13 +143,13 @@ TEST(Fitting, LonePieceJoiningALonePieceFormsAGroupNeighbourFirst)
     b.DragPiece = 5;
     const TPlayResult r = TestPsAdd(b);
     EXPECT_TRUE(r.PlayJoinClick);
-    ASSERT_EQ(b.Groups.Count(), 1);
-    EXPECT_EQ(b.Groups.Items(0).Subitems, QStringList({"12", "5"}));
+    ASSERT_EQ(b.Groups.size(), 1u);
+    EXPECT_EQ(b.Groups[0], (std::vector<int>{12, 5}));
     EXPECT_EQ(b.Pieces[5].Group, 0);
     EXPECT_EQ(b.Pieces[12].Group, 0);
     EXPECT_EQ(b.Pieces[5].X, 503);
     EXPECT_EQ(b.Pieces[5].Y, 495);
-    EXPECT_EQ(b.DrawOrder.last(), "12");
+    EXPECT_EQ(b.DrawOrder.back(), 12);
 }
 
 TEST(Fitting, LonePieceJoiningAGroupIsAppendedAndTheGroupStacksAfterTheNeighbour)
@@ -163,9 +163,9 @@ TEST(Fitting, LonePieceJoiningAGroupIsAppendedAndTheGroupStacksAfterTheNeighbour
     b.DragPiece = 0;
     TestPsAdd(b);
     EXPECT_EQ(b.Pieces[0].Group, g);
-    EXPECT_EQ(b.Groups.Items(g).Subitems, QStringList({"8", "2", "1", "0"}));
+    EXPECT_EQ(b.Groups[size_t(g)], (std::vector<int>{8, 2, 1, 0}));
     // BringToTop(N = 1), then every member but N in member order.
-    EXPECT_EQ(b.DrawOrder.mid(b.DrawOrder.size() - 4), QStringList({"1", "8", "2", "0"}));
+    EXPECT_EQ(TopOfStack(b, 4), (std::vector<int>{1, 8, 2, 0}));
     EXPECT_EQ(b.Pieces[0].X, 500);
     EXPECT_EQ(b.Pieces[0].Y, 500);
 }
@@ -188,7 +188,7 @@ TEST(Fitting, GroupDropJoinsOnlyThroughTheFirstFittingMember)
     EXPECT_EQ(b.Pieces[2].X, 578); EXPECT_EQ(b.Pieces[2].Y, 502);
     EXPECT_EQ(b.Pieces[8].Group, g);
     EXPECT_EQ(b.Pieces[3].Group, -1);
-    EXPECT_EQ(b.Groups.Items(g).Subitems, QStringList({"1", "2", "8"}));
+    EXPECT_EQ(b.Groups[size_t(g)], (std::vector<int>{1, 2, 8}));
 }
 
 TEST(Fitting, GroupMembersAreNeverTestedAgainstEachOther)
@@ -216,7 +216,7 @@ TEST(Fitting, DroppedGroupAbsorbsTheOtherWhoseItemStays)
     b.Pieces[10].X = 743; b.Pieces[10].Y = 585;
     const int g = MakeGroup(b, {3, 10});
     // A stale entry of 1 in G's list must not be doubled.
-    b.Groups.Items(g).Subitems << "1";
+    b.Groups[size_t(g)].push_back(1);
     b.DragPiece = 3;
     TestPsAdd(b);
     // 3 has no neighbour in H (2 is missing); 10 fits 9 on its left.
@@ -224,12 +224,12 @@ TEST(Fitting, DroppedGroupAbsorbsTheOtherWhoseItemStays)
     EXPECT_EQ(b.Pieces[3].X, 740); EXPECT_EQ(b.Pieces[3].Y, 500);
     for (int m : {1, 8, 9, 3, 10})
         EXPECT_EQ(b.Pieces[m].Group, g) << m;
-    EXPECT_EQ(b.Groups.Items(g).Subitems, QStringList({"3", "10", "1", "8", "9"}));
-    EXPECT_EQ(b.Groups.Items(h).Subitems, QStringList({"9", "8", "1"}));
-    EXPECT_EQ(b.Groups.Count(), 2);
+    EXPECT_EQ(b.Groups[size_t(g)], (std::vector<int>{3, 10, 1, 8, 9}));
+    EXPECT_EQ(b.Groups[size_t(h)], (std::vector<int>{9, 8, 1}));
+    EXPECT_EQ(b.Groups.size(), 2u);
     // H's pieces stay; they are stacked in H's order without N, then N.
     EXPECT_EQ(b.Pieces[8].X, 580);
-    EXPECT_EQ(b.DrawOrder.mid(b.DrawOrder.size() - 3), QStringList({"8", "1", "9"}));
+    EXPECT_EQ(TopOfStack(b, 3), (std::vector<int>{8, 1, 9}));
     EXPECT_EQ(b.JoinCount, 1);
 }
 

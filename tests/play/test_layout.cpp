@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <set>
 
 #include "PlayTestBoard.h"
@@ -10,11 +11,10 @@ using namespace play;
 
 namespace {
 
-QStringList Counting(int n)
+std::vector<int> Counting(int n)
 {
-    QStringList l;
-    for (int i = 0; i < n; ++i)
-        l << QString::number(i);
+    std::vector<int> l(static_cast<size_t>(n));
+    std::iota(l.begin(), l.end(), 0);
     return l;
 }
 
@@ -23,7 +23,7 @@ bool FreshPieces(Board &b)
 {
     b.Pieces.Clear();
     b.DrawOrder.clear();
-    b.Groups.Clear();
+    b.Groups.clear();
     const TCutInfo &c = b.Cut();
     for (int i = 0; i < PieceCount(c); ++i) {
         Tpiece &p = b.Pieces.Add();
@@ -59,7 +59,7 @@ TEST(NewGame, ScatterDrawsXThenYThenTurnPieceByPiece)
     Board b = MakeBoard(1);
     b.Pieces[3].Group = 2;
     b.RotateEnabled = true;
-    b.DrawOrder = QStringList({"4", "1"});
+    b.DrawOrder = {4, 1};
     TScriptedRandom rng({10, 20, 3, 11, 21, 1}, 0);
     ScatterPieces(b, rng, 1016, 650);
     ASSERT_EQ(rng.Ranges.size(), size_t(35 * 3));
@@ -197,13 +197,13 @@ TEST(EdgeLayout, SpiralUsesEverySlotOnceForAnyGrid)
 TEST(EdgeLayout, ShuffleMovesEntryJToPositionK)
 {
     Board b = MakeBoard(1);
-    b.DrawOrder = QStringList({"0", "1", "2"});
+    b.DrawOrder = {0, 1, 2};
     b.Pieces.Clear();
     for (int i = 0; i < 3; ++i) b.Pieces.Add();
     TScriptedRandom rng({0, 0, 0});
     AutoRoundJigsy(b, rng, 1016, 650);
     EXPECT_EQ(rng.Ranges, std::vector<int>({3, 2, 1}));
-    EXPECT_EQ(b.DrawOrder, QStringList({"2", "1", "0"}));
+    EXPECT_EQ(b.DrawOrder, (std::vector<int>{2, 1, 0}));
     // The first piece of the new order takes the top-left slot.
     EXPECT_EQ(b.Pieces[2].X, -6);
     EXPECT_EQ(b.Pieces[2].Y, -6);
@@ -221,11 +221,11 @@ TEST(EdgeLayout, PiecesFollowTheSpiralInDrawingOrderKeepingTheirTurns)
         AutoRoundJigsy(b, rng, 1016, 650);
         const TSpiralGrid g = SpiralGrid(b.Cut(), 1016, 650);
         const auto places = SpiralSlots(g);
-        ASSERT_EQ(b.DrawOrder.size(), PieceCount(b.Cut()));
-        std::set<QString> seen(b.DrawOrder.begin(), b.DrawOrder.end());
+        ASSERT_EQ(b.DrawOrder.size(), size_t(PieceCount(b.Cut())));
+        std::set<int> seen(b.DrawOrder.begin(), b.DrawOrder.end());
         EXPECT_EQ(int(seen.size()), PieceCount(b.Cut()));
-        for (int k = 0; k < b.DrawOrder.size(); ++k) {
-            const Tpiece &p = b.Pieces[b.DrawOrder[k].toInt()];
+        for (size_t k = 0; k < b.DrawOrder.size(); ++k) {
+            const Tpiece &p = b.Pieces[b.DrawOrder[k]];
             EXPECT_EQ(p.X, places[size_t(k)].first * g.Sx - g.Off);
             EXPECT_EQ(p.Y, places[size_t(k)].second * g.Sy - g.Off);
             EXPECT_EQ(p.Rotation, p.Col % 4);
@@ -253,7 +253,7 @@ TEST(EdgeLayout, TooSmallTablesKeepEveryPieceWithinReach)
     EXPECT_EQ((g.Nx + 1) * (g.Ny + 1), 117);
     std::set<std::pair<int, int>> first;
     for (int k = 0; k < 117; ++k) {
-        const Tpiece &p = b.Pieces[b.DrawOrder[k].toInt()];
+        const Tpiece &p = b.Pieces[b.DrawOrder[size_t(k)]];
         first.insert({p.X, p.Y});
     }
     EXPECT_EQ(first.size(), 117u);
@@ -265,7 +265,7 @@ TEST(EdgeLayout, NewGameUsesItOnlyWhenAsked)
     TClockRandom rng;
     ASSERT_TRUE(NewGame(b, rng, 1016, 650, true, [&b] { return FreshPieces(b); }));
     const TSpiralGrid g = SpiralGrid(b.Cut(), 1016, 650);
-    const Tpiece &first = b.Pieces[b.DrawOrder[0].toInt()];
+    const Tpiece &first = b.Pieces[b.DrawOrder[0]];
     EXPECT_EQ(first.X, -g.Off);
     EXPECT_EQ(first.Y, -g.Off);
 }

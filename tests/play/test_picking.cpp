@@ -49,7 +49,7 @@ TEST(Press, SinglePieceDragFollowsCursorAndEndsOnTop)
     EXPECT_EQ(b.DragPiece, 0);
     EXPECT_EQ(b.DragOffsetX, 50);
     EXPECT_EQ(b.DragOffsetY, 60);
-    EXPECT_EQ(b.DrawOrder.last(), "0");
+    EXPECT_EQ(b.DrawOrder.back(), 0);
 
     // Beyond the table's edge, with some of the hit square still on it.
     EXPECT_TRUE(DragTo(b, -50, 700).Redraw);
@@ -84,8 +84,7 @@ TEST(Press, GroupDragKeepsShapeAndStacksMembersInMemberOrder)
     Press(b, TMouseBtn::Left, 330, 340); // on piece 9
     EXPECT_TRUE(b.DragGroup);
     EXPECT_EQ(b.DragPiece, 9);
-    const QStringList top = b.DrawOrder.mid(b.DrawOrder.size() - 3);
-    EXPECT_EQ(top, QStringList({"2", "9", "1"}));
+    EXPECT_EQ(TopOfStack(b, 3), (std::vector<int>{2, 9, 1}));
     DragTo(b, 1330, 1345);
     EXPECT_EQ(b.Pieces[9].X, 1300);
     EXPECT_EQ(b.Pieces[9].Y, 1305);

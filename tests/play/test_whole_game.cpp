@@ -80,8 +80,8 @@ TEST(WholeGame, SolvedByDropsWithAllPiecesTurned)
         EXPECT_EQ(milestones, g.milestones);
         EXPECT_TRUE(b.ShowFinished);
         EXPECT_FALSE(b.AniTurning);
-        ASSERT_EQ(b.Groups.Count(), 1);
-        EXPECT_EQ(b.Groups.Items(0).Subitems.size(), n);
+        ASSERT_EQ(b.Groups.size(), 1u);
+        EXPECT_EQ(b.Groups[0].size(), size_t(n));
         for (const Tpiece &p : b.Pieces) {
             EXPECT_EQ(p.Group, 0);
             EXPECT_EQ(p.Rotation, g.rotation);
