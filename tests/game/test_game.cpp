@@ -218,7 +218,7 @@ TEST_F(GameTest, TheKeptGameOutlivesEveryOtherEndOfARun)
 TEST_F(GameTest, ADropIsKeptForTheNextStart)
 {
     ASSERT_TRUE(LoadInPlay().Messages.isEmpty());
-    const int top = game.board().DrawOrder.last().toInt();
+    const int top = game.board().DrawOrder.back();
     game.Press(play::TMouseBtn::Left, Over(top));
     game.MoveTo(Over(top) + QPoint(1, 1));
     EXPECT_TRUE(game.Release(play::TMouseBtn::Left, Over(top), kToday).KeepSoon);
