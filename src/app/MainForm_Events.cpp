@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <QUrl>
 
 #include "app/DrawPanel.h"
 #include "app/MainForm.h"
@@ -18,6 +19,7 @@
 #include "gl/BackgroundTexture.h"
 #include "persist/Background.h"
 #include "persist/GameFolder.h"
+#include "persist/StartedGames.h"
 #include "sound/SoundRules.h"
 #include "ui/BGChangeFrm.h"
 #include "ui/BrowseFrm.h"
@@ -170,9 +172,15 @@ void TMainForm::LoadBtnClick()
 {
     const QString folder =
         GameDialogFolder(TSettingsFile().ReadLastGameFolder(), DefaultGameFolder(), false);
-    const QString path = QFileDialog::getOpenFileName(this, QString(), folder, kSaveFilter);
-    if (path.isEmpty())
+    QFileDialog dialog(this, QString(), folder, kSaveFilter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    // The games begun and left for another are a click away.
+    const TStartedGames started;
+    if (QFileInfo(started.Folder()).isDir())
+        dialog.setSidebarUrls(dialog.sidebarUrls() << QUrl::fromLocalFile(started.Folder()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    const QString path = dialog.selectedFiles().first();
     TellTableSize();
     Act(Game->LoadGame(path));
 }

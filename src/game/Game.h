@@ -144,6 +144,9 @@ private:
     void TakePicture(const QString &path, QImage picture);
     // Cuts the board's picture into the board's cut.
     bool CutPieces(TAnswer &a);
+    // The unfinished game on the table, about to give way to the player's
+    // next, among the started games.
+    void KeepStarted(TAnswer &a);
     // resume: the game kept from last time, brought back quietly and on the
     // player's own background and edge filter.
     bool LoadSaved(const TSavedGame &g, bool resume, TAnswer &a);

@@ -11,9 +11,11 @@
 #include "game/Game.h"
 #include "persist/Resume.h"
 #include "persist/SaveGame.h"
+#include "persist/StartedGames.h"
 #include "picture/Cutting.h"
 #include "picture/PictureSetup.h"
 #include "picture/TextureSink.h"
+#include "play/GameState.h"
 #include "play/Layout.h"
 #include "play/Pacer.h"
 #include "play/Progress.h"
@@ -101,6 +103,17 @@ bool TGame::CutPieces(TAnswer &a)
 
 // ---- a new game ----
 
+// Before the next game's picture is read (which covers the table with the
+// cutting's progress).
+void TGame::KeepStarted(TAnswer &a)
+{
+    if (!play::GameInPlay(m_board))
+        return;
+    QString error;
+    if (!TStartedGames().Keep(m_board, m_board.PictureFile, &error))
+        a.Messages << error;
+}
+
 void TGame::NewGameAsked() { m_board.ShowFinished = false; }
 
 QString TGame::PictureProblem(const QString &file) const
@@ -126,6 +139,7 @@ TAnswer TGame::NewGame(const TNewGameChoice &c)
             return a;
         }
     }
+    KeepStarted(a);
     QImage picture;
     if (!SetUpPicture(source, c.Installed, CutTable[c.SizeIndex], picture, a))
         return a; // the old game goes on as it was
@@ -177,6 +191,8 @@ TAnswer TGame::LoadGame(const QString &path)
 
 bool TGame::LoadSaved(const TSavedGame &g, bool resume, TAnswer &a)
 {
+    if (!resume)
+        KeepStarted(a);
     QImage picture;
     if (!SetUpPicture(g.ImgFileName, g.OwnImage, CutTable[g.SizeIndex], picture, a)) {
         if (resume)

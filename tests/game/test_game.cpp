@@ -1,6 +1,7 @@
 // The game object headless: real pictures cut by the build's real piece
 // shapes into a recording texture sink, in a portable program folder of the
 // test's own (so Settings.ini, the records and the kept game are the test's).
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -15,6 +16,7 @@
 #include "base/ProgramFiles.h"
 #include "game/Game.h"
 #include "persist/Resume.h"
+#include "persist/StartedGames.h"
 #include "play/CornerPlate.h"
 
 namespace {
@@ -228,6 +230,29 @@ TEST_F(GameTest, ADropIsKeptForTheNextStart)
         QThread::msleep(10);
     ASSERT_EQ(ReadSavedGame(TResumeFile().Path(), Board(), kept), TSaveCheck::Ok);
     ExpectSameGame(kept, SavedGameFromBoard(game.board(), picture));
+}
+
+// An unfinished game that gives way to a new one is kept among the started
+// games: each picture and cut once, the last five, newest first.
+TEST_F(GameTest, AnUnfinishedGameLeftForAnotherIsKeptAmongTheStartedOnes)
+{
+    ASSERT_TRUE(game.NewGame({picture, false, 1, true}).Messages.isEmpty());
+    ASSERT_TRUE(game.NewGame({picture, false, 1, true}).Messages.isEmpty()); // the same picture and cut again
+    EXPECT_EQ(TStartedGames().List().size(), 1);
+    // A game a second, as a player could never make them.
+    QStringList pictures{picture};
+    for (int k = 0; k <= StartedGamesKept; ++k) {
+        pictures << Picture(QByteArray("p" + QByteArray::number(k) + ".jpg").constData(), 700, 500);
+        ASSERT_TRUE(game.NewGame({pictures.last(), false, 1, true}).Messages.isEmpty());
+        QFile replaced(TStartedGames().Folder() + "/" + QFileInfo(pictures[k]).completeBaseName() + " — 35.jgy");
+        ASSERT_TRUE(replaced.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(replaced.setFileTime(QDateTime::currentDateTime().addSecs(k - 100), QFileDevice::FileModificationTime));
+    }
+    const QStringList kept = TStartedGames().List();
+    ASSERT_EQ(kept.size(), StartedGamesKept);
+    TSavedGame newest;
+    ASSERT_EQ(ReadSavedGame(kept.first(), Board(), newest), TSaveCheck::Ok);
+    EXPECT_EQ(newest.ImgFileName, pictures[StartedGamesKept]); // the one the last new game replaced
 }
 
 TEST_F(GameTest, TheEdgeFilterIsRememberedAndANewGameShowsEveryPiece)
