@@ -15,14 +15,11 @@
 #include <cmath>
 
 #include "app/DrawPanel.h"
-#include "base/ProgramFiles.h"
 #include "base/Random.h"
-#include "gl/BackgroundTexture.h"
 #include "gl/Draw.h"
 #include "gl/GLTextures.h"
 #include "gl/PieceAtlas.h"
 #include "gl/Textures.h"
-#include "persist/Background.h"
 #include "sound/SdlSound.h"
 #include "sound/SoundRules.h"
 #include "ui/BrowseFrm.h"
@@ -369,26 +366,6 @@ void TMainForm::Draw()
     // by itself; a nested repaint would recurse.
     if (DrawPanel && DrawPanel->isValid() && !DrawPanel->Painting() && !InTableGLInit)
         DrawPanel->repaint();
-}
-
-// ---- the background ----
-
-void TMainForm::LoadBG()
-{
-    for (TBackground &b : LoadBackgrounds(ProgramFile(QStringLiteral("BackGr")))) {
-        TMyImageListItem &item = bg.Add();
-        item.Caption = b.Name;
-        item.SetPicture(b.Picture);
-    }
-}
-
-void TMainForm::SetBgBmp(bool fromFile, const QString &fileName)
-{
-    // A file that is gone or cannot be decoded gives way to installed
-    // background BgIndex; start-up goes on either way.
-    TPicture pic;
-    const bool fileUsable = fromFile && LoadBackgroundPicture(fileName, pic) && BackgroundFitsCard(pic);
-    ApplyBackground(TextureList, Game->Scene(), bg, fileUsable ? &pic : nullptr);
 }
 
 // ---- the game's answers ----

@@ -7,7 +7,7 @@
 //   MainForm.cpp          creation, the table's OpenGL context, the frame,
 //                         closing, acting on the game's answers
 //   MainForm_Events.cpp   the table's mouse, keys, timers, toolbar buttons
-//                         and dialogs
+//                         and dialogs, the table's background
 #pragma once
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The window's events, each handed to the game as its move: the table's
 // mouse and wheel, the keys, the timers, the toolbar's buttons and the
-// dialogs the buttons open.
+// dialogs the buttons open; and the table's background.
 #include <QCheckBox>
 #include <QDate>
 #include <QDir>
@@ -15,6 +15,7 @@
 #include "app/DrawPanel.h"
 #include "app/MainForm.h"
 #include "app/ScreenFill.h"
+#include "base/ProgramFiles.h"
 #include "base/Random.h"
 #include "gl/BackgroundTexture.h"
 #include "persist/Background.h"
@@ -204,6 +205,26 @@ void TMainForm::SaveBtnClick()
     // The games folder made for the dialog goes again when nothing went into it.
     if (made)
         QDir().rmdir(folder);
+}
+
+// ---- the background ----
+
+void TMainForm::LoadBG()
+{
+    for (TBackground &b : LoadBackgrounds(ProgramFile(QStringLiteral("BackGr")))) {
+        TMyImageListItem &item = bg.Add();
+        item.Caption = b.Name;
+        item.SetPicture(b.Picture);
+    }
+}
+
+void TMainForm::SetBgBmp(bool fromFile, const QString &fileName)
+{
+    // A file that is gone or cannot be decoded gives way to installed
+    // background BgIndex; start-up goes on either way.
+    TPicture pic;
+    const bool fileUsable = fromFile && LoadBackgroundPicture(fileName, pic) && BackgroundFitsCard(pic);
+    ApplyBackground(TextureList, Game->Scene(), bg, fileUsable ? &pic : nullptr);
 }
 
 // ---- the switches ----
