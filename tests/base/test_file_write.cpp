@@ -128,8 +128,9 @@ TEST(FileWrite, StaleTemporariesOfOursGoAndEveryOtherFileStays)
         WriteAll(dir.filePath(n), "x");
         QFile f(dir.filePath(n));
         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        if (!n.endsWith("Live01"))
+        if (!n.endsWith("Live01")) {
             ASSERT_TRUE(f.setFileTime(dayOld, QFileDevice::FileModificationTime));
+        }
     }
     ASSERT_TRUE(WriteWholeFile(path, "[Set]\n"));
     QStringList expected = others;
