@@ -179,7 +179,7 @@ void MovePlayerStateFiles()
     if (!QFileInfo(from).isDir())
         return;
     const QString to = StateFolder();
-    for (const QString name : {QStringLiteral("resume.jgy"), QStringLiteral("records.ini")}) {
+    for (const QString &name : {QStringLiteral("resume.jgy"), QStringLiteral("records.ini")}) {
         const QString old = FindCaseInsensitive(from, name);
         if (!QFileInfo(old).isFile() || QFileInfo::exists(FindCaseInsensitive(to, name)))
             continue;

@@ -122,7 +122,7 @@ std::vector<TRecordList> TRecordsFile::ReadPicture(const QString &picture) const
     std::vector<TRecordList> out;
     for (int size = 1; size < int(std::size(CutTable)); ++size)
         for (bool rotate : {false, true}) {
-            std::vector<TRecord> list = ReadList(f, {picture, size, rotate});
+            std::vector<TRecord> list = ReadList(f, {picture, size, rotate, QString()});
             if (!list.empty())
                 out.push_back({size, rotate, std::move(list)});
         }

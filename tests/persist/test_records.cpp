@@ -43,15 +43,15 @@ TEST(Records, EachPictureCutAndRotationHasItsOwnListAndOnlyAFasterFinishIsARecor
 {
     QTemporaryDir dir;
     const TRecordsFile file(dir.filePath("records.ini"));
-    const TRecordTable table{RecordPicture("/pics/own.jpg", false), 1, false};
+    const TRecordTable table{RecordPicture("/pics/own.jpg", false), 1, false, {}};
     EXPECT_FALSE(file.AddFinish(table, At(90))); // nothing to beat yet
     EXPECT_FALSE(file.AddFinish(table, At(90)));
     EXPECT_TRUE(file.AddFinish(table, At(80)));
     EXPECT_EQ(Times(file.Read(table)), (std::vector<int64_t>{80, 90, 90}));
 
-    const TRecordTable others[] = {{RecordPicture("/pics/other.jpg", false), 1, false},
-                                   {table.Picture, 2, false},
-                                   {table.Picture, 1, true}};
+    const TRecordTable others[] = {{RecordPicture("/pics/other.jpg", false), 1, false, {}},
+                                   {table.Picture, 2, false, {}},
+                                   {table.Picture, 1, true, {}}};
     for (const TRecordTable &t : others)
         EXPECT_TRUE(file.Read(t).empty()) << qPrintable(t.Picture) << t.SizeIndex << t.RotateEnabled;
     EXPECT_FALSE(file.AddFinish(others[2], At(200)));
@@ -82,7 +82,7 @@ TEST(Records, AFileThatIsNotOursReadsAsEmptyAndIsReplaced)
         const QString path = dir.filePath("records.ini");
         make(path);
         const TRecordsFile file(path);
-        const TRecordTable table{"p", 1, false};
+        const TRecordTable table{"p", 1, false, {}};
         EXPECT_TRUE(file.Read(table).empty());
         EXPECT_FALSE(file.AddFinish(table, At(60)));
         EXPECT_EQ(Times(file.Read(table)), std::vector<int64_t>{60});
@@ -94,7 +94,7 @@ TEST(Records, DamagedEntriesArePassedOver)
     QTemporaryDir dir;
     const QString path = dir.filePath("records.ini");
     const TRecordsFile file(path);
-    const TRecordTable table{"p", 1, false};
+    const TRecordTable table{"p", 1, false, {}};
     file.AddFinish(table, At(60));
     file.AddFinish(table, At(70));
     QFile f(path);
@@ -114,7 +114,7 @@ TEST(Records, AFinishThatCannotBeWrittenNamesTheFileAndKeepsTheList)
     if (!disk.Mounted())
         GTEST_SKIP() << "no tmpfs can be mounted here";
     const TRecordsFile file(disk.Path("records.ini"));
-    const TRecordTable table{"/pictures/sea.jpg", 1, false};
+    const TRecordTable table{"/pictures/sea.jpg", 1, false, {}};
     ASSERT_TRUE(file.AddFinish(table, At(90)) == false);
     ASSERT_TRUE(disk.Fill());
     QString error;
