@@ -130,15 +130,22 @@ bool FolderWritable(const QString &dir)
     return fi.isDir() && fi.isWritable() && (fi.permissions() & writeBits);
 }
 
-QString UserStateDir()
+namespace {
+
+// A folder of the player's: the program folder while it is a portable one
+// that may be written, else `xdgFolder`, made on first need.
+QString PlayersFolder(const QString &xdgFolder)
 {
     const TProgramFolders f = CurrentFolders();
     if (StateBesideProgram(f))
         return f.Assets;
-    const QString dir = XdgConfigFolder(QStringLiteral("jigsy"));
-    MakeFolder(dir);
-    return dir;
+    MakeFolder(xdgFolder);
+    return xdgFolder;
 }
+
+} // namespace
+
+QString UserStateDir() { return PlayersFolder(XdgConfigFolder(QStringLiteral("jigsy"))); }
 
 QString UserStateFile(const QString &name) { return FindCaseInsensitive(UserStateDir(), name); }
 
@@ -147,15 +154,7 @@ bool UserStateWritable() { return FolderWritable(UserStateDir()); }
 namespace {
 
 // PlayerStateDir() without moving anything into it.
-QString StateFolder()
-{
-    const TProgramFolders f = CurrentFolders();
-    if (StateBesideProgram(f))
-        return f.Assets;
-    const QString dir = XdgStateFolder(QStringLiteral("jigsy"));
-    MakeFolder(dir);
-    return dir;
-}
+QString StateFolder() { return PlayersFolder(XdgStateFolder(QStringLiteral("jigsy"))); }
 
 } // namespace
 

@@ -24,23 +24,23 @@ TAnswer TGame::SetPaused(bool on)
 
 // ---- the box lid ----
 
-bool TGame::LidVisible() const { return m_lidShown && !m_board.PictureBmp.isNull() && !m_board.Paused; }
+bool TGame::LidVisible() const { return m_switches.LidShown && !m_board.PictureBmp.isNull() && !m_board.Paused; }
 
 QRect TGame::LidRect() const
 {
     const QSize window = m_view.Window();
     const QSize size = LidSize(m_board.PictureBmp.size(), window);
-    return QRect(LidPlace(m_lidCorner, size, window), size);
+    return QRect(LidPlace(LidCorner(), size, window), size);
 }
 
 TAnswer TGame::SetLidShown(bool on)
 {
-    m_lidShown = on;
+    m_switches.LidShown = on;
     m_lidDragging = false;
     TAnswer a;
     a.Lid = a.Buttons = true;
     QString error;
-    if (!TSettingsFile().WriteLid(on, m_lidCorner.x(), m_lidCorner.y(), &error))
+    if (!TSettingsFile().WriteLid(on, m_switches.LidX, m_switches.LidY, &error))
         a.Messages << error;
     return a;
 }
@@ -52,8 +52,6 @@ void TGame::SetSwitches(const TStartSettings &s)
     m_switches = s;
     m_board.BgIndex = s.BgIndex;
     m_board.EdgeOnly = s.EdgeOnly;
-    m_lidShown = s.LidShown;
-    m_lidCorner = QPoint(s.LidX, s.LidY);
 }
 
 TAnswer TGame::SetEdgeOnly(bool on) { return SetSwitch(TSwitch::EdgeOnly, on); }

@@ -92,7 +92,9 @@ TAnswer TGame::MoveTo(QPoint at)
 {
     TAnswer a;
     if (m_lidDragging) {
-        m_lidCorner = at - m_lidGrab;
+        const QPoint corner = at - m_lidGrab;
+        m_switches.LidX = corner.x();
+        m_switches.LidY = corner.y();
         a.Lid = true;
         return a;
     }
@@ -112,9 +114,11 @@ TAnswer TGame::Release(play::TMouseBtn button, QPoint at, QDate today)
         if (button != play::TMouseBtn::Left)
             return a;
         m_lidDragging = false;
-        m_lidCorner = LidRect().topLeft(); // where it stands, kept on the table
+        const QPoint corner = LidRect().topLeft(); // where it stands, kept on the table
+        m_switches.LidX = corner.x();
+        m_switches.LidY = corner.y();
         QString error;
-        if (!TSettingsFile().WriteLid(m_lidShown, m_lidCorner.x(), m_lidCorner.y(), &error))
+        if (!TSettingsFile().WriteLid(m_switches.LidShown, corner.x(), corner.y(), &error))
             a.Messages << error;
         a.Lid = true;
         return a;

@@ -72,7 +72,7 @@ public:
     QString ProgressText() const;
     bool Paused() const { return m_board.Paused; }
     bool EdgeOnly() const { return m_board.EdgeOnly; }
-    bool LidShown() const { return m_lidShown; }
+    bool LidShown() const { return m_switches.LidShown; }
     // The lid is up: its switch is on, a picture is on the table and the
     // game is not paused.  Its place in the window's pixels.
     bool LidVisible() const;
@@ -150,6 +150,8 @@ private:
     // resume: the game kept from last time, brought back quietly and on the
     // player's own background and edge filter.
     bool LoadSaved(const TSavedGame &g, bool resume, TAnswer &a);
+    // A saved game's file read, checked and put on the table.
+    bool LoadFile(const QString &path, TAnswer &a);
     TAnswer RestoreResume();
     void OpenTable();
     // A new or loaded game is on the table.
@@ -182,8 +184,9 @@ private:
     // The pan of the table belongs to the button that began it.
     play::TMouseBtn m_panButton = play::TMouseBtn::Left;
 
-    bool m_lidShown = false;
-    QPoint m_lidCorner{-1, -1}; // where the player put it; (-1, -1) leaves it to the game
+    // The lid's switch and place are the settings' LidShown, LidX and LidY;
+    // a place of (-1, -1) leaves it to the game.
+    QPoint LidCorner() const { return QPoint(m_switches.LidX, m_switches.LidY); }
     bool m_lidDragging = false;
     QPoint m_lidGrab;           // pointer minus corner while dragged
 };

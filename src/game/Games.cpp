@@ -169,18 +169,23 @@ TAnswer TGame::NewGame(const TNewGameChoice &c)
 
 // ---- a saved game ----
 
-TAnswer TGame::LoadGame(const QString &path)
+bool TGame::LoadFile(const QString &path, TAnswer &a)
 {
     // The whole file is read and checked before anything on the table, in
     // the browser or on the background changes.
     TSavedGame g;
     QString message;
-    TAnswer a;
     if (ReadSavedGame(path, m_board, g, &message) != TSaveCheck::Ok) {
         a.Messages << message;
-        return a;
+        return false;
     }
-    if (LoadSaved(g, false, a)) {
+    return LoadSaved(g, false, a);
+}
+
+TAnswer TGame::LoadGame(const QString &path)
+{
+    TAnswer a;
+    if (LoadFile(path, a)) {
         m_resumeMine = true; // the player's choice replaces the kept game
         const QString error = RememberGameFolder(path);
         if (!error.isEmpty())
@@ -264,15 +269,9 @@ TAnswer TGame::StartUp(const QString &commandLineGame)
     if (commandLineGame.isEmpty())
         return RestoreResume();
     m_resumeMine = false; // the kept game waits for a start without a file
-    if (!IsRegularFile(commandLineGame))
-        return {};
-    TSavedGame g;
-    QString message;
     TAnswer a;
-    if (ReadSavedGame(commandLineGame, m_board, g, &message) != TSaveCheck::Ok)
-        a.Messages << message;
-    else
-        LoadSaved(g, false, a);
+    if (IsRegularFile(commandLineGame))
+        LoadFile(commandLineGame, a);
     return a;
 }
 

@@ -108,7 +108,7 @@ std::vector<TRecord> WithFinish(std::vector<TRecord> list, const TRecord &finish
     return list;
 }
 
-TRecordsFile::TRecordsFile() : m_path(PlayerStateDir() + QStringLiteral("/records.ini")) {}
+TRecordsFile::TRecordsFile() : m_path(PlayerStateFile(QStringLiteral("records.ini"))) {}
 
 std::vector<TRecord> TRecordsFile::Read(const TRecordTable &t) const
 {

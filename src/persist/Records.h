@@ -54,7 +54,8 @@ struct TRecordList {
 
 class TRecordsFile {
 public:
-    // "records.ini" in the player's state folder.
+    // "records.ini" in the player's state folder, its name matched without
+    // regard to case.
     TRecordsFile();
     explicit TRecordsFile(const QString &path) : m_path(path) {}
 

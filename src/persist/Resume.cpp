@@ -16,7 +16,7 @@ bool IsPlainFile(const QString &path)
 
 } // namespace
 
-TResumeFile::TResumeFile() : m_path(PlayerStateDir() + QStringLiteral("/resume.jgy")) {}
+TResumeFile::TResumeFile() : m_path(PlayerStateFile(QStringLiteral("resume.jgy"))) {}
 
 bool TResumeFile::Write(const Board &b, const QString &picture, QString *error) const
 {

@@ -16,7 +16,8 @@
 
 class TResumeFile {
 public:
-    // "resume.jgy" in the player's state folder.
+    // "resume.jgy" in the player's state folder, its name matched without
+    // regard to case.
     TResumeFile();
     explicit TResumeFile(const QString &path) : m_path(path) {}
 
