@@ -28,6 +28,7 @@
 #include "ui/MySpeedButton.h"
 #include "ui/PlayToolbar.h"
 #include "ui/RecordsFrm.h"
+#include "ui/SettingsFrm.h"
 
 namespace {
 
@@ -105,6 +106,7 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     Game = std::make_unique<game::TGame>(GameRandom(), game::TGameDevices{Atlas.get(), GL.get(), [this] { Draw(); }});
     CreateToolbar();
     CreateKeys();
+    CreateSettings();
     SetTextureContextHook([this] { return MakeTableCurrent(); });
     FormCreate();
 }
@@ -126,6 +128,7 @@ void TMainForm::SetDialogs(TBrowseFrm *browse, TNewGameFrm *newGame, TBGChangeFr
     BrowseFrm = browse;
     NewGameFrm = newGame;
     BGChangeFrm = bgChange;
+    ScaleDialogs();
 }
 
 void TMainForm::CreateToolbar()
@@ -135,7 +138,7 @@ void TMainForm::CreateToolbar()
                                                     &Eff3dBtn,   &ShadowBtn, &BgBtn,  &ChMusBtn};
     for (int i = 0; i < ToolbarButtonCount; ++i)
         *buttons[i] = MakeToolbarButton(Panel1, ToolbarButtons[i]);
-    TimeLab = MakeClockLabel(Panel1, ToolbarButtonsEnd());
+    TimeLab = MakeClockLabel(Panel1, SettingsButton.X + ToolbarButtonWidth);
     TMySpeedButton **comforts[PlayButtonCount] = {&PauseBtn, &LidBtn, &EdgeBtn};
     for (int i = 0; i < PlayButtonCount; ++i)
         *comforts[i] = MakeToolbarButton(Panel1, PlayButtons[i]);
@@ -170,6 +173,7 @@ void TMainForm::CreateKeys()
     });
     key(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { close(); });
     key(QKeySequence(Qt::Key_F11), [this] { ToggleFullScreen(); });
+    key(QKeySequence(Qt::Key_F1), [this] { ShowKeys(); });
     key(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { Act(Game->ZoomHome()); });
     // Plus is a shifted key on most keyboards: Ctrl+= does the same.
     key(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { Act(Game->ZoomAboutCentre(1)); });
@@ -357,6 +361,7 @@ void TMainForm::PaintTable()
     view.TableW = v.Table().width();
     view.TableH = v.Table().height();
     view.DragShadow = Game->Switches().ShadowOn;
+    view.Hand = HandMark();
     DrawFrame(Game->board(), TextureList, w, h, TimeLab->text(), view, Atlas->Layout());
 }
 
@@ -432,10 +437,12 @@ void TMainForm::ShowButtons()
     SetDown(LidBtn, Game->LidShown());
     SetDown(EdgeBtn, Game->EdgeOnly());
     SaveBtn->setEnabled(Game->CanSave());
+    ShowAccess();
 }
 
 void TMainForm::PlaceLid()
 {
+    ShowAccess();
     if (!LidPanel)
         return;
     const bool visible = Game->LidVisible();

@@ -18,6 +18,7 @@
 
 #include "board/TextureList.h"
 #include "game/Game.h"
+#include "gl/HandMark.h"
 #include "picture/MyImageList.h"
 
 class TDrawPanel;
@@ -31,6 +32,9 @@ class TGLTextures;
 class TLidPanel;
 class TRecordsFrm;
 class TPieceAtlas;
+class TSettingsFrm;
+class TKeysFrm;
+class TFirstSteps;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -161,4 +165,22 @@ private:
     void ChMusBtnClick();
     void ShowRecords();
     void ToggleFullScreen();
+
+    // ---- MainForm_Settings.cpp: the settings window, the keys, the
+    // interface's scale, screen readers' names, the hint of where to begin ----
+    TMySpeedButton *SettingsBtn = nullptr;
+    TSettingsFrm *SettingsFrm = nullptr;
+    TKeysFrm *KeysFrm = nullptr;
+    TFirstSteps *FirstSteps = nullptr;
+    int AppliedScale = 0; // the interface's scale in force, percent (0: none yet)
+    void CreateSettings();
+    void SettingsBtnClick();
+    void ShowKeys();
+    // The hint of where to begin and the interface's scale, as the game has them.
+    void ShowAccess();
+    // The dialogs made after the window take its scale too.
+    void ScaleDialogs();
+    // The hand of keyboard play as the frame draws it.
+    THandMark HandMark() const;
+    bool focusNextPrevChild(bool next) override;
 };

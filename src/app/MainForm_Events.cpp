@@ -67,10 +67,12 @@ void TMainForm::DrawPanelWheel(int steps, double x, double y) { Act(Game->Wheel(
 void TMainForm::keyPressEvent(QKeyEvent *e)
 {
     bool taken = false;
-    if (!e->isAutoRepeat()) {
-        const game::TAnswer a = Game->Key(e->key(), &taken);
-        Act(a);
-    }
+    game::TKeyPress k;
+    k.Key = e->key();
+    k.Shift = e->modifiers() & Qt::ShiftModifier;
+    k.Ctrl = e->modifiers() & Qt::ControlModifier;
+    k.Repeat = e->isAutoRepeat();
+    Act(Game->PlayKey(k, QDate::currentDate(), &taken));
     if (taken)
         e->accept();
     else

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "game/Game.h"
+#include "persist/DesktopMotion.h"
 #include "persist/Resume.h"
 #include "play/DragKeys.h"
 #include "play/GameState.h"
@@ -29,7 +30,10 @@ bool TGame::LidVisible() const { return m_switches.LidShown && !m_board.PictureB
 QRect TGame::LidRect() const
 {
     const QSize window = m_view.Window();
-    const QSize size = LidSize(m_board.PictureBmp.size(), window);
+    // At the interface's scale, within the window.
+    QSize size = LidSize(m_board.PictureBmp.size(), window) * (m_switches.UiScale / 100.0);
+    if (size.width() > window.width() || size.height() > window.height())
+        size = size.scaled(window, Qt::KeepAspectRatio);
     return QRect(LidPlace(LidCorner(), size, window), size);
 }
 
@@ -50,6 +54,8 @@ TAnswer TGame::SetLidShown(bool on)
 void TGame::SetSwitches(const TStartSettings &s)
 {
     m_switches = s;
+    if (!s.MotionChosen)
+        m_switches.Motion = DesktopMotion();
     m_board.BgIndex = s.BgIndex;
     m_board.EdgeOnly = s.EdgeOnly;
 }
@@ -71,6 +77,8 @@ TAnswer TGame::SetSwitch(TSwitch which, bool down)
         m_switches.EdgeOnly = m_board.EdgeOnly = down;
         a.Redraw = a.Buttons = true;
         break;
+    case TSwitch::ClickToPick: m_switches.ClickToPick = down; break; // the next press
+    case TSwitch::GamePlayed: m_switches.GamePlayed = down; break;
     }
     QString error;
     if (!TSettingsFile().WriteSwitch(which, down, &error))
@@ -124,6 +132,9 @@ void TGame::GameReplaced(TAnswer &a, bool keepEdgeFilter)
     if (!keepEdgeFilter && m_board.EdgeOnly)
         a |= SetEdgeOnly(false); // a new game starts with every piece shown
     m_board.NewRecord = false;
+    NoteGamePlayed(a);
+    m_hand = THand();
+    m_clickHold = m_clickDropNext = false;
     Changed(a);
     m_canSave = true;
     a.Progress = a.Lid = a.Buttons = a.Clock = true;

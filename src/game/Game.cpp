@@ -60,6 +60,11 @@ TAnswer TGame::Press(play::TMouseBtn button, QPoint at)
         return a; // one thing at a time: the pan or the lid ends first
     if (m_board.Paused)
         return SetPaused(false);
+    if (HandHolding())
+        return a; // the keys hold a piece: the mouse waits
+    m_hand.Shown = false;
+    if (ClickHoldPress(button))
+        return a; // the click that drops the piece held
     const QPoint p = BoardPoint(at);
     const bool overPiece = play::PieceAt(m_board, p.x(), p.y()) >= 0;
     if (!overPiece && !m_board.Dragging) {
@@ -78,7 +83,9 @@ TAnswer TGame::Press(play::TMouseBtn button, QPoint at)
             return a;
         }
     }
-    return Settled(play::Press(m_board, button, p.x(), p.y()));
+    a = Settled(play::Press(m_board, button, p.x(), p.y()));
+    NoteClickPick(button);
+    return a;
 }
 
 TAnswer TGame::PressLid(QPoint at)
@@ -102,6 +109,8 @@ TAnswer TGame::MoveTo(QPoint at)
         a.Redraw = m_view.PanTo(QPointF(at));
         return a;
     }
+    if (HandHolding())
+        return a;
     const QPoint p = BoardPoint(at);
     a.Redraw = play::DragTo(m_board, p.x(), p.y()).Redraw;
     return a;
@@ -128,6 +137,8 @@ TAnswer TGame::Release(play::TMouseBtn button, QPoint at, QDate today)
             m_view.EndPan();
         return a;
     }
+    if (HandHolding() || ClickHoldRelease())
+        return a; // the piece stays in hand
     const play::TPlayResult r = play::Drop(m_board, m_view.Table().width(), m_view.Table().height());
     return AfterDrop(r, today);
 }
@@ -149,7 +160,7 @@ TAnswer TGame::AfterDrop(const play::TPlayResult &r, QDate today)
         Changed(a);
         a.Redraw = a.Progress = true;
     }
-    return a;
+    return AtOnce(a);
 }
 
 TAnswer TGame::Wheel(int steps, QPointF at)
@@ -183,7 +194,7 @@ TAnswer TGame::Settled(const play::TPlayResult &r)
     if (r.StopAniTimer)
         a.AniTimer = TTimer::Stop;
     a.Redraw = r.Redraw;
-    return a;
+    return AtOnce(a);
 }
 
 // ---- keys ----

@@ -27,6 +27,7 @@
 #include "persist/Records.h"
 #include "persist/Settings.h"
 #include "play/Drag.h"
+#include "play/Hand.h"
 #include "play/View.h"
 
 class ITextureSink;
@@ -56,6 +57,14 @@ struct TGameDevices {
 struct TRecordsView {
     QString Title; // the picture's name
     std::vector<TRecordList> Lists;
+};
+
+// A key as the table gets it.
+struct TKeyPress {
+    int Key = 0; // Qt::Key
+    bool Shift = false;
+    bool Ctrl = false;
+    bool Repeat = false; // auto-repeat of a key held down
 };
 
 class TGame {
@@ -136,7 +145,48 @@ public:
     TAnswer LoadGame(const QString &path);
     TAnswer SaveGame(const QString &path);
 
+    // ---- keyboard play, click to pick, the settings window (Game_Keys.cpp,
+    // Game_Access.cpp) ----
+    // A key of the table with its modifiers: the hand's arrows act on
+    // auto-repeat too, every other key on its first press only; the keys
+    // the hand does not take go on to Key.  *taken says whether it was one.
+    TAnswer PlayKey(const TKeyPress &k, QDate today, bool *taken);
+    // The hand the keys move, on the board; shown from the first key that
+    // moves it until the mouse is pressed.
+    bool HandShown() const { return m_hand.Shown; }
+    QPoint Hand() const { return m_hand.At; }
+    bool HandHolding() const { return m_hand.Holding && m_board.Dragging; }
+    // A level of the settings window, kept in Settings.ini.
+    TAnswer SetLevel(TLevel which, int value);
+    // The hint of where to begin: before the first game ever played, on an
+    // empty table.
+    bool FirstStepsShown() const;
+
 private:
+    TAnswer MoveHand(int dx, int dy, play::THandPace pace);
+    TAnswer HandPickOrDrop(QDate today);
+    TAnswer HandTurn();
+    TAnswer HandJump(bool backwards);
+    TAnswer HandZoom(int steps);
+    // Calm motion: an animation the answer would start is carried out at once.
+    TAnswer AtOnce(TAnswer a);
+    // Click to pick: a press that only ends the hold (dropped on its
+    // release), a release that keeps it; the hold begins with a press that
+    // picked a piece.
+    bool ClickHoldPress(play::TMouseBtn button);
+    bool ClickHoldRelease();
+    void NoteClickPick(play::TMouseBtn button);
+    // The first game was begun: the hint of where to begin goes for good.
+    void NoteGamePlayed(TAnswer &a);
+    struct THand {
+        QPoint At;
+        bool Shown = false;
+        bool Holding = false; // the drag under way is the hand's
+        int LastJump = -1;    // the piece Tab went to last
+    } m_hand;
+    bool m_clickHold = false;     // a piece follows the pointer without a button
+    bool m_clickDropNext = false; // the click that drops it is under way
+
     // A new game or a loaded one: the picture of the cut, shown as cutting
     // progress while it is read; on failure the messages are in `a` and
     // the board is as it was.

@@ -400,6 +400,7 @@ void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const
         DrawFinishTime(textures, W, H, timeCaption, b.NewRecord);
     if (b.Cutting)
         DrawCuttingOverlay(textures, b, W, H);
+    DrawHandMark(view.Hand);
 
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
 }

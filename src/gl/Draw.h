@@ -9,6 +9,7 @@
 #include "picture/AtlasLayout.h"
 #include "board/Board.h"
 #include "board/TextureList.h"
+#include "gl/HandMark.h"
 
 // What part of the table the window shows: the board point at the
 // window's top-left corner, window pixels per board pixel, and the table's
@@ -20,6 +21,7 @@ struct TTableView {
     int TableW = 0;
     int TableH = 0;
     bool DragShadow = true; // the dragged pieces cast their shadows
+    THandMark Hand = {};    // the hand of keyboard play
 };
 
 // The table's colour where no background covers it: (0.3, 0.4, 0.6).

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <climits>
 
 #include "base/ProfileFile.h"
 #include "base/ProgramFiles.h"
@@ -19,8 +21,30 @@ QString SwitchKey(TSwitch which)
     case TSwitch::Eff3D: return QStringLiteral("Eff3D");
     case TSwitch::Shadow: return QStringLiteral("PMShadow");
     case TSwitch::EdgeOnly: return QStringLiteral("EdgeOnly");
+    case TSwitch::ClickToPick: return QStringLiteral("ClickToPick");
+    case TSwitch::GamePlayed: return QStringLiteral("GamePlayed");
     }
     return {};
+}
+
+QString LevelKey(TLevel which)
+{
+    switch (which) {
+    case TLevel::Motion: return QStringLiteral("Animation");
+    case TLevel::UiScale: return QStringLiteral("UiScale");
+    }
+    return {};
+}
+
+// The stored level, or `def` when it is missing or not one of its values.
+int ReadLevel(const TProfileFile &f, TLevel which, int def, bool *found = nullptr)
+{
+    const int v = f.ReadInteger(Set, LevelKey(which), INT_MIN);
+    const std::vector<int> &values = LevelValues(which);
+    const bool ok = std::find(values.begin(), values.end(), v) != values.end();
+    if (found)
+        *found = ok;
+    return ok ? v : def;
 }
 
 } // namespace
@@ -44,6 +68,10 @@ TStartSettings TSettingsFile::Read(bool roundPlaceDefault) const
     s.LidX = f.ReadInteger(Set, QStringLiteral("LidX"), -1);
     s.LidY = f.ReadInteger(Set, QStringLiteral("LidY"), -1);
     s.EdgeOnly = f.ReadBool(Set, SwitchKey(TSwitch::EdgeOnly), false);
+    s.ClickToPick = f.ReadBool(Set, SwitchKey(TSwitch::ClickToPick), false);
+    s.Motion = TMotion(ReadLevel(f, TLevel::Motion, int(TMotion::Full), &s.MotionChosen));
+    s.UiScale = ReadLevel(f, TLevel::UiScale, LevelValues(TLevel::UiScale).front());
+    s.GamePlayed = f.ReadBool(Set, SwitchKey(TSwitch::GamePlayed), false);
     f.Close();
     return s;
 }
@@ -60,6 +88,18 @@ bool TSettingsFile::Write(const std::function<void(TProfileFile &)> &keys, QStri
 bool TSettingsFile::WriteSwitch(TSwitch which, bool down, QString *error) const
 {
     return Write([&](TProfileFile &f) { f.WriteBool(Set, SwitchKey(which), down); }, error);
+}
+
+bool TSettingsFile::WriteLevel(TLevel which, int value, QString *error) const
+{
+    return Write([&](TProfileFile &f) { f.WriteInteger(Set, LevelKey(which), value); }, error);
+}
+
+const std::vector<int> &LevelValues(TLevel which)
+{
+    static const std::vector<int> motion = {int(TMotion::Full), int(TMotion::Less), int(TMotion::None)};
+    static const std::vector<int> scale = {100, 125, 150, 200};
+    return which == TLevel::Motion ? motion : scale;
 }
 
 bool TSettingsFile::WriteBackground(uint8_t bgIndex, bool fromFile, bool drawStretch, const QString &fileName,

@@ -7,8 +7,14 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class TProfileFile;
+
+// How much moves on the table by itself: full, less (turns and the final
+// fade instant, nothing flashes) or none (as less, and no motion at all the
+// player did not ask for).
+enum class TMotion { Full = 0, Less = 1, None = 2 };
 
 // What start-up takes from the file, each with its default for a first run.
 struct TStartSettings {
@@ -24,7 +30,23 @@ struct TStartSettings {
     int LidX = -1;             // "LidX", "LidY": its corner on the table;
     int LidY = -1;             //   -1 leaves the place to the game
     bool EdgeOnly = false;     // "EdgeOnly": only the edge pieces are shown
+    // ---- the settings window ----
+    bool ClickToPick = false;  // "ClickToPick": a click picks up, the next drops
+    TMotion Motion = TMotion::Full; // "Animation": 0 full, 1 less, 2 none
+    bool MotionChosen = false; // "Animation" was in the file; else the desktop's
+    int UiScale = 100;         // "UiScale": the interface's size in percent
+    bool GamePlayed = false;   // "GamePlayed": the first game has been begun
 };
+
+// The settings window's rows of more than two values, one key each; the
+// value is checked against the row's own list (LevelValues) on reading.
+enum class TLevel {
+    Motion,  // "Animation", a TMotion
+    UiScale, // "UiScale", percent
+};
+// The values a level may take, in the order the window offers them; the
+// first is its default.
+const std::vector<int> &LevelValues(TLevel which);
 
 // The toolbar switches that are remembered one key each.
 enum class TSwitch {
@@ -33,6 +55,8 @@ enum class TSwitch {
     Eff3D,      // "Eff3D": the relief
     Shadow,     // "PMShadow": the drag shadow
     EdgeOnly,   // "EdgeOnly": the edge filter of the game on the table
+    ClickToPick, // "ClickToPick"
+    GamePlayed, // "GamePlayed": written once, by the first game
 };
 
 class TSettingsFile {
@@ -53,6 +77,8 @@ public:
 
     // One toolbar switch.
     bool WriteSwitch(TSwitch which, bool down, QString *error = nullptr) const;
+    // One level of the settings window.
+    bool WriteLevel(TLevel which, int value, QString *error = nullptr) const;
     // "bgind", "BgFromFile", "BgDrawStretch", "BgFileName", in that order.
     bool WriteBackground(uint8_t bgIndex, bool fromFile, bool drawStretch, const QString &fileName,
                          QString *error = nullptr) const;

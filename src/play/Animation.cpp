@@ -95,4 +95,18 @@ TPlayResult TickAnimation(Board &b)
     return b.AniTurning ? TurnTick(b) : FadeTick(b);
 }
 
+TPlayResult FinishAnimation(Board &b)
+{
+    TPlayResult r;
+    // A turn ends in five ticks, the fade in twenty; the bound only guards
+    // against a board that never settles.
+    for (int tick = 0; tick < 1000 && !r.StopAniTimer; ++tick) {
+        const TPlayResult t = TickAnimation(b);
+        r.Redraw |= t.Redraw;
+        r.StopAniTimer = t.StopAniTimer || (b.AniTurning && b.TurnPiece < 0);
+    }
+    r.StopAniTimer = true;
+    return r;
+}
+
 } // namespace play

@@ -18,4 +18,8 @@ void PlaceGroupRound(Board &b, int p);
 
 TPlayResult TickAnimation(Board &b);
 
+// Calm motion: the turn or the fade under way is carried to its end at
+// once, as the ticks would have done.  The timer is then no longer needed.
+TPlayResult FinishAnimation(Board &b);
+
 } // namespace play

@@ -2,6 +2,7 @@
 // groups, the mouse, hover and the accelerator key.  Its face is painted in
 // MySpeedButton_Paint.cpp.
 #include "ui/MySpeedButton.h"
+#include "ui/SpeedButtonAccessible.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -32,6 +33,15 @@ TMySpeedButton::TMySpeedButton(QWidget *parent) : QWidget(parent)
     setMouseTracking(true);             // moves without a button resync hover
     m_color = palette().color(QPalette::Button);
     resize(23, 22);
+    InstallSpeedButtonAccessible();
+}
+
+void TMySpeedButton::setScale(double scale)
+{
+    if (scale <= 0 || scale == m_scale)
+        return;
+    m_scale = scale;
+    update();
 }
 
 void TMySpeedButton::SetVisualStyles(bool on) { g_visualStyles = on; }

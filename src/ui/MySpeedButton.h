@@ -78,6 +78,12 @@ public:
     // Fires the click as the accelerator key does.
     void Click();
 
+    // The interface's scale (1 = as designed): the glyph is drawn this many
+    // times its size, from its sharp copy where there is one, and without
+    // smoothing at whole multiples, so it never blurs.
+    double Scale() const { return m_scale; }
+    void setScale(double scale);
+
     QSize sizeHint() const override { return QSize(23, 22); }
 
 signals:
@@ -133,4 +139,5 @@ private:
     bool m_hovered = false;
     bool m_pressing = false;
     QShortcut *m_accel = nullptr;
+    double m_scale = 1.0;
 };

@@ -3,6 +3,7 @@
 #include "ui/MySpeedButton.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QMetaMethod>
 #include <QPainter>
@@ -38,14 +39,16 @@ QSize TMySpeedButton::GlyphSize() const
 {
     if (m_glyph.isNull())
         return QSize(0, 0);
-    return m_glyph.deviceIndependentSize().toSize();
+    const QSizeF size = m_glyph.deviceIndependentSize() * m_scale;
+    return QSize(qRound(size.width()), qRound(size.height()));
 }
 
 void TMySpeedButton::LayoutFace(const QRect &face, const QPoint &offset, QPoint &glyphPos, QRect &captionRect) const
 {
     TButtonLayout layout = m_layout;
-    int margin = m_margin;
-    int spacing = m_spacing;
+    // The interface's scale widens the gaps with the glyph.
+    int margin = m_margin >= 0 ? int(std::lround(m_margin * m_scale)) : m_margin;
+    int spacing = m_spacing >= 0 ? int(std::lround(m_spacing * m_scale)) : m_spacing;
     if (layoutDirection() == Qt::RightToLeft) {
         if (layout == blGlyphLeft)
             layout = blGlyphRight;
@@ -247,9 +250,15 @@ void TMySpeedButton::PaintGlyph(QPainter &p, const QPoint &pos) const
 {
     if (m_glyphDraw.isNull())
         return;
-    const qreal dpr = std::max(devicePixelRatioF(), p.deviceTransform().m11());
+    const qreal dpr = std::max(devicePixelRatioF(), p.deviceTransform().m11()) * m_scale;
     const QImage &img = (!m_glyphHiRes.isNull() && dpr > 1.0) ? m_glyphHiRes : m_glyphDraw;
+    // A whole multiple of the picture's own pixels copies them; anything
+    // else is filtered rather than left jagged.
+    const double ratio = dpr / img.devicePixelRatio();
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, std::fabs(ratio - std::round(ratio)) > 1e-6);
     p.drawImage(QRect(pos, GlyphSize()), img);
+    p.restore();
 }
 
 void TMySpeedButton::PaintCaption(QPainter &p, const QRect &face, QRect captionRect) const

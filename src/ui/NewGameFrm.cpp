@@ -46,13 +46,25 @@ TNewGameFrm::TNewGameFrm(QWidget *parent) : QDialog(parent)
 
     MySpeedButton1 = new TMySpeedButton(this);
     MySpeedButton1->setGeometry(17, 36, 134, 126);
-    MySpeedButton1->setMargin(12);
-    MySpeedButton1->setGlyph(GlyphImage("newgame_big"));
-
     MySpeedButton2 = new TMySpeedButton(this);
     MySpeedButton2->setGeometry(163, 37, 134, 126);
-    MySpeedButton2->setMargin(13);
-    MySpeedButton2->setGlyph(GlyphImage("newgame_small"));
+    // The classic cuts show their counts under their pictures, as the big
+    // cuts show theirs.
+    const std::pair<TMySpeedButton *, const char *> classic[] = {{MySpeedButton1, "newgame_big"},
+                                                                 {MySpeedButton2, "newgame_small"}};
+    for (int k = 0; k < 2; ++k) {
+        TMySpeedButton *b = classic[k].first;
+        const TCutInfo &cut = CutTable[1 + k];
+        const QImage glyph = GlyphImage(classic[k].second);
+        b->setGlyph(glyph.isNull() ? glyph : glyph.scaled(84, 84, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        b->setLayout(blGlyphTop);
+        b->setMargin(4);
+        b->setSpacing(2);
+        b->setCaption(QString::number(PieceCount(cut)));
+        b->setToolTip(QStringLiteral("Вилора %1 x %2").arg(cut.Cols).arg(cut.Rows));
+        b->setFont(SerifBold(19));
+        SetTextColor(b, QPalette::ButtonText, QColor(0, 108, 0));
+    }
 
     CheckBox1 = new QCheckBox(QStringLiteral("Вращение вилоры "), this);
     CheckBox1->setGeometry(16, 176, 293, 22);

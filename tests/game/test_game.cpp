@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <tuple>
 
 #include "CountingSink.h"
 #include "SaveGameTestUtil.h"
@@ -370,4 +371,105 @@ TEST_F(GameTest, TheFinishIsRecordedUnderThePicturesName)
     EXPECT_TRUE(game.Press(play::TMouseBtn::Left, QPoint(kWindow.width() - 10, kWindow.height() - 10)).ShowRecords);
     EXPECT_TRUE(game.Close().Messages.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(TResumeFile().Path()));
+}
+
+// ---- keyboard play, click to pick, calm motion, first steps ----
+
+namespace {
+
+// One key of the table, as the window hands it on.
+game::TAnswer PressKey(game::TGame &g, int key, bool shift = false, bool ctrl = false)
+{
+    bool taken = false;
+    const game::TAnswer a = g.PlayKey({key, shift, ctrl, false}, kToday, &taken);
+    EXPECT_TRUE(taken) << key;
+    return a;
+}
+
+} // namespace
+
+// Tab to the next loose piece, Space to take it, the arrows to its place
+// beside piece 0, Space to drop it: the whole game without the mouse.  With
+// no motion the finish shows the picture at once.
+TEST_F(GameTest, AGameIsSolvedWithKeysAlone)
+{
+    ASSERT_TRUE(game.NewGame({picture, false, 1, false}).Messages.isEmpty());
+    game.SetLevel(TLevel::Motion, int(TMotion::None));
+    const Board &b = game.board();
+    const TCutInfo &cut = b.Cut();
+    game::TAnswer last;
+    // The hand by (dx, dy) board pixels, the coarsest steps first.
+    const auto moveBy = [&](int dx, int dy) {
+        const std::tuple<int, int, int> axes[] = {{dx, Qt::Key_Right, Qt::Key_Left}, {dy, Qt::Key_Down, Qt::Key_Up}};
+        for (auto [d, plus, minus] : axes)
+            for (play::THandPace pace : {play::THandPace::Fast, play::THandPace::Normal, play::THandPace::Fine}) {
+                const int step = play::HandStep(cut, pace);
+                for (; std::abs(d) >= step; d -= d > 0 ? step : -step)
+                    PressKey(game, d > 0 ? plus : minus, pace == play::THandPace::Fast,
+                             pace == play::THandPace::Fine);
+            }
+    };
+    for (int turn = 0; turn <= PieceCount(cut) && !b.ShowFinished; ++turn) {
+        PressKey(game, Qt::Key_Tab);
+        PressKey(game, Qt::Key_Space);
+        ASSERT_TRUE(b.Dragging && game.HandHolding());
+        const Tpiece &p = b.Pieces[b.DragPiece];
+        // Piece 0 goes to the table's corner, every other beside it.
+        const Tpiece &p0 = b.Pieces[0];
+        const int x0 = b.DragPiece == 0 ? 40 : p0.X, y0 = b.DragPiece == 0 ? 40 : p0.Y;
+        moveBy(x0 + p.Col * Pitch(cut) - p.X, y0 + p.Row * Pitch(cut) - p.Y);
+        last = PressKey(game, Qt::Key_Return);
+        ASSERT_FALSE(b.Dragging);
+    }
+    EXPECT_TRUE(b.ShowFinished && last.Finish);
+    ASSERT_EQ(b.Groups.size(), 1u);
+    EXPECT_EQ(int(b.Groups[0].size()), PieceCount(cut));
+    EXPECT_FALSE(b.PiecesVisible);
+    EXPECT_NE(last.AniTimer, game::TTimer::Start);
+}
+
+TEST_F(GameTest, ClickToPickHoldsThePieceUntilTheNextClick)
+{
+    ASSERT_TRUE(LoadInPlay().Messages.isEmpty());
+    game.SetSwitch(TSwitch::ClickToPick, true);
+    const int top = game.board().DrawOrder.back();
+    const QPoint at = Over(top);
+    game.Press(play::TMouseBtn::Left, at);
+    game.Release(play::TMouseBtn::Left, at, kToday);
+    ASSERT_TRUE(game.board().Dragging);
+    const int x = game.board().Pieces[top].X;
+    game.MoveTo(at + QPoint(40, 0));
+    EXPECT_GT(game.board().Pieces[top].X, x); // it follows the pointer
+    game.Press(play::TMouseBtn::Left, at + QPoint(40, 0));
+    EXPECT_TRUE(game.board().Dragging);
+    game.Release(play::TMouseBtn::Left, at + QPoint(40, 0), kToday);
+    EXPECT_FALSE(game.board().Dragging);
+    EXPECT_EQ(Setting("ClickToPick"), "1");
+}
+
+TEST_F(GameTest, WithLessMotionOrNoneATurnIsDoneAtOnce)
+{
+    ASSERT_TRUE(LoadInPlay().Messages.isEmpty());
+    for (TMotion m : {TMotion::Full, TMotion::Less, TMotion::None}) {
+        game.SetLevel(TLevel::Motion, int(m));
+        const int top = game.board().DrawOrder.back();
+        const int before = game.board().Pieces[top].Rotation;
+        const game::TAnswer a = game.Press(play::TMouseBtn::Right, Over(top));
+        const bool animated = m == TMotion::Full;
+        EXPECT_EQ(a.AniTimer == game::TTimer::Start, animated) << int(m);
+        EXPECT_EQ(game.board().Pieces[top].Rotation == before, animated) << int(m);
+        while (game.board().TurnPiece >= 0)
+            game.TickAnimation();
+        EXPECT_EQ(Setting("Animation"), QString::number(int(m)));
+    }
+}
+
+TEST_F(GameTest, TheHintOfWhereToBeginGoesWithTheFirstGameForGood)
+{
+    EXPECT_TRUE(game.FirstStepsShown());
+    ASSERT_TRUE(game.NewGame({picture, false, 1, true}).Messages.isEmpty());
+    EXPECT_FALSE(game.FirstStepsShown());
+    game::TGame next(random, {&pieces, &finished, {}}); // the next start, on an empty table
+    next.SetSwitches(TSettingsFile().Read(false));
+    EXPECT_FALSE(next.FirstStepsShown());
 }

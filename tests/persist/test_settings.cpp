@@ -168,3 +168,24 @@ TEST_F(SettingsTest, AReadOnlyProgramFolderIsNeverWrittenAndAnUnusableConfigFold
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     SetProgramDir(QString());
 }
+
+// The settings window's keys: each read back as written, a value outside
+// its row's list read as the row's default.
+TEST_F(SettingsTest, TheSettingsWindowsKeysAreReadBackAndCheckedAgainstTheirValues)
+{
+    const TSettingsFile file(path);
+    EXPECT_FALSE(file.Read(false).MotionChosen); // the desktop's wish until the player's own
+    ASSERT_TRUE(file.WriteSwitch(TSwitch::ClickToPick, true));
+    ASSERT_TRUE(file.WriteLevel(TLevel::Motion, int(TMotion::Less)));
+    ASSERT_TRUE(file.WriteLevel(TLevel::UiScale, LevelValues(TLevel::UiScale).back()));
+    TStartSettings s = file.Read(false);
+    EXPECT_TRUE(s.ClickToPick);
+    EXPECT_EQ(s.Motion, TMotion::Less);
+    EXPECT_TRUE(s.MotionChosen);
+    EXPECT_EQ(s.UiScale, LevelValues(TLevel::UiScale).back());
+    for (TLevel which : {TLevel::Motion, TLevel::UiScale}) {
+        ASSERT_TRUE(file.WriteLevel(which, 7777));
+        s = file.Read(false);
+        EXPECT_EQ(which == TLevel::Motion ? int(s.Motion) : s.UiScale, LevelValues(which).front());
+    }
+}

@@ -1,10 +1,14 @@
 // The toolbar's buttons as the main window gets them.
+#include <QAccessible>
 #include <QLabel>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 #include <set>
 
 #include "ButtonTestUtil.h"
+#include "QtPrinters.h"
+#include "ui/AccessText.h"
+#include "ui/InterfaceScale.h"
 #include "ui/MainToolbar.h"
 #include "ui/PlayToolbar.h"
 
@@ -126,4 +130,78 @@ TEST(Toolbar, PlaySwitchesSitBetweenTheLastButtonAndTheClockWithTheProgressBesid
     EXPECT_EQ(groups.size(), size_t(4 + PlayButtonCount + 1)); // every switch alone, pushes in 0
     EXPECT_GT(progress->geometry().left(), left);
     EXPECT_GT(t.clock->geometry().left(), progress->geometry().right());
+}
+
+namespace {
+
+// A glyph of one-pixel checks: any smoothing would grey it.
+QImage Checks(int side)
+{
+    QImage img(side, side, QImage::Format_ARGB32);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            img.setPixel(x, y, (x + y) % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    return img;
+}
+
+// Whether `part` lies somewhere in `whole`, pixel for pixel.
+bool Contains(const QImage &whole, const QImage &part)
+{
+    const QImage w = whole.convertToFormat(QImage::Format_RGB32), p = part.convertToFormat(QImage::Format_RGB32);
+    for (int oy = 0; oy + p.height() <= w.height(); ++oy)
+        for (int ox = 0; ox + p.width() <= w.width(); ++ox)
+            if (w.copy(ox, oy, p.width(), p.height()) == p)
+                return true;
+    return false;
+}
+
+} // namespace
+
+// At 200% the strip is twice its size and a glyph is its sharp copy, or
+// without one its own pixels doubled; back at 100% all is as designed.
+TEST(Toolbar, TwoHundredPercentDrawsTheToolbarTwiceAsLargeWithoutBlur)
+{
+    for (bool sharpCopy : {true, false}) {
+        Toolbar t;
+        const QImage glyph = Checks(32), glyph2x = Checks(64);
+        t.buttons[0]->setGlyph(glyph);
+        if (sharpCopy)
+            t.buttons[0]->setGlyphHiRes(glyph2x);
+        const QImage at100 = t.panel.grab().toImage();
+        ApplyInterfaceScale(&t.panel, 2.0);
+        const QImage at200 = t.panel.grab().toImage();
+        EXPECT_EQ(at200.size(), at100.size() * 2);
+        for (int i = 0; i < ToolbarButtonCount; ++i) {
+            const QRect g(ToolbarButtons[i].X, ToolbarButtonTop, ToolbarButtonWidth, ToolbarButtonHeight);
+            EXPECT_EQ(t.buttons[i]->geometry(), QRect(g.topLeft() * 2, g.size() * 2)) << i;
+        }
+        EXPECT_EQ(t.clock->font().pixelSize(), 2 * 27);
+        const QImage expected = sharpCopy ? glyph2x : glyph.scaled(64, 64); // nearest pixels
+        EXPECT_TRUE(Contains(t.buttons[0]->grab().toImage(), expected)) << sharpCopy;
+        ApplyInterfaceScale(&t.panel, 1.0);
+        EXPECT_EQ(t.panel.grab().toImage(), at100);
+    }
+}
+
+// A screen reader hears every toolbar button as a button with its Russian
+// name and what it does; a switch says whether it is on, and pressing it
+// through the reader toggles it as a click does.
+TEST(Toolbar, EveryButtonHasAnAccessibleNameAndDescription)
+{
+    Toolbar t;
+    DescribeForAccess(&t.panel);
+    for (TMySpeedButton *b : t.buttons) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(b);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->role(), QAccessible::Button);
+        EXPECT_EQ(a->text(QAccessible::Name), b->toolTip());
+        EXPECT_FALSE(a->text(QAccessible::Description).isEmpty()) << b->objectName().toStdString();
+        EXPECT_EQ(a->state().checkable, b->GroupIndex() != 0);
+    }
+    TMySpeedButton *music = t.buttons[4];
+    QSignalSpy clicks(music, &TMySpeedButton::clicked);
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(music);
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(music->Down() && a->state().checked);
+    EXPECT_EQ(clicks.count(), 1);
 }

@@ -242,6 +242,27 @@ void EdgeGlyph(QPainter &p)
     }
 }
 
+void SettingsGlyph(QPainter &p)
+{
+    // A cog wheel: eight teeth round a ring.
+    QPainterPath wheel;
+    wheel.addEllipse(QPointF(16, 16), 10, 10);
+    for (int k = 0; k < 8; ++k) {
+        QPainterPath tooth;
+        tooth.addRoundedRect(QRectF(13.5, 2.5, 5, 8), 1, 1);
+        QTransform t;
+        t.translate(16, 16);
+        t.rotate(45.0 * k);
+        t.translate(-16, -16);
+        wheel = wheel.united(t.map(tooth));
+    }
+    QPainterPath hole;
+    hole.addEllipse(QPointF(16, 16), 4.5, 4.5);
+    wheel = wheel.subtracted(hole);
+    p.fillPath(wheel, Vertical(wheel.boundingRect(), NavyLight.lighter(140), Navy));
+    p.strokePath(wheel, Outline(1.3));
+}
+
 } // namespace
 
 const std::vector<ToolGlyph> &ToolGlyphs()
@@ -251,6 +272,7 @@ const std::vector<ToolGlyph> &ToolGlyphs()
         {"RoundPlaceBtn", RoundPlaceGlyph}, {"MusicBtn", MusicGlyph}, {"Eff3dBtn", Eff3dGlyph},
         {"ShadowBtn", ShadowGlyph}, {"BgBtn", BgGlyph},        {"ChMusBtn", ChMusGlyph},
         {"PauseBtn", PauseGlyph},   {"LidBtn", LidGlyph},      {"EdgeBtn", EdgeGlyph},
+        {"SettingsBtn", SettingsGlyph},
     };
     return glyphs;
 }

@@ -1,0 +1,13 @@
+// The hint of where to begin, over the middle of an empty table, until the
+// first game has been played.
+#pragma once
+
+#include <QLabel>
+
+class TFirstSteps : public QLabel {
+    Q_OBJECT
+public:
+    explicit TFirstSteps(QWidget *table);
+    // Shown or not, in the middle of the table.
+    void Place(bool shown);
+};
