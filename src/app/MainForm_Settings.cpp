@@ -2,6 +2,7 @@
 // the keys (F1), the interface's scale, the names screen readers say, and
 // the hint of where to begin.
 #include <QKeyEvent>
+#include <QLabel>
 #include <initializer_list>
 #include <QPushButton>
 
@@ -68,6 +69,10 @@ void TMainForm::CreateSettings()
                            Choices(TLevel::UiScale, PercentLabel), [this] { return Game->Switches().UiScale; },
                            [this](int v) { Act(Game->SetLevel(TLevel::UiScale, v)); });
 
+    // A large interface on a small screen cuts the labels short rather
+    // than push the window past the screen's edge.
+    for (QLabel *lab : {TimeLab, ProgressLab})
+        lab->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     ProgressLab->setAccessibleDescription(QStringLiteral("Сколько деталей соединено из всех"));
     TimeLab->setAccessibleDescription(QStringLiteral("Время игры"));
 }

@@ -5,9 +5,9 @@
 TFirstSteps::TFirstSteps(QWidget *table) : QLabel(table)
 {
     setObjectName(QStringLiteral("FirstSteps"));
-    setText(QStringLiteral("С чего начать: кнопка «Новая игра» (Ctrl+N) — выбрать картинку и размер вилоры;\n"
-                           "«Загрузить игру» (Ctrl+O) — продолжить сохранённую.\n"
-                           "Все клавиши — F1, настройки — кнопка «Настройки»."));
+    setText(QStringLiteral("С чего начать?\n\n«Новая игра» (Ctrl+N) — выбрать картинку и размер вилоры.\n"
+                           "«Загрузить игру» (Ctrl+O) — продолжить сохранённую.\n\n"
+                           "Все клавиши — F1, настройки — кнопка с шестерёнкой."));
     setAlignment(Qt::AlignCenter);
     setWordWrap(true);
     setMargin(14);
@@ -25,9 +25,11 @@ void TFirstSteps::Place(bool shown)
 {
     if (shown && parentWidget()) {
         const QSize room = parentWidget()->size();
-        const int w = std::min(room.width() - 20, 560);
-        setFixedWidth(std::max(100, w));
-        adjustSize();
+        const int w = std::clamp(room.width() - 20, 100, 560);
+        const int pad = 2 * (margin() + 4); // the margin and the border
+        const QRect text = fontMetrics().boundingRect(QRect(0, 0, w - pad, 10000),
+                                                      Qt::AlignCenter | Qt::TextWordWrap, this->text());
+        setFixedSize(w, text.height() + pad);
         move((room.width() - width()) / 2, (room.height() - height()) / 2);
     }
     setVisible(shown);

@@ -1,8 +1,10 @@
 #include "ui/InterfaceScale.h"
 
 #include <QLayout>
+#include <QScreen>
 #include <QVariant>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/MySpeedButton.h"
@@ -121,6 +123,14 @@ void ApplyInterfaceScale(QWidget *root, double scale)
     // parent's until it is scaled itself.
     for (QWidget *w : widgets)
         Remember(w);
+    // A window grows no larger than its screen.
+    if (root->isWindow() && root->screen()) {
+        const QSize room = root->screen()->availableGeometry().size();
+        const QSize design = Design(root, kGeometry, root->geometry()).toRect().size();
+        if (design.width() > 0 && design.height() > 0)
+            scale = std::max(1.0, std::min({scale, double(room.width()) / design.width(),
+                                            double(room.height()) / design.height()}));
+    }
     for (QWidget *w : widgets)
         ScaleOne(w, root, scale);
 }
