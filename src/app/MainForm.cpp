@@ -362,6 +362,7 @@ void TMainForm::PaintTable()
     view.TableH = v.Table().height();
     view.DragShadow = Game->Switches().ShadowOn;
     view.Hand = HandMark();
+    view.UiScale = float(Game->Switches().UiScale / 100.0);
     DrawFrame(Game->board(), TextureList, w, h, TimeLab->text(), view, Atlas->Layout());
 }
 

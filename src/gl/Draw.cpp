@@ -396,8 +396,15 @@ void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const
 
     glColor4f(1, 1, 1, 1);
     onWindow();
-    if (b.ShowFinished)
+    if (b.ShowFinished) {
+        // At the interface's scale, about the middle of the bottom edge.
+        glPushMatrix();
+        glTranslatef(W / 2.0f, float(H), 0);
+        glScalef(view.UiScale, view.UiScale, 1);
+        glTranslatef(-W / 2.0f, -float(H), 0);
         DrawFinishTime(textures, W, H, timeCaption, b.NewRecord);
+        glPopMatrix();
+    }
     if (b.Cutting)
         DrawCuttingOverlay(textures, b, W, H);
     DrawHandMark(view.Hand);

@@ -22,6 +22,7 @@ struct TTableView {
     int TableH = 0;
     bool DragShadow = true; // the dragged pieces cast their shadows
     THandMark Hand = {};    // the hand of keyboard play
+    float UiScale = 1;      // the interface's scale: the finish time's size
 };
 
 // The table's colour where no background covers it: (0.3, 0.4, 0.6).

@@ -47,6 +47,8 @@ TBGChangeFrm::TBGChangeFrm(QWidget *parent) : QDialog(parent)
     connect(SpeedButton1, &QPushButton::clicked, this, &TBGChangeFrm::SpeedButton1Click);
 
     grid = new QTableWidget(this);
+    grid->setAccessibleName(QStringLiteral("Фоны стола"));
+    grid->setAccessibleDescription(QStringLiteral("Выберите фон стола щелчком"));
     grid->setGeometry(0, 31, 624, 600);
     grid->setFrameShape(QFrame::NoFrame);
     grid->setColumnCount(BgGridCols);

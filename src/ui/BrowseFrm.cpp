@@ -81,6 +81,7 @@ TBrowseFrm::TBrowseFrm(QWidget *parent) : QDialog(parent)
         Label1->setPalette(pal);
     }
     ProgressBar1 = new QProgressBar(GroupBox1);
+    ProgressBar1->setAccessibleName(QStringLiteral("Загрузка эскизов"));
     ProgressBar1->setGeometry(9, 27, 275, 16);
     ProgressBar1->setMinimum(0);
     ProgressBar1->setMaximum(100);
@@ -88,6 +89,8 @@ TBrowseFrm::TBrowseFrm(QWidget *parent) : QDialog(parent)
     ProgressBar1->setTextVisible(false);
 
     Grid = new TDrawGrid(this);
+    Grid->setAccessibleName(QStringLiteral("Картинки"));
+    Grid->setAccessibleDescription(QStringLiteral("Выберите картинку для новой игры щелчком"));
     Grid->SetCellSize(CellWidth, CellHeight);
     Grid->SetColCount(1);
     Grid->SetRowCount(1);

@@ -14,7 +14,7 @@ const std::vector<std::pair<QString, QString>> &GameKeys()
         {QStringLiteral("Пробел или Ввод"), QStringLiteral("Взять или положить деталь или группу под рукой")},
         {QStringLiteral("R"), QStringLiteral("Повернуть деталь под рукой или в руке")},
         {QStringLiteral("Tab / Shift+Tab"),
-         QStringLiteral("К следующей / предыдущей отдельной детали (с фильтром краёв — сначала края)")},
+         QStringLiteral("К следующей / предыдущей отдельной детали, с фильтром краёв — сначала края")},
         {QStringLiteral("PgUp / PgDn"), QStringLiteral("Крупнее / мельче")},
         {QStringLiteral("Home"), QStringLiteral("Весь стол в окне")},
         {QStringLiteral("Z"), QStringLiteral("Вблизи")},
@@ -61,5 +61,5 @@ TKeysFrm::TKeysFrm(QWidget *parent) : QDialog(parent)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     lay->addWidget(buttons);
-    resize(620, 560);
+    resize(800, 640);
 }

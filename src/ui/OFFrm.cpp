@@ -21,6 +21,8 @@ TOFFrm::TOFFrm(QWidget *parent, bool withFiles) : QDialog(parent)
     Label1->setWordWrap(true);
 
     Edit1 = new QLineEdit(this);
+    Edit1->setAccessibleName(QStringLiteral("Папка"));
+    Edit1->setAccessibleDescription(QStringLiteral("Путь к выбранной папке"));
     Edit1->installEventFilter(this);
 
     m_model = new QFileSystemModel(this);
@@ -31,6 +33,8 @@ TOFFrm::TOFFrm(QWidget *parent, bool withFiles) : QDialog(parent)
     m_model->setRootPath(QStringLiteral("/"));
 
     ShellTreeView1 = new QTreeView(this);
+    ShellTreeView1->setAccessibleName(QStringLiteral("Папки"));
+    ShellTreeView1->setAccessibleDescription(QStringLiteral("Дерево папок: выберите нужную"));
     ShellTreeView1->setModel(m_model);
     ShellTreeView1->setHeaderHidden(true);
     for (int c = 1; c < m_model->columnCount(); ++c)
