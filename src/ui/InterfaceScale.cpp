@@ -1,5 +1,6 @@
 #include "ui/InterfaceScale.h"
 
+#include <QDialog>
 #include <QLayout>
 #include <QScreen>
 #include <QVariant>
@@ -123,8 +124,8 @@ void ApplyInterfaceScale(QWidget *root, double scale)
     // parent's until it is scaled itself.
     for (QWidget *w : widgets)
         Remember(w);
-    // A window grows no larger than its screen.
-    if (root->isWindow() && root->screen()) {
+    // A dialog grows no larger than its screen.
+    if (qobject_cast<QDialog *>(root) && root->screen()) {
         const QSize room = root->screen()->availableGeometry().size();
         const QSize design = Design(root, kGeometry, root->geometry()).toRect().size();
         if (design.width() > 0 && design.height() > 0)

@@ -6,5 +6,6 @@
 class QWidget;
 
 // Fonts, fixed sizes, hand-placed geometry, layout margins and spacing,
-// and the image buttons' glyphs of `root` and everything inside it.
+// and the image buttons' glyphs of `root` and everything inside it.  A
+// dialog is made no larger than its screen's working area.
 void ApplyInterfaceScale(QWidget *root, double scale);
