@@ -38,7 +38,7 @@ TAnswer TGame::PlayKey(const TKeyPress &k, QDate today, bool *taken)
     if (m_board.Paused || !HasGame())
         return Key(k.Key, taken);
     // A drag of the mouse keeps its own keys (Space turns it).
-    const bool mouseDrag = m_board.Dragging && !HandHolding() && !m_clickHold;
+    const bool mouseDrag = m_board.Dragging && !HandHolding();
     *taken = true;
     if (arrow)
         return MoveHand(dx, dy, k.Ctrl ? play::THandPace::Fine : k.Shift ? play::THandPace::Fast
