@@ -2,39 +2,19 @@
 
 #include <GL/gl.h>
 
-#include "play/OutlinePalette.h"
-
-namespace {
-
-void Square(float x, float y, float half)
-{
-    glBegin(GL_LINE_LOOP);
-    glVertex2f(x - half, y - half);
-    glVertex2f(x + half, y - half);
-    glVertex2f(x + half, y + half);
-    glVertex2f(x - half, y + half);
-    glEnd();
-}
-
-void Tone(const play::TTone &t) { glColor4ub(t.R, t.G, t.B, 255); }
-
-} // namespace
+#include "gl/OutlineDraw.h"
 
 void DrawHandMark(const THandMark &hand)
 {
     if (!hand.Shown || hand.Side <= 0)
         return;
-    const play::TOutline &o = play::OutlineOf(play::TOutlineKind::Hand);
-    const float half = hand.Side / 2, width = hand.Holding ? 3.0f : 2.0f;
+    const float width = hand.Holding ? 3.0f : 2.0f;
+    DrawOutlineSquare(play::TOutlineKind::Hand, hand.X, hand.Y, hand.Side / 2, width);
+    // A small cross at the point itself, in the light tone.
+    const play::TTone &light = play::OutlineOf(play::TOutlineKind::Hand).Light;
     glDisable(GL_TEXTURE_2D);
-    // The dark line outside, the light one just inside it.
     glLineWidth(width);
-    Tone(o.Dark);
-    Square(hand.X, hand.Y, half + width);
-    Square(hand.X, hand.Y, half - width);
-    Tone(o.Light);
-    Square(hand.X, hand.Y, half);
-    // A small cross at the point itself.
+    glColor4ub(light.R, light.G, light.B, 255);
     glBegin(GL_LINES);
     glVertex2f(hand.X - 6, hand.Y);
     glVertex2f(hand.X + 6, hand.Y);

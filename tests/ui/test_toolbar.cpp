@@ -1,5 +1,6 @@
 // The toolbar's buttons as the main window gets them.
 #include <QAccessible>
+#include <QCheckBox>
 #include <QLabel>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include "ui/AccessText.h"
 #include "ui/InterfaceScale.h"
 #include "ui/MainToolbar.h"
+#include "ui/NewGameFrm.h"
 #include "ui/PlayToolbar.h"
 
 namespace {
@@ -183,19 +185,28 @@ TEST(Toolbar, TwoHundredPercentDrawsTheToolbarTwiceAsLargeWithoutBlur)
     }
 }
 
-// A screen reader hears every toolbar button as a button with its Russian
-// name and what it does; a switch says whether it is on, and pressing it
-// through the reader toggles it as a click does.
+// A screen reader hears every button of the toolbar and of the new-game
+// dialog by a Russian name and what it does; a switch says whether it is
+// on, and pressing it through the reader toggles it as a click does.
 TEST(Toolbar, EveryButtonHasAnAccessibleNameAndDescription)
 {
     Toolbar t;
-    DescribeForAccess(&t.panel);
+    TNewGameFrm dialog;
+    for (QWidget *root : {static_cast<QWidget *>(&t.panel), static_cast<QWidget *>(&dialog)}) {
+        DescribeForAccess(root);
+        for (QWidget *w : root->findChildren<QWidget *>()) {
+            if (!qobject_cast<TMySpeedButton *>(w) && !qobject_cast<QAbstractButton *>(w))
+                continue;
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+            ASSERT_NE(a, nullptr);
+            EXPECT_EQ(a->role(), qobject_cast<QCheckBox *>(w) ? QAccessible::CheckBox : QAccessible::Button);
+            EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << w->objectName().toStdString();
+            EXPECT_FALSE(a->text(QAccessible::Description).isEmpty()) << a->text(QAccessible::Name).toStdString();
+        }
+    }
     for (TMySpeedButton *b : t.buttons) {
         QAccessibleInterface *a = QAccessible::queryAccessibleInterface(b);
-        ASSERT_NE(a, nullptr);
-        EXPECT_EQ(a->role(), QAccessible::Button);
         EXPECT_EQ(a->text(QAccessible::Name), b->toolTip());
-        EXPECT_FALSE(a->text(QAccessible::Description).isEmpty()) << b->objectName().toStdString();
         EXPECT_EQ(a->state().checkable, b->GroupIndex() != 0);
     }
     TMySpeedButton *music = t.buttons[4];
