@@ -43,7 +43,9 @@ bool TGame::ClickHoldRelease()
 
 void TGame::NoteClickPick(play::TMouseBtn button)
 {
-    m_clickHold = m_switches.ClickToPick && m_board.Dragging && button != play::TMouseBtn::Right;
+    if (button == play::TMouseBtn::Right)
+        return; // a turn leaves the hold as it was
+    m_clickHold = m_switches.ClickToPick && m_board.Dragging;
     m_clickDropNext = false;
 }
 
