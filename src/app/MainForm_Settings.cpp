@@ -73,6 +73,9 @@ void TMainForm::CreateSettings()
     // than push the window past the screen's edge.
     for (QLabel *lab : {TimeLab, ProgressLab})
         lab->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    DrawPanel->setAccessibleName(QStringLiteral("Стол"));
+    DrawPanel->setAccessibleDescription(
+        QStringLiteral("Стол с деталями: стрелки двигают руку, пробел берёт и кладёт деталь, F1 — все клавиши"));
     ProgressLab->setAccessibleDescription(QStringLiteral("Сколько деталей соединено из всех"));
     TimeLab->setAccessibleDescription(QStringLiteral("Время игры"));
 }
