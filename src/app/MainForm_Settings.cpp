@@ -73,6 +73,7 @@ void TMainForm::CreateSettings()
     // than push the window past the screen's edge.
     for (QLabel *lab : {TimeLab, ProgressLab})
         lab->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    Panel1->setSizePolicy(QSizePolicy::Ignored, Panel1->sizePolicy().verticalPolicy());
     DrawPanel->setAccessibleName(QStringLiteral("Стол"));
     DrawPanel->setAccessibleDescription(
         QStringLiteral("Стол с деталями: стрелки двигают руку, пробел берёт и кладёт деталь, F1 — все клавиши"));
