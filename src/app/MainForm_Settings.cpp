@@ -90,9 +90,9 @@ bool TMainForm::focusNextPrevChild(bool) { return false; }
 
 void TMainForm::ShowAccess()
 {
-    if (FirstSteps)
-        FirstSteps->Place(Game->FirstStepsShown());
     const int scale = Game->Switches().UiScale;
+    if (FirstSteps)
+        FirstSteps->Place(Game->FirstStepsShown(), scale / 100.0);
     if (scale == AppliedScale)
         return;
     AppliedScale = scale;

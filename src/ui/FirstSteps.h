@@ -8,6 +8,6 @@ class TFirstSteps : public QLabel {
     Q_OBJECT
 public:
     explicit TFirstSteps(QWidget *table);
-    // Shown or not, in the middle of the table.
-    void Place(bool shown);
+    // Shown or not, in the middle of the table, at the interface's scale.
+    void Place(bool shown, double scale = 1.0);
 };
