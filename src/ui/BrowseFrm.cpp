@@ -326,7 +326,7 @@ void TBrowseFrm::ThumbMade(int index, const QImage &thumb, bool ok)
 void TBrowseFrm::FinishRebuild()
 {
     m_rebuilding = false;
-    bool cacheOk = m_cacheOk && WriteCacheList(CacheListPath(m_cacheDir), FileList);
+    const bool cacheOk = m_cacheOk && WriteCacheList(CacheListPath(m_cacheDir), FileList);
     if (!cacheOk && !m_cacheForeign) {
         // A half-written cache must not name thumbnails of another list.
         QFile::remove(CacheListPath(m_cacheDir));
