@@ -9,14 +9,15 @@
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
+#include <cstdio>
 #include <memory>
 
+#include "app/CommandLine.h"
 #include "app/MainForm.h"
 #include "app/QtRussian.h"
 #include "app/ScreenFill.h"
 #include "app/SingleGame.h"
 #include "app/SplashForm.h"
-#include "base/FileName.h"
 #include "base/ProgramFiles.h"
 #include "picture/Cutting.h"
 #include "ui/BGChangeFrm.h"
@@ -49,14 +50,29 @@ void CentreOnScreen(QWidget &w)
 int main(int argc, char **argv)
 {
     Q_INIT_RESOURCE(jigsy_art);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Jigsy"));
+    // The name is also the window's class, which the desktop entry's
+    // StartupWMClass names.
+    QCoreApplication::setApplicationName(QStringLiteral("Jigsy"));
+#ifdef JIGSY_VERSION
+    QCoreApplication::setApplicationVersion(QStringLiteral(JIGSY_VERSION));
+#endif
+    if (AnswerWithoutDisplay(argc, argv))
+        return 0;
+    const std::unique_ptr<QApplication> application = OpenDisplay(argc, argv);
+    QApplication &app = *application;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.png")));
 #ifdef JIGSY_APP_ID
     // The desktop matches the window to its menu entry (and so its icon).
     QGuiApplication::setDesktopFileName(QStringLiteral(JIGSY_APP_ID));
 #endif
     InstallQtRussian(app);
+
+    QString commandLineGame;
+    QString optionError;
+    if (!GameFromCommandLine(argc, argv, commandLineGame, optionError)) {
+        std::fprintf(stderr, "%s\n", optionError.toUtf8().constData());
+        return 2;
+    }
 
     // A broken installation (the shared folder gone) cannot cut a picture.
     if (!ProgramFilesFound()) {
@@ -65,12 +81,6 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    // The arguments Qt left (it takes its own options out of argv), decoded
-    // so that a saved game whose name is not UTF-8 still opens.
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << DecodeFileName(QByteArray(argv[i]));
-    const QString commandLineGame = args.join(QLatin1Char(' '));
     // A game already runs on this state folder: it takes the file.
     if (TSingleGame::HandOver(commandLineGame))
         return 0;

@@ -112,6 +112,9 @@ TBrowseFrm::TBrowseFrm(QWidget *parent) : QDialog(parent)
     connect(MySpeedButton2, &TMySpeedButton::clicked, this, [this] { MySpeedButton2Click(); });
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(&ShowTimer, &QTimer::timeout, this, [this] { ShowTimerTimer(); });
+    connect(&m_queue, &TThumbQueue::Made, this,
+            [this](int i, const QImage &thumb, bool ok) { ThumbMade(i, thumb, ok); });
+    connect(&m_queue, &TThumbQueue::Finished, this, [this] { FinishRebuild(); });
 
     FormCreate();
 }
@@ -136,8 +139,16 @@ void TBrowseFrm::FormShow() { ShowTimer.start(); }
 void TBrowseFrm::ShowTimerTimer()
 {
     ShowTimer.stop();
-    if (il.Count() == 0 && isVisible()) // closed meanwhile: the next showing loads
+    if (!isVisible()) // closed meanwhile: the next showing loads
+        return;
+    if (il.Count() == 0) {
         LoadCache();
+    } else if (m_resumeFrom >= 0 && !m_rebuilding) {
+        // The rebuild the last closing stopped goes on.
+        m_rebuilding = true;
+        m_queue.Start(FileList, m_resumeFrom);
+        m_resumeFrom = -1;
+    }
 }
 
 void TBrowseFrm::ShowMessage(const QString &text)
@@ -209,12 +220,6 @@ void TBrowseFrm::LoadCache()
 
 // ----------------------------------------------------------- the rebuilds
 
-void TBrowseFrm::SetLoadButtonsEnabled(bool on)
-{
-    MySpeedButton2->setEnabled(on);
-    MySpeedButton1->setEnabled(on);
-}
-
 void TBrowseFrm::LoadSelfImg()
 {
     const QString imgDir = InstalledFolder();
@@ -223,19 +228,22 @@ void TBrowseFrm::LoadSelfImg()
         return;
     }
     SelfImg = true;
-    FileList.clear();
+    // The list being built, if any, gives way before the cache is cleared.
+    StopRebuild();
+    m_resumeFrom = -1;
     m_cacheDir = CacheDir();
-    // No second rebuild may start while the window handles its messages below.
-    m_rebuilding = true;
     Label1->setText(QStringLiteral("Очистка кэша"));
     const TCacheFolder cache = InspectCacheFolder(m_cacheDir);
     const bool cacheReady = PrepareCacheFolder(m_cacheDir);
     Label1->setText(QStringLiteral("Внимание! Загрузка эскизов..."));
     QCoreApplication::processEvents();
-    ListInstalled(imgDir, FileList);
+    // A list chosen while the label was painted gives way to this one.
+    StopRebuild();
+    QStringList files;
+    ListInstalled(imgDir, files);
+    FileList = files;
     if (FileList.isEmpty()) {
         ShowMessage(QStringLiteral("Не удалось загрузить картинки! Отсутствуют файлы."));
-        EndRebuild();
         return;
     }
     StartRebuild(int(FileList.size()));
@@ -246,14 +254,17 @@ void TBrowseFrm::LoadImg(const QString &folder)
 {
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         return;
-    FileList.clear();
-    SearchFiles(folder, FileList);
-    // A folder without pictures leaves the grid, and what it shows, as it was.
-    if (FileList.isEmpty())
+    QStringList files;
+    SearchFiles(folder, files);
+    // A folder without pictures leaves the grid, what it shows and a
+    // rebuild going on as they were.
+    if (files.isEmpty())
         return;
+    StopRebuild();
+    m_resumeFrom = -1;
+    FileList = files;
     SelfImg = false;
     il.Clear();
-    SetLoadButtonsEnabled(false);
     m_cacheDir = CacheDir();
     Label1->setText(QStringLiteral("Очистка кэша"));
     const TCacheFolder cache = InspectCacheFolder(m_cacheDir);
@@ -274,7 +285,6 @@ void TBrowseFrm::StartRebuild(int count)
         item.SetTransparentColor(QColor(255, 255, 255));
         item.SetTransparent(true);
     }
-    SetLoadButtonsEnabled(false);
     Grid->SetTopRow(0);
     LayOutGrid(Grid->width() / CellWidth, count);
     Grid->viewport()->update();
@@ -298,49 +308,54 @@ QString TBrowseFrm::CacheForeignText(const QString &cacheDir)
 void TBrowseFrm::RunThumbnailLoop(TCacheFolder cache, bool cacheReady)
 {
     m_rebuilding = true;
-    bool cacheOk = cacheReady;
-    QImage thumb(ThumbWidth, ThumbHeight, QImage::Format_RGB32);
-    QImage decoded;
-    const QStringList files = FileList; // the list being built, whatever happens meanwhile
-    for (int i = 0; i < files.size(); ++i) {
-        MakeThumbnail(files.at(i), decoded, thumb);
-        GetEskiz(i, thumb, files.at(i));
-        if (cacheOk && !SaveThumb(thumb, ThumbPath(m_cacheDir, i)))
-            cacheOk = false;
-        QCoreApplication::processEvents();
+    m_cacheOk = cacheReady;
+    m_cacheForeign = cache == TCacheFolder::Foreign;
+    m_queue.Start(FileList);
+}
+
+void TBrowseFrm::ThumbMade(int index, const QImage &thumb, bool ok)
+{
+    QImage tile = thumb;
+    if (!ok) {
+        // Text is drawn here, on the GUI thread, with the window's fonts.
+        tile = QImage(ThumbWidth, ThumbHeight, QImage::Format_RGB32);
+        DrawErrorTile(tile);
     }
-    if (cacheOk && !WriteCacheList(CacheListPath(m_cacheDir), files))
-        cacheOk = false;
-    const bool foreign = cache == TCacheFolder::Foreign;
-    if (!cacheOk && !foreign) {
+    GetEskiz(index, tile, FileList.at(index));
+    if (m_cacheOk && !SaveThumb(tile, ThumbPath(m_cacheDir, index)))
+        m_cacheOk = false;
+}
+
+void TBrowseFrm::FinishRebuild()
+{
+    m_rebuilding = false;
+    const bool cacheOk = m_cacheOk && WriteCacheList(CacheListPath(m_cacheDir), FileList);
+    if (!cacheOk && !m_cacheForeign) {
         // A half-written cache must not name thumbnails of another list.
         QFile::remove(CacheListPath(m_cacheDir));
     }
     FileList.clear();
-    SetLoadButtonsEnabled(true);
     if (!cacheOk)
-        ShowMessage(foreign ? CacheForeignText(m_cacheDir) : CacheWriteErrorText(m_cacheDir));
-    EndRebuild();
+        ShowMessage(m_cacheForeign ? CacheForeignText(m_cacheDir) : CacheWriteErrorText(m_cacheDir));
 }
 
-void TBrowseFrm::EndRebuild()
+void TBrowseFrm::StopRebuild()
 {
+    if (!m_rebuilding)
+        return;
+    m_queue.Cancel();
     m_rebuilding = false;
-    if (m_closeAfterRebuild) {
-        m_closeAfterRebuild = false;
-        QDialog::done(m_closeResult);
-    }
 }
 
 void TBrowseFrm::done(int r)
 {
-    // The rebuild hands control to the window system after each thumbnail;
-    // hiding the window in the middle would leave the game's other windows
-    // usable while the rebuild and the new game still wait on it.
+    // The rest of the list waits for the next showing; the list is written
+    // now, so a run that ends here still finds the thumbnails made so far.
     if (m_rebuilding) {
-        m_closeAfterRebuild = true;
-        m_closeResult = r;
-        return;
+        m_resumeFrom = m_queue.Next();
+        StopRebuild();
+        if (m_cacheOk && !WriteCacheList(CacheListPath(m_cacheDir), FileList))
+            m_cacheOk = false;
     }
     QDialog::done(r);
 }
@@ -400,17 +415,10 @@ void TBrowseFrm::SpeedButton1Click()
         ShowMessage(QStringLiteral("Чтобы выбрать картинку просто щелкни на ней мышкой!"));
 }
 
-void TBrowseFrm::MySpeedButton1Click()
-{
-    if (m_rebuilding)
-        return;
-    LoadSelfImg();
-}
+void TBrowseFrm::MySpeedButton1Click() { LoadSelfImg(); }
 
 void TBrowseFrm::MySpeedButton2Click()
 {
-    if (m_rebuilding)
-        return;
     if (!OpenFolder1->SelectFolder(QStringLiteral("Выберите папку с картинками или фотографиями!"), LastPath))
         return;
     LastPath = OpenFolder1->Folder;

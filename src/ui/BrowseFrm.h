@@ -3,9 +3,11 @@
 //
 // The thumbnails of the list built last are kept in cache/ beside the
 // program, so the first showing in a run fills the grid without decoding.
-// A rebuild makes the thumbnails one by one on this thread, handing control
-// back to the event loop after each, so the grid scrolls and cells can be
-// chosen meanwhile; the two load buttons stay disabled until it ends.
+// A rebuild makes the thumbnails on worker threads (TThumbQueue) while the
+// window goes on: each appears in its cell, in list order, and is written
+// to the cache as it comes; the grid scrolls and cells can be chosen
+// meanwhile.  Another list chosen meanwhile replaces the one being built;
+// closing the window stops the rebuild, and the next showing finishes it.
 #pragma once
 
 #include <QDialog>
@@ -15,6 +17,7 @@
 
 #include "picture/MyImageList.h"
 #include "persist/ThumbCache.h"
+#include "ui/ThumbQueue.h"
 
 class QGroupBox;
 class QLabel;
@@ -74,8 +77,8 @@ public:
     // The message when cache/ is a link, a file or another user's folder.
     static QString CacheForeignText(const QString &cacheDir);
 
-    // Closing (by "Начать игру", the close box or Esc) waits for a running
-    // rebuild to end: the window stays modal until then.
+    // Closing (by "Начать игру", the close box or Esc) stops a rebuild: the
+    // pictures not yet made are made at the next showing.
     void done(int r) override;
 
 protected:
@@ -89,12 +92,15 @@ private:
     void LayOutGrid(int columns, int count);
     void StartRebuild(int count);
     void RunThumbnailLoop(TCacheFolder cache, bool cacheReady);
-    void SetLoadButtonsEnabled(bool on);
-    void EndRebuild();
+    void ThumbMade(int index, const QImage &thumb, bool ok);
+    void FinishRebuild();
+    void StopRebuild();
 
     QStringList FileList; // the picture paths while a rebuild runs
     QString m_cacheDir;   // cache folder of the rebuild running
     bool m_rebuilding = false;
-    bool m_closeAfterRebuild = false;
-    int m_closeResult = 0;
+    bool m_cacheOk = false;      // every thumbnail so far written
+    bool m_cacheForeign = false; // cache/ is not ours: nothing written
+    int m_resumeFrom = -1;       // a rebuild stopped by closing goes on here
+    TThumbQueue m_queue;
 };

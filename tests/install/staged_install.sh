@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A staged install (DESTDIR) in a temporary folder: the desktop files pass
-# their validators; the staged game starts with a fresh HOME, finds its
-# files in share/jigsy and keeps the player's settings under the temporary
-# XDG_CONFIG_HOME, never in the installed tree; without share/jigsy it names
-# the missing files and exits.   staged_install.sh <build folder>
+# their validators; the staged game starts with a fresh HOME, its window of
+# the class the desktop entry names, finds its files in share/jigsy and
+# keeps the player's settings under the temporary XDG_CONFIG_HOME, never in
+# the installed tree; without share/jigsy it names the missing files and
+# exits.   staged_install.sh <build folder>
 # Exit 77 (skipped) without an X server.
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
@@ -52,6 +53,10 @@ window() {
 "$STAGE/usr/bin/jigsy" &
 GAME=$!
 main=$(window Jigsy 600) || fail "the main window did not appear"
+# A dock ties the window to its menu entry by the window's class.
+class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+xdotool search --class "^$class\$" 2>/dev/null | grep -qx "$main" ||
+  fail "the window's class is not the desktop entry's StartupWMClass ($class)"
 SETTINGS=$XDG_CONFIG_HOME/jigsy/Settings.ini
 # The edge-layout switch (the fourth toolbar button) writes its key at once.
 for _ in 1 2 3; do

@@ -54,6 +54,12 @@ protected:
 
     QString Cache() const { return dir + "/cache"; }
 
+    // Waits for the rebuild the browser runs on its worker threads.
+    static void Built(const TBrowseFrm &b)
+    {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !b.Rebuilding(); }, 10000));
+    }
+
     static QStringList Captions(const TBrowseFrm &b)
     {
         QStringList out;
@@ -118,6 +124,7 @@ TEST_F(Browser, EmptyCacheListRebuildsTheInstalledList)
     QFile(Cache() + "/cache.lst").open(QIODevice::WriteOnly);
     TBrowseFrm b;
     b.LoadCache();
+    Built(b);
     EXPECT_EQ(b.il.Count(), 2);
     EXPECT_TRUE(b.SelfImg);
     EXPECT_EQ(ReadCacheList(Cache() + "/cache.lst").size(), 2);
@@ -146,6 +153,7 @@ TEST_F(Browser, ImgFolderWithoutAPicturesSaysSoAndKeepsTheGrid)
     ModalAnswer answer;
     TBrowseFrm b;
     b.LoadImg(dir + "/pics/");
+    Built(b);
     ASSERT_EQ(b.il.Count(), 1);
     b.LoadSelfImg();
     EXPECT_EQ(answer.Messages, QStringList{"Не удалось загрузить картинки! Отсутствуют файлы."});
@@ -163,6 +171,7 @@ TEST_F(Browser, DeletedPictureDropsOutAndLaterLinesKeepTheirThumbnails)
     {
         TBrowseFrm b;
         b.LoadImg(dir + "/pics");
+        Built(b);
         ASSERT_EQ(b.il.Count(), 3);
         EXPECT_FALSE(b.SelfImg);
     }
@@ -186,6 +195,7 @@ TEST_F(Browser, ChosenFolderWithoutPicturesChangesNothing)
     QDir(dir).mkdir("empty");
     TBrowseFrm b;
     b.LoadSelfImg();
+    Built(b);
     ASSERT_TRUE(b.SelfImg);
     const QStringList before = ReadCacheList(Cache() + "/cache.lst");
     b.LoadImg(dir + "/empty/");
@@ -211,6 +221,7 @@ TEST_F(Browser, FolderButtonAsksThePickerAndRemembersTheFolder)
     });
     TBrowseFrm b;
     b.MySpeedButton2Click();
+    Built(b);
     EXPECT_EQ(b.LastPath, dir + "/pics/");
     EXPECT_EQ(Captions(b), (QStringList{dir + "/pics/one.JPG", dir + "/pics/two.jpeg"}));
     TProfileFile ini(ProgramFile("Settings.ini"));
@@ -253,6 +264,7 @@ TEST_F(Browser, SelectingCellsSetsChosenFileAndEmptyCellsAreRefused)
     b.show();
     b.ShowTimer.stop();
     b.LoadSelfImg();
+    Built(b);
     ASSERT_EQ(b.Grid->ColCount(), 4);
     // before any click the first cell is framed, yet nothing is chosen
     EXPECT_EQ(b.Grid->Col(), 0);
@@ -289,6 +301,7 @@ TEST_F(Browser, SelectedCellIsFramedAndThumbnailsDrawnInside)
     b.show();
     b.ShowTimer.stop();
     b.LoadSelfImg();
+    Built(b);
     b.Grid->SelectCell(1, 0);
     const QImage shot = b.Grid->viewport()->grab().toImage();
     const QRect cell = b.Grid->CellRect(1, 0);
@@ -312,13 +325,11 @@ TEST_F(Browser, CacheThatCannotBeWrittenEndsTheRebuildCleanly)
     ModalAnswer answer;
     TBrowseFrm b;
     b.LoadSelfImg();
+    Built(b);
     EXPECT_EQ(answer.Messages, QStringList{TBrowseFrm::CacheForeignText(Cache())});
     EXPECT_EQ(b.il.Count(), 3);
     EXPECT_EQ(b.il.Items(2).Caption, dir + "/img/APic2.jpg");
     EXPECT_FALSE(b.il.Items(2).Picture().IsEmpty());
-    EXPECT_TRUE(b.MySpeedButton1->isEnabled());
-    EXPECT_TRUE(b.MySpeedButton2->isEnabled());
-    EXPECT_FALSE(b.Rebuilding());
 }
 
 TEST_F(Browser, ALinkedCacheIsNeitherReadNorEmptied)
@@ -337,6 +348,7 @@ TEST_F(Browser, ALinkedCacheIsNeitherReadNorEmptied)
     ModalAnswer answer;
     TBrowseFrm b;
     b.LoadCache();
+    Built(b);
     EXPECT_EQ(answer.Messages, QStringList{TBrowseFrm::CacheForeignText(Cache())});
     EXPECT_EQ(Captions(b), (QStringList{dir + "/img/APic0.jpg", dir + "/img/APic1.jpg"}));
     EXPECT_EQ(QDir(theirs).entryList(QDir::Files, QDir::Name), theirFiles);
@@ -355,52 +367,56 @@ TEST_F(Browser, ThumbnailWriteFailingHalfWayLeavesNoStaleList)
     ModalAnswer answer;
     TBrowseFrm b;
     b.LoadSelfImg();
+    Built(b);
     EXPECT_EQ(answer.Messages.size(), 1);
     EXPECT_EQ(b.il.Count(), 4);
     EXPECT_FALSE(QFileInfo::exists(Cache() + "/cache.lst"));
-    EXPECT_TRUE(b.MySpeedButton1->isEnabled());
     // the next run starts from the installed pictures again
     TBrowseFrm next;
     QDir(Cache() + "/2.bmp").removeRecursively();
     next.LoadCache();
+    Built(next);
     EXPECT_EQ(next.il.Count(), 4);
     EXPECT_TRUE(QFileInfo::exists(Cache() + "/cache.lst"));
 }
 
-TEST_F(Browser, ClosingDuringARebuildWaitsForItsEndAndStaysModalMeanwhile)
+TEST_F(Browser, ClosingStopsTheRebuildAndTheNextShowingFinishesIt)
 {
     MakeInstalled(6);
     TBrowseFrm b;
     b.show();
-    bool closedWhileRebuilding = false;
-    int hiddenBeforeTheEnd = 0;
-    // Pressing "Начать игру" and then the close box in the middle of the rebuild.
-    int step = 0;
-    QTimer poke;
-    poke.setInterval(1);
-    QObject::connect(&poke, &QTimer::timeout, [&] {
-        if (!b.Rebuilding())
-            return;
-        if (step == 0) {
-            b.ChosenFile = dir + "/img/APic0.jpg";
-            b.SpeedButton1Click();
-            closedWhileRebuilding = true;
-        } else if (step == 1) {
-            b.reject(); // a second close changes the answer, still deferred
-        }
-        if (!b.isVisible())
-            ++hiddenBeforeTheEnd;
-        ++step;
-    });
-    poke.start();
+    b.ShowTimer.stop();
     b.LoadSelfImg();
-    poke.stop();
-    EXPECT_TRUE(closedWhileRebuilding);
-    EXPECT_EQ(hiddenBeforeTheEnd, 0);
+    // Closed before any thumbnail came back from the workers.
+    b.reject();
     EXPECT_FALSE(b.isVisible());
-    EXPECT_EQ(b.result(), int(QDialog::Rejected));
-    EXPECT_EQ(b.il.Count(), 6);
-    EXPECT_TRUE(QFileInfo::exists(Cache() + "/cache.lst"));
+    EXPECT_FALSE(b.Rebuilding());
+    QTest::qWait(300);
+    EXPECT_TRUE(b.il.Items(0).Picture().IsEmpty());
+    EXPECT_EQ(ReadCacheList(Cache() + "/cache.lst").size(), 6); // what was made is found again
+    b.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !b.il.Items(5).Picture().IsEmpty(); }, 10000));
+    Built(b);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_TRUE(QFileInfo::exists(Cache() + QString("/%1.bmp").arg(i)));
+    EXPECT_EQ(Captions(b), ReadCacheList(Cache() + "/cache.lst"));
+}
+
+TEST_F(Browser, AnotherListChosenDuringARebuildReplacesIt)
+{
+    MakeInstalled(6);
+    QDir(dir).mkdir("pics");
+    MakePicture(dir + "/pics/only.bmp", qRgb(0, 200, 0));
+    TBrowseFrm b;
+    b.LoadSelfImg();
+    b.LoadImg(dir + "/pics");
+    Built(b);
+    QTest::qWait(300); // nothing of the installed list comes late
+    EXPECT_EQ(Captions(b), QStringList{dir + "/pics/only.bmp"});
+    EXPECT_FALSE(b.SelfImg);
+    EXPECT_EQ(ReadCacheList(Cache() + "/cache.lst"), Captions(b));
+    EXPECT_FALSE(QFileInfo::exists(Cache() + "/1.bmp"));
+    EXPECT_EQ(b.il.Items(0).Picture().Image.pixel(122, 87), qRgb(0, 200, 0));
 }
 
 TEST_F(Browser, ClosedBeforeTheFirstFillingStartsNoHiddenRebuild)

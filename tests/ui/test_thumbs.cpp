@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QTemporaryDir>
+#include <QTest>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "QtPrinters.h"
@@ -12,6 +14,7 @@
 #include "AnyNamedFile.h"
 #include "ui/FitRect.h"
 #include "persist/ThumbCache.h"
+#include "ui/ThumbQueue.h"
 #include "ui/Thumbnail.h"
 
 namespace {
@@ -192,4 +195,38 @@ TEST(Thumbnail, ExifOrientationIsShownUpright)
     EXPECT_EQ(thumb.pixel(100, 60), qRgb(255, 255, 255));
     EXPECT_TRUE(NearColor(thumb.pixel(122, 60), 220, 0, 0));
     EXPECT_TRUE(NearColor(thumb.pixel(122, 115), 0, 0, 220));
+}
+
+TEST(ThumbQueue, HandsEveryPictureOverInListOrderAsTheOneThreadLoopDrawsIt)
+{
+    QTemporaryDir tmp;
+    QStringList files;
+    // A large first picture, which the workers finish after the small ones,
+    // and a broken one among them.
+    const QSize sizes[] = {{2400, 1800}, {300, 200}, {0, 0}, {90, 120}, {500, 100}};
+    for (int i = 0; i < 5; ++i) {
+        files << tmp.path() + QString("/p%1.bmp").arg(i);
+        if (sizes[i].isEmpty()) {
+            Touch(files.last());
+            continue;
+        }
+        QImage pic(sizes[i], QImage::Format_RGB32);
+        pic.fill(qRgb(30 * i, 100, 200 - 30 * i));
+        ASSERT_TRUE(pic.save(files.last()));
+    }
+    TThumbQueue queue;
+    std::vector<int> order;
+    bool finished = false;
+    QObject::connect(&queue, &TThumbQueue::Made, [&](int i, const QImage &thumb, bool ok) {
+        order.push_back(i);
+        QImage decoded, alone;
+        EXPECT_EQ(ok, MakeThumbnail(files.at(i), decoded, alone)) << i;
+        if (ok) {
+            EXPECT_EQ(thumb, alone) << i;
+        }
+    });
+    QObject::connect(&queue, &TThumbQueue::Finished, [&] { finished = true; });
+    queue.Start(files);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finished; }, 10000));
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4}));
 }
