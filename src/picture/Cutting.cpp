@@ -23,6 +23,9 @@ QString CutSuffix(int sizeIndex)
 // The 5 x 7 files have always lived in "Image", the others in "image"; the
 // lookup ignores case, so one folder serves them all.
 QString CutFolder(int sizeIndex) { return KnownCut(sizeIndex) == 1 ? QStringLiteral("Image/") : QStringLiteral("image/"); }
+// The classic cuts' bitmaps are BMP files; the big cuts' are grey PNG,
+// a few percent of the size.
+QString CutExtension(int sizeIndex) { return IsBigCut(KnownCut(sizeIndex)) ? QStringLiteral(".png") : QStringLiteral(".bmp"); }
 
 inline const uint8_t *Pixel(const QImage &img, int x, int y) { return img.constScanLine(y) + 3 * x; }
 
@@ -48,17 +51,20 @@ TAssetResult LoadShape(const QString &relative, const TCutInfo &cut, QImage &out
 
 QString ShapeFolderName() { return QStringLiteral("Image"); }
 
-QString MaskFileName(int sizeIndex) { return CutFolder(sizeIndex) + "JigsyMask" + CutSuffix(sizeIndex) + ".bmp"; }
+QString MaskFileName(int sizeIndex)
+{
+    return CutFolder(sizeIndex) + "JigsyMask" + CutSuffix(sizeIndex) + CutExtension(sizeIndex);
+}
 
 QString ShadowFileName(int sizeIndex)
 {
-    return CutFolder(sizeIndex) + "JigsyShadow" + CutSuffix(sizeIndex) + ".bmp";
+    return CutFolder(sizeIndex) + "JigsyShadow" + CutSuffix(sizeIndex) + CutExtension(sizeIndex);
 }
 
 QString ReliefFileName(int sizeIndex, int flipHor, int flipVer)
 {
     return CutFolder(sizeIndex) + "JigsyBlend" + CutSuffix(sizeIndex) + "_" + QString::number(flipHor) +
-           QString::number(flipVer) + ".bmp";
+           QString::number(flipVer) + CutExtension(sizeIndex);
 }
 
 void FlipBitmap(QImage &B, uint16_t flags)
@@ -170,13 +176,18 @@ QImage PieceBitmap(const QImage &picture, const TCutInfo &cut, int col, int row)
 namespace {
 
 // RGBA of colour C with alpha 255 - blue of the shape tile (c, r) placed
-// at (inset, inset); zero alpha around the tile.
+// at (inset, inset); zero alpha around the tile and wherever the square
+// lies beyond the picture (the shapes' frame may reach a pixel or two past
+// it on one side, so that it stays the frame in every mirroring).
 QImage MaskedImage(const QImage &C, const QImage &shape, const TCutInfo &cut, int col, int row)
 {
     const int T = cut.TexSize, inset = TexInset(cut), cell = cut.CellSize;
     QImage out(T, T, QImage::Format_RGBA8888);
-    // The columns of the tile, clipped to the texture.
-    const int x0 = std::clamp(inset, 0, T), x1 = std::clamp(inset + cell, 0, T);
+    // The columns of the tile, clipped to the texture and to the picture.
+    const int px = PieceSquareX(cut, col), py = PieceSquareY(cut, row);
+    const int x0 = std::clamp(inset + std::max(0, -px), 0, T);
+    const int x1 = std::clamp(inset + std::min(cell, PictureWidth(cut) - px), 0, T);
+    const int tyEnd = std::min(cell, PictureHeight(cut) - py), tyBegin = std::max(0, -py);
     const int cBpl = int(C.bytesPerLine()), oBpl = int(out.bytesPerLine());
     const uint8_t *cBits = C.constBits();
     uint8_t *oBits = out.bits();
@@ -190,7 +201,7 @@ QImage MaskedImage(const QImage &C, const QImage &shape, const TCutInfo &cut, in
             o[4 * x + 3] = 0;
         }
         const int ty = y - inset;
-        if (ty < 0 || ty >= cell)
+        if (ty < tyBegin || ty >= tyEnd)
             continue;
         const uint8_t *m = Pixel(shape, col * cell, row * cell + ty);
         for (int x = x0; x < x1; ++x)

@@ -3,155 +3,16 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <thread>
+#include <vector>
+
+#include "board/Board.h"
+#include "board/TabLayout.h"
 
 namespace {
 
-constexpr int Samples = 6; // per pixel side when the outline is rasterised
-
-// Small deterministic generator: the shapes must be the same on every build.
-class TRandom {
-public:
-    explicit TRandom(uint64_t seed) : m_state(seed) {}
-    double Next() // [0, 1)
-    {
-        uint64_t z = (m_state += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        z ^= z >> 31;
-        return double(z >> 11) / double(1ull << 53);
-    }
-    double Range(double a, double b) { return a + (b - a) * Next(); }
-
-private:
-    uint64_t m_state;
-};
-
-// One tab on a boundary, in the boundary's own coordinates: u along it from
-// its start, v across it towards the cell the tab reaches into.
-struct TKnob {
-    double U0;      // centre along the boundary
-    double Depth;   // how far the head reaches
-    double Radius;  // head radius across the boundary
-    double Aspect;  // the head's width along the boundary over its height
-    double NeckW;   // neck half-width
-    double BaseW;   // half-width where the neck meets the boundary
-    double FlareH;  // height of the flare at the neck's foot
-    int Dir;        // +1: reaches into the higher cell, -1: into the lower
-
-    bool Contains(double u, double v) const
-    {
-        if (v < 0 || v > Depth)
-            return false;
-        const double du = std::fabs(u - U0) / Aspect;
-        const double hc = Depth - Radius;
-        if (du * du + (v - hc) * (v - hc) <= Radius * Radius)
-            return true;
-        if (v > hc)
-            return false;
-        const double f = std::max(0.0, 1.0 - v / FlareH);
-        return du <= NeckW + (BaseW - NeckW) * f * f;
-    }
-};
-
-TKnob RandomKnob(TRandom &rnd, double length, double maxDepth, double aspect)
-{
-    TKnob k;
-    k.Aspect = aspect;
-    k.Depth = maxDepth * rnd.Range(0.86, 1.0);
-    k.Radius = k.Depth * rnd.Range(0.40, 0.47);
-    k.NeckW = k.Radius * rnd.Range(0.50, 0.64);
-    k.BaseW = k.NeckW + k.Radius * rnd.Range(0.30, 0.45);
-    k.FlareH = k.Depth * 0.3;
-    k.U0 = length * (0.5 + rnd.Range(-0.06, 0.06));
-    k.Dir = rnd.Next() < 0.5 ? 1 : -1;
-    return k;
-}
-
-// The whole jigsaw pattern: which piece owns each point of the picture.
-class TPattern {
-public:
-    explicit TPattern(const TShapeCut &cut) : m_cut(cut), m_bx(ColumnBounds(cut)), m_by(RowBounds(cut))
-    {
-        // A tab may reach up to the tile's edge less a pixel of
-        // anti-aliasing; the tile reaches Margin before the home cell and
-        // CellSize - Margin - Pitch after it, measured from the boundary.
-        const int before = cut.Margin - (cut.Pitch * 1 - m_bx[1]);
-        const int after = cut.CellSize - cut.Margin - m_bx[1];
-        const double wanted = 0.29 * cut.Pitch;
-        const double maxDepth = std::min(std::min(before, after) - 1.5, wanted);
-        // Where the tile leaves too little room for a tab of the usual
-        // depth, the head grows wider instead.
-        const double aspect = wanted / maxDepth;
-        TRandom rnd(cut.Seed);
-        m_vert.resize(size_t(cut.Cols + 1) * cut.Rows);
-        m_horz.resize(size_t(cut.Rows + 1) * cut.Cols);
-        for (int r = 0; r < cut.Rows; ++r)
-            for (int c = 1; c < cut.Cols; ++c)
-                m_vert[size_t(r * (cut.Cols + 1) + c)] = RandomKnob(rnd, m_by[r + 1] - m_by[r], maxDepth, aspect);
-        for (int r = 1; r < cut.Rows; ++r)
-            for (int c = 0; c < cut.Cols; ++c)
-                m_horz[size_t(r * cut.Cols + c)] = RandomKnob(rnd, m_bx[c + 1] - m_bx[c], maxDepth, aspect);
-    }
-
-    int Width() const { return m_bx.back(); }
-    int Height() const { return m_by.back(); }
-
-    // Piece index owning the point, or -1 outside the frame.
-    int Owner(double x, double y) const
-    {
-        if (x < 0 || y < 0 || x >= Width() || y >= Height())
-            return -1;
-        const int c = int(std::upper_bound(m_bx.begin(), m_bx.end(), x) - m_bx.begin()) - 1;
-        const int r = int(std::upper_bound(m_by.begin(), m_by.end(), y) - m_by.begin()) - 1;
-        const int C = m_cut.Cols;
-        const double u = y - m_by[r], w = x - m_bx[c];
-        if (c > 0) {
-            const TKnob &k = Vert(c, r);
-            if (k.Dir > 0 && k.Contains(u, x - m_bx[c]))
-                return r * C + c - 1;
-        }
-        if (c + 1 < C) {
-            const TKnob &k = Vert(c + 1, r);
-            if (k.Dir < 0 && k.Contains(u, m_bx[c + 1] - x))
-                return r * C + c + 1;
-        }
-        if (r > 0) {
-            const TKnob &k = Horz(c, r);
-            if (k.Dir > 0 && k.Contains(w, y - m_by[r]))
-                return (r - 1) * C + c;
-        }
-        if (r + 1 < m_cut.Rows) {
-            const TKnob &k = Horz(c, r + 1);
-            if (k.Dir < 0 && k.Contains(w, m_by[r + 1] - y))
-                return (r + 1) * C + c;
-        }
-        return r * C + c;
-    }
-
-private:
-    const TKnob &Vert(int c, int r) const { return m_vert[size_t(r * (m_cut.Cols + 1) + c)]; }
-    const TKnob &Horz(int c, int r) const { return m_horz[size_t(r * m_cut.Cols + c)]; }
-
-    TShapeCut m_cut;
-    std::vector<int> m_bx, m_by;
-    std::vector<TKnob> m_vert, m_horz;
-};
-
-std::vector<int> Bounds(int count, int pitch, int cell, int margin)
-{
-    // The frame is what a mirrored tile grid keeps inside the picture.
-    const int frame = (count - 1) * pitch + cell - 2 * margin;
-    const int shift = (count * pitch - frame) / 2;
-    std::vector<int> b(size_t(count) + 1);
-    for (int k = 1; k < count; ++k)
-        b[size_t(k)] = k * pitch - shift;
-    b[0] = 0;
-    b[size_t(count)] = frame;
-    return b;
-}
-
-// Separable Gaussian blur of a float field, zero beyond its edges.
-std::vector<float> Blur(const std::vector<float> &src, int w, int h, double sigma)
+// Separable Gaussian blur of a square float field, zero beyond its edges.
+void Blur(const std::vector<float> &src, int n, double sigma, std::vector<float> &tmp, std::vector<float> &out)
 {
     const int j = int(std::ceil(sigma * 3));
     std::vector<float> k(size_t(2 * j + 1));
@@ -160,135 +21,214 @@ std::vector<float> Blur(const std::vector<float> &src, int w, int h, double sigm
         sum += k[size_t(i + j)] = float(std::exp(-0.5 * (i / sigma) * (i / sigma)));
     for (float &v : k)
         v = float(v / sum);
-    std::vector<float> tmp(src.size(), 0.f), out(src.size(), 0.f);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
+    tmp.assign(src.size(), 0.f);
+    out.assign(src.size(), 0.f);
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x) {
             float s = 0;
-            for (int i = -j; i <= j; ++i)
-                if (x + i >= 0 && x + i < w)
-                    s += k[size_t(i + j)] * src[size_t(y * w + x + i)];
-            tmp[size_t(y * w + x)] = s;
+            for (int i = std::max(-j, -x); i <= std::min(j, n - 1 - x); ++i)
+                s += k[size_t(i + j)] * src[size_t(y * n + x + i)];
+            tmp[size_t(y * n + x)] = s;
         }
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x) {
             float s = 0;
-            for (int i = -j; i <= j; ++i)
-                if (y + i >= 0 && y + i < h)
-                    s += k[size_t(i + j)] * tmp[size_t((y + i) * w + x)];
-            out[size_t(y * w + x)] = s;
+            for (int i = std::max(-j, -y); i <= std::min(j, n - 1 - y); ++i)
+                s += k[size_t(i + j)] * tmp[size_t((y + i) * n + x)];
+            out[size_t(y * n + x)] = s;
         }
-    return out;
 }
 
-void SetGrey(QImage &img, int x, int y, int v)
-{
-    uint8_t *p = img.scanLine(y) + 3 * x;
-    p[0] = p[1] = p[2] = uint8_t(std::clamp(v, 0, 255));
-}
+// Rows of one bitmap, reached without touching the image from a worker.
+struct TPlane {
+    uint8_t *Bits;
+    qsizetype Bpl;
+    uint8_t *Line(int y) const { return Bits + y * Bpl; }
+};
+
+struct TPlanes {
+    TPlane Mask, Shadow, Relief[4];
+};
+
+// One tile's share of the work, with its buffers.
+class TTileFill {
+public:
+    TTileFill(const TCutInfo &cut, const TTabLayout &layout, const TPlanes &set)
+        : m_cut(cut), m_layout(layout), m_set(set), m_n(cut.CellSize), m_rows(size_t(m_n) * ShapeSamples)
+    {
+    }
+
+    void Tile(int c, int r)
+    {
+        Fill(c, r);
+        Mask(c, r);
+        Shadow(c, r);
+        Relief(c, r);
+    }
+
+private:
+    // Counts, for every pixel of the tile, the samples inside the piece's
+    // outline, and whether the centre sample is one of them.  A sample
+    // (K + 0.5) / S lies inside between a crossing and the next one, left
+    // end included: the rule gives every sample to exactly one of two
+    // pieces sharing a boundary, since both see the same crossing.
+    void Fill(int c, int r)
+    {
+        const int S = ShapeSamples, n = m_n;
+        const int X0 = c * Pitch(m_cut) - m_cut.Margin, Y0 = r * Pitch(m_cut) - m_cut.Margin;
+        for (auto &row : m_rows)
+            row.clear();
+        const std::vector<TPointD> outline = m_layout.Outline(c, r);
+        for (size_t i = 0; i < outline.size(); ++i) {
+            TPointD a = outline[i], b = outline[(i + 1) % outline.size()];
+            if (a.Y == b.Y)
+                continue;
+            if (a.Y > b.Y)
+                std::swap(a, b);
+            const int J0 = int(std::ceil(a.Y * S - 0.5)), J1 = int(std::ceil(b.Y * S - 0.5));
+            for (int J = std::max(J0, Y0 * S); J < std::min(J1, (Y0 + n) * S); ++J) {
+                const double y = (J + 0.5) / S;
+                m_rows[size_t(J - Y0 * S)].push_back(a.X + (y - a.Y) * (b.X - a.X) / (b.Y - a.Y));
+            }
+        }
+        m_count.assign(size_t(n) * n, 0);
+        m_centre.assign(size_t(n) * n, 0);
+        for (int j = 0; j < n * S; ++j) {
+            std::vector<double> &xs = m_rows[size_t(j)];
+            std::sort(xs.begin(), xs.end());
+            const int ty = j / S;
+            const bool centreRow = j % S == S / 2;
+            for (size_t k = 0; k + 1 < xs.size(); k += 2) {
+                const int K0 = std::max(int(std::ceil(xs[k] * S - 0.5)) - X0 * S, 0);
+                const int K1 = std::min(int(std::ceil(xs[k + 1] * S - 0.5)) - X0 * S, n * S);
+                if (K0 < K1)
+                    Span(ty, K0, K1, centreRow);
+            }
+        }
+    }
+
+    // Adds the samples [K0, K1) of one sample row (tile samples) to the
+    // pixels of pixel row ty: whole pixels at once, the two ends in part.
+    void Span(int ty, int K0, int K1, bool centreRow)
+    {
+        const int S = ShapeSamples, n = m_n;
+        const int p0 = K0 / S, p1 = (K1 - 1) / S;
+        int *count = &m_count[size_t(ty * n)];
+        uint8_t *centre = &m_centre[size_t(ty * n)];
+        if (p0 == p1) {
+            count[p0] += K1 - K0;
+        } else {
+            count[p0] += (p0 + 1) * S - K0;
+            count[p1] += K1 - p1 * S;
+            for (int p = p0 + 1; p < p1; ++p)
+                count[p] += S;
+        }
+        if (!centreRow)
+            return;
+        for (int p = p0; p <= p1; ++p) {
+            const int k = p * S + S / 2;
+            if (k >= K0 && k < K1)
+                centre[p] = 1;
+        }
+    }
+
+    void Mask(int c, int r)
+    {
+        const int n = m_n, S2 = ShapeSamples * ShapeSamples;
+        m_alpha.resize(size_t(n) * n);
+        for (int ty = 0; ty < n; ++ty) {
+            uint8_t *line = m_set.Mask.Line(r * n + ty) + c * n;
+            for (int tx = 0; tx < n; ++tx) {
+                const size_t at = size_t(ty * n + tx);
+                const int alpha = m_centre[at] ? 255 : std::min(254, int(std::lround(510.0 * m_count[at] / S2)));
+                line[tx] = uint8_t(255 - alpha);
+                m_alpha[at] = alpha / 255.f;
+            }
+        }
+    }
+
+    // The outline softened and pulled a little inside.
+    void Shadow(int c, int r)
+    {
+        const int n = m_n, S2 = ShapeSamples * ShapeSamples;
+        m_cover.resize(size_t(n) * n);
+        for (size_t i = 0; i < m_cover.size(); ++i)
+            m_cover[i] = float(m_count[i]) / S2;
+        Blur(m_cover, n, Pitch(m_cut) >= 60 ? 2.0 : 1.3, m_tmp, m_blur);
+        for (int ty = 0; ty < n; ++ty) {
+            uint8_t *line = m_set.Shadow.Line(r * n + ty) + c * n;
+            for (int tx = 0; tx < n; ++tx) {
+                const double s = std::clamp((m_blur[size_t(ty * n + tx)] - 0.3) / 0.7, 0.0, 1.0);
+                line[tx] = uint8_t(255 - std::lround(190 * s));
+            }
+        }
+    }
+
+    // Light from the top-left of the screen: the slope rising into the
+    // piece from its top and left edges is lit, in every mirroring.  The
+    // blur of a mirrored tile is the mirrored blur, so one blur serves all
+    // four; only the slope's signs turn.
+    void Relief(int c, int r)
+    {
+        const int n = m_n;
+        const double sigma = Pitch(m_cut) >= 60 ? 2.4 : 1.4, gain = 150 * sigma;
+        Blur(m_alpha, n, sigma, m_tmp, m_blur);
+        auto at = [&](int x, int y) { return (x < 0 || y < 0 || x >= n || y >= n) ? 0.f : m_blur[size_t(y * n + x)]; };
+        for (int m = 0; m < 4; ++m) {
+            const bool h = m & 1, v = m & 2;
+            const int dc = h ? m_cut.Cols - 1 - c : c, dr = v ? m_cut.Rows - 1 - r : r;
+            for (int ty = 0; ty < n; ++ty) {
+                uint8_t *line = m_set.Relief[m].Line(dr * n + (v ? n - 1 - ty : ty)) + dc * n;
+                for (int tx = 0; tx < n; ++tx) {
+                    uint8_t &out = line[h ? n - 1 - tx : tx];
+                    if (m_alpha[size_t(ty * n + tx)] <= 0) {
+                        out = 0; // outside the piece: black, the relief does not act
+                        continue;
+                    }
+                    const double gx = (at(tx + 1, ty) - at(tx - 1, ty)) / 2, gy = (at(tx, ty + 1) - at(tx, ty - 1)) / 2;
+                    const int value = int(std::lround(127 + gain * ((h ? -gx : gx) + (v ? -gy : gy))));
+                    out = uint8_t(std::clamp(value, 1, 255));
+                }
+            }
+        }
+    }
+
+    const TCutInfo &m_cut;
+    const TTabLayout &m_layout;
+    const TPlanes &m_set;
+    const int m_n;
+    std::vector<std::vector<double>> m_rows;
+    std::vector<int> m_count;
+    std::vector<uint8_t> m_centre;
+    std::vector<float> m_alpha, m_cover, m_tmp, m_blur;
+};
 
 } // namespace
 
-TShapeCut ShapeCut(int sizeIndex)
-{
-    // Every cut after the first has the geometry of the 187-piece one; each
-    // has its own seed, so the shapes of a cut never change between builds.
-    switch (sizeIndex) {
-    case 2: return {17, 11, 59, 35, 13, 0x5EED1711ull, "17_11"};
-    case 3: return {24, 16, 59, 35, 13, 0x5EED2416ull, "24_16"};
-    case 4: return {30, 20, 59, 35, 13, 0x5EED3020ull, "30_20"};
-    case 5: return {40, 25, 59, 35, 13, 0x5EED4025ull, "40_25"};
-    default: return {7, 5, 120, 80, 20, 0x5EED0507ull, "5_7"};
-    }
-}
-
-std::vector<int> ColumnBounds(const TShapeCut &cut) { return Bounds(cut.Cols, cut.Pitch, cut.CellSize, cut.Margin); }
-std::vector<int> RowBounds(const TShapeCut &cut) { return Bounds(cut.Rows, cut.Pitch, cut.CellSize, cut.Margin); }
-
-QImage MakeRelief(const QImage &mask, const TShapeCut &cut)
-{
-    const int n = cut.CellSize;
-    const double sigma = cut.Pitch >= 60 ? 2.4 : 1.4;
-    const double gain = 150 * sigma;
-    QImage out(mask.size(), QImage::Format_BGR888);
-    out.fill(Qt::black);
-    std::vector<float> a(size_t(n) * n);
-    for (int r = 0; r < cut.Rows; ++r)
-        for (int c = 0; c < cut.Cols; ++c) {
-            for (int y = 0; y < n; ++y)
-                for (int x = 0; x < n; ++x)
-                    a[size_t(y * n + x)] = (255 - mask.constScanLine(r * n + y)[3 * (c * n + x)]) / 255.f;
-            const std::vector<float> b = Blur(a, n, n, sigma);
-            auto at = [&](int x, int y) {
-                return (x < 0 || y < 0 || x >= n || y >= n) ? 0.f : b[size_t(y * n + x)];
-            };
-            for (int y = 0; y < n; ++y)
-                for (int x = 0; x < n; ++x) {
-                    if (a[size_t(y * n + x)] <= 0)
-                        continue; // outside the piece: black, the relief does not act
-                    // Light from the top-left: the slope rising into the
-                    // piece from its top and left edges is lit.
-                    const double gx = (at(x + 1, y) - at(x - 1, y)) / 2, gy = (at(x, y + 1) - at(x, y - 1)) / 2;
-                    const int v = int(std::lround(127 + gain * (gx + gy)));
-                    SetGrey(out, c * n + x, r * n + y, std::clamp(v, 1, 255));
-                }
-        }
-    return out;
-}
-
 TShapeSet MakeShapes(int sizeIndex)
 {
-    const TShapeCut cut = ShapeCut(sizeIndex);
-    const TPattern pattern(cut);
-    const int n = cut.CellSize, S = Samples;
-    const int fw = pattern.Width() * S, fh = pattern.Height() * S;
-
-    // Owner of every sample of the frame.
-    std::vector<int16_t> owner(size_t(fw) * fh);
-    for (int sy = 0; sy < fh; ++sy)
-        for (int sx = 0; sx < fw; ++sx)
-            owner[size_t(sy) * fw + sx] = int16_t(pattern.Owner((sx + 0.5) / S, (sy + 0.5) / S));
-
+    const TCutInfo &cut = CutTable[ValidSizeIndex(sizeIndex) ? sizeIndex : 1];
+    const TTabLayout &layout = TabLayoutOf(sizeIndex);
     TShapeSet set;
-    const QSize size(cut.Cols * n, cut.Rows * n);
-    set.Mask = QImage(size, QImage::Format_BGR888);
-    set.Shadow = QImage(size, QImage::Format_BGR888);
-    set.Mask.fill(Qt::white);
-    set.Shadow.fill(Qt::white);
-
-    std::vector<float> cover(size_t(n) * n);
-    const double shadowSigma = cut.Pitch >= 60 ? 2.0 : 1.3;
-    for (int r = 0; r < cut.Rows; ++r)
-        for (int c = 0; c < cut.Cols; ++c) {
-            const int piece = r * cut.Cols + c;
-            const int px = c * cut.Pitch - cut.Margin, py = r * cut.Pitch - cut.Margin;
-            for (int ty = 0; ty < n; ++ty)
-                for (int tx = 0; tx < n; ++tx) {
-                    const int X = px + tx, Y = py + ty;
-                    int count = 0;
-                    if (X >= 0 && Y >= 0 && X < pattern.Width() && Y < pattern.Height())
-                        for (int j = 0; j < S; ++j) {
-                            const int16_t *o = &owner[size_t(Y * S + j) * fw + size_t(X) * S];
-                            for (int i = 0; i < S; ++i)
-                                count += o[i] == piece;
-                        }
-                    const float a = float(count) / (S * S);
-                    cover[size_t(ty * n + tx)] = a;
-                    // Twice the coverage: where two pieces meet, one of them
-                    // is always opaque, so no background shows in the seam.
-                    const int alpha = std::min(255, int(std::lround(510.0 * a)));
-                    SetGrey(set.Mask, c * n + tx, r * n + ty, 255 - alpha);
-                }
-            // The shadow: the outline softened and pulled a little inside.
-            const std::vector<float> b = Blur(cover, n, n, shadowSigma);
-            for (int ty = 0; ty < n; ++ty)
-                for (int tx = 0; tx < n; ++tx) {
-                    const double s = std::clamp((b[size_t(ty * n + tx)] - 0.3) / 0.7, 0.0, 1.0);
-                    SetGrey(set.Shadow, c * n + tx, r * n + ty, 255 - int(std::lround(190 * s)));
-                }
-        }
-
-    for (int v = 0; v < 2; ++v)
-        for (int h = 0; h < 2; ++h)
-            set.Relief[h + 2 * v] = MakeRelief(set.Mask.mirrored(h != 0, v != 0), cut);
+    const QSize size(cut.Cols * cut.CellSize, cut.Rows * cut.CellSize);
+    for (QImage *img : {&set.Mask, &set.Shadow, &set.Relief[0], &set.Relief[1], &set.Relief[2], &set.Relief[3]})
+        *img = QImage(size, QImage::Format_Grayscale8);
+    auto plane = [](QImage &img) { return TPlane{img.bits(), img.bytesPerLine()}; };
+    const TPlanes planes{plane(set.Mask),
+                         plane(set.Shadow),
+                         {plane(set.Relief[0]), plane(set.Relief[1]), plane(set.Relief[2]), plane(set.Relief[3])}};
+    // Rows of tiles shared among the cores: each tile writes only its own
+    // pixels.
+    const int workers = std::clamp(int(std::thread::hardware_concurrency()), 1, 8);
+    std::vector<std::thread> pool;
+    for (int w = 0; w < workers; ++w)
+        pool.emplace_back([&, w] {
+            TTileFill fill(cut, layout, planes);
+            for (int r = w; r < cut.Rows; r += workers)
+                for (int c = 0; c < cut.Cols; ++c)
+                    fill.Tile(c, r);
+        });
+    for (std::thread &t : pool)
+        t.join();
     return set;
 }
