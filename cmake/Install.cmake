@@ -22,7 +22,9 @@ target_compile_definitions(jigsy PRIVATE JIGSY_APP_ID="${JIGSY_APP_ID}")
 set(JIGSY_SHARE share/jigsy)
 install(TARGETS jigsy RUNTIME DESTINATION bin)
 # The piece shapes are generated into the build folder; the rest ships in assets/.
-install(DIRECTORY ${JIGSY_PROGRAM_DIR}/Image DESTINATION ${JIGSY_SHARE})
+# The big cuts' shapes (PNG) stay out of the package: the game makes them
+# on first use into the player's cache.
+install(DIRECTORY ${JIGSY_PROGRAM_DIR}/Image DESTINATION ${JIGSY_SHARE} PATTERN "*.png" EXCLUDE)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/img ${CMAKE_SOURCE_DIR}/assets/BackGr ${CMAKE_SOURCE_DIR}/assets/SND
   DESTINATION ${JIGSY_SHARE})
 install(FILES ${CMAKE_SOURCE_DIR}/assets/CREDITS DESTINATION ${JIGSY_SHARE})

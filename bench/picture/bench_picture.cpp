@@ -13,7 +13,7 @@
 #include <turbojpeg.h>
 
 #include "BenchPhoto.h"
-#include "ShapeGen.h"
+#include "picture/ShapeGen.h"
 
 #include "base/ProgramFiles.h"
 #include "picture/Cutting.h"

@@ -1,12 +1,16 @@
 #include "picture/Cutting.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
+#include "base/FileWrite.h"
 #include "base/ProgramFiles.h"
 #include "picture/PictureReader.h"
+#include "picture/ShapeGen.h"
 
 namespace {
 
@@ -30,9 +34,8 @@ QString CutExtension(int sizeIndex) { return IsBigCut(KnownCut(sizeIndex)) ? QSt
 inline const uint8_t *Pixel(const QImage &img, int x, int y) { return img.constScanLine(y) + 3 * x; }
 
 // Reads one shape bitmap, which must be the cut's grid of tiles.
-TAssetResult LoadShape(const QString &relative, const TCutInfo &cut, QImage &out)
+TAssetResult LoadShape(const QString &path, const TCutInfo &cut, QImage &out)
 {
-    const QString path = ProgramFile(relative);
     if (!QFileInfo(path).isFile())
         return TAssetResult::MissingFile;
     const QSize expected(cut.Cols * cut.CellSize, cut.Rows * cut.CellSize);
@@ -46,6 +49,62 @@ TAssetResult LoadShape(const QString &relative, const TCutInfo &cut, QImage &out
     out = img.convertToFormat(QImage::Format_BGR888);
     return TAssetResult::Ok;
 }
+
+// Where the big cuts' shapes are made on first use when the program
+// folder has none.
+QString ShapeCacheFile(const QString &relative)
+{
+    return QDir(CacheDir()).filePath(QStringLiteral("shapes/") + QFileInfo(relative).fileName());
+}
+
+// Keeps a shape set made on first use for the next game, each file
+// written whole; a cache that cannot be written only means it is made
+// again next time.
+void KeepShapes(int sizeIndex, const TShapeSet &set)
+{
+    if (!QDir().mkpath(QFileInfo(ShapeCacheFile(MaskFileName(sizeIndex))).path()))
+        return;
+    auto keep = [](const QImage &img, const QString &relative) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (img.save(&buffer, "PNG"))
+            WriteWholeFile(ShapeCacheFile(relative), bytes);
+    };
+    keep(set.Mask, MaskFileName(sizeIndex));
+    keep(set.Shadow, ShadowFileName(sizeIndex));
+    for (int m = 0; m < 4; ++m)
+        keep(set.Relief[m], ReliefFileName(sizeIndex, m & 1, m >> 1));
+}
+
+// One shape bitmap of the cut: from the program folder; for a big cut
+// without its files there, from the cache, made (all of the cut's files at
+// once, in `made`) when the cache has none or a damaged one.
+class TShapeSource {
+public:
+    explicit TShapeSource(int sizeIndex) : m_sizeIndex(sizeIndex), m_cut(CutOf(sizeIndex)) {}
+
+    TAssetResult Load(const QString &relative, const QImage TShapeSet::*plane, int relief, QImage &out)
+    {
+        const TAssetResult rc = LoadShape(ProgramFile(relative), m_cut, out);
+        if (rc == TAssetResult::Ok || !IsBigCut(KnownCut(m_sizeIndex)))
+            return rc;
+        if (!m_made && LoadShape(ShapeCacheFile(relative), m_cut, out) == TAssetResult::Ok)
+            return TAssetResult::Ok;
+        if (!m_made) {
+            m_made = std::make_unique<TShapeSet>(MakeShapes(m_sizeIndex));
+            KeepShapes(m_sizeIndex, *m_made);
+        }
+        const QImage &img = plane ? (*m_made).*plane : m_made->Relief[relief];
+        out = img.convertToFormat(QImage::Format_BGR888);
+        return TAssetResult::Ok;
+    }
+
+private:
+    int m_sizeIndex;
+    const TCutInfo &m_cut;
+    std::unique_ptr<TShapeSet> m_made;
+};
 
 } // namespace
 
@@ -120,18 +179,18 @@ TAssetResult LoadCutAssets(int sizeIndex, uint8_t flipHor, uint8_t flipVer, bool
         file = ShapeFolderName();
         return TAssetResult::NoFolder;
     }
-    const TCutInfo &cut = CutOf(sizeIndex);
+    TShapeSource source(sizeIndex);
     TCutAssets loaded;
     file = MaskFileName(sizeIndex);
-    TAssetResult rc = LoadShape(file, cut, loaded.Mask);
+    TAssetResult rc = source.Load(file, &TShapeSet::Mask, 0, loaded.Mask);
     if (rc != TAssetResult::Ok)
         return rc;
     file = ShadowFileName(sizeIndex);
-    if ((rc = LoadShape(file, cut, loaded.Shadow)) != TAssetResult::Ok)
+    if ((rc = source.Load(file, &TShapeSet::Shadow, 0, loaded.Shadow)) != TAssetResult::Ok)
         return rc;
     if (relief) {
         file = ReliefFileName(sizeIndex, flipHor, flipVer);
-        if ((rc = LoadShape(file, cut, loaded.Relief)) != TAssetResult::Ok)
+        if ((rc = source.Load(file, nullptr, flipHor + 2 * flipVer, loaded.Relief)) != TAssetResult::Ok)
             return rc;
     }
     file.clear();

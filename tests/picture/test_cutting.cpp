@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "TempXdg.h"
 #include "TestImages.h"
 #include "base/ProgramFiles.h"
 #include "picture/Cutting.h"
@@ -164,6 +165,31 @@ TEST(Cutting, MissingFolderAndDamagedFilesAreReported)
     EXPECT_EQ(file, "Image/JigsyMask5_7.bmp");
     ASSERT_TRUE(TestPattern(100, 100).save(dir.path() + "/image/JigsyMask5_7.bmp", "BMP"));
     EXPECT_EQ(LoadCutAssets(1, 0, 0, false, assets, file), TAssetResult::DamagedFile); // wrong size
+}
+
+// A big cut's shapes, which the package does not carry, are made on first
+// use into the cache, the same as the build's; a damaged one is made again.
+TEST(Cutting, BigCutShapesAreMadeOnFirstUseIntoTheCache)
+{
+    TCutAssets built;
+    QString file;
+    {
+        ProgramDirScope scope(QStringLiteral(JIGSY_PROGRAM_DIR));
+        ASSERT_EQ(LoadCutAssets(FirstBigCut, 1, 0, true, built, file), TAssetResult::Ok);
+    }
+    QTemporaryDir dir;
+    ProgramDirScope scope(dir.path());
+    TTempXdg xdg;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Image"));
+    for (int pass = 0; pass < 2; ++pass) {
+        TCutAssets made;
+        ASSERT_EQ(LoadCutAssets(FirstBigCut, 1, 0, true, made, file), TAssetResult::Ok);
+        EXPECT_EQ(made.Mask, built.Mask);
+        EXPECT_EQ(made.Relief, built.Relief);
+        const QDir cache(CacheDir() + "/shapes");
+        EXPECT_EQ(cache.entryList(QDir::Files).size(), 6);
+        ASSERT_TRUE(WriteFile(cache.filePath(QFileInfo(MaskFileName(FirstBigCut)).fileName()), "garbage"));
+    }
 }
 
 TEST(Cutting, PieceImagesTakeColourMaskAndShadow)

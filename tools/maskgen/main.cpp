@@ -6,7 +6,7 @@
 #include <QImageWriter>
 #include <cstdio>
 
-#include "ShapeGen.h"
+#include "picture/ShapeGen.h"
 #include "board/Board.h"
 #include "picture/Cutting.h"
 

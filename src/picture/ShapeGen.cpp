@@ -1,4 +1,4 @@
-#include "ShapeGen.h"
+#include "picture/ShapeGen.h"
 
 #include <algorithm>
 #include <cmath>
