@@ -85,7 +85,7 @@ void BM_MakeShapes(benchmark::State &state)
     for (auto _ : state)
         benchmark::DoNotOptimize(MakeShapes(int(state.range(0))).Mask.constBits());
 }
-BENCHMARK(BM_MakeShapes)->Arg(2)->Arg(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MakeShapes)->Arg(2)->Arg(5)->Arg(6)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_FinishedTexture(benchmark::State &state)
 {
