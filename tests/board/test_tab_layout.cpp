@@ -141,24 +141,3 @@ TEST(TabLayout, TabsKeepTheirProportionsInsideTheTile)
         EXPECT_LT(upper, tabs - tabs / 3);
     }
 }
-
-// The frame and the inner boundaries map onto themselves when the tile
-// grid is mirrored, so a mirrored mask still covers the whole picture.
-TEST(TabLayout, BoundsMirrorOntoThemselves)
-{
-    for (int sizeIndex = 1; sizeIndex <= CutCount; ++sizeIndex) {
-        const TCutInfo &cut = CutTable[sizeIndex];
-        const TTabLayout &l = TabLayoutOf(sizeIndex);
-        // Tile k of a mirrored grid is tile (count - 1 - k) reflected: x
-        // goes to (count - 1) pitch + CellSize - 2 Margin - x.
-        for (const auto &[bounds, count] : {std::pair{l.ColumnBounds(), cut.Cols}, std::pair{l.RowBounds(), cut.Rows}}) {
-            const int span = (count - 1) * Pitch(cut) + cut.CellSize - 2 * cut.Margin;
-            ASSERT_EQ(int(bounds.size()), count + 1);
-            for (int k = 0; k <= count; ++k)
-                EXPECT_EQ(bounds[size_t(k)], span - bounds[size_t(count - k)]) << sizeIndex << " " << k;
-            // The frame holds the whole picture.
-            EXPECT_LE(bounds.front(), 0);
-            EXPECT_GE(bounds.back(), count * Pitch(cut));
-        }
-    }
-}
