@@ -174,21 +174,25 @@ private:
         const double sigma = Pitch(m_cut) >= 60 ? 2.4 : 1.4, gain = 150 * sigma;
         Blur(m_alpha, n, sigma, m_tmp, m_blur);
         auto at = [&](int x, int y) { return (x < 0 || y < 0 || x >= n || y >= n) ? 0.f : m_blur[size_t(y * n + x)]; };
-        for (int m = 0; m < 4; ++m) {
-            const bool h = m & 1, v = m & 2;
-            const int dc = h ? m_cut.Cols - 1 - c : c, dr = v ? m_cut.Rows - 1 - r : r;
-            for (int ty = 0; ty < n; ++ty) {
-                uint8_t *line = m_set.Relief[m].Line(dr * n + (v ? n - 1 - ty : ty)) + dc * n;
-                for (int tx = 0; tx < n; ++tx) {
-                    uint8_t &out = line[h ? n - 1 - tx : tx];
-                    if (m_alpha[size_t(ty * n + tx)] <= 0) {
-                        out = 0; // outside the piece: black, the relief does not act
-                        continue;
-                    }
-                    const double gx = (at(tx + 1, ty) - at(tx - 1, ty)) / 2, gy = (at(tx, ty + 1) - at(tx, ty - 1)) / 2;
-                    const int value = int(std::lround(127 + gain * ((h ? -gx : gx) + (v ? -gy : gy))));
-                    out = uint8_t(std::clamp(value, 1, 255));
+        uint8_t *lines[4];
+        for (int ty = 0; ty < n; ++ty) {
+            for (int m = 0; m < 4; ++m) {
+                const bool h = m & 1, v = m & 2;
+                const int dc = h ? m_cut.Cols - 1 - c : c, dr = v ? m_cut.Rows - 1 - r : r;
+                lines[m] = m_set.Relief[m].Line(dr * n + (v ? n - 1 - ty : ty)) + dc * n;
+            }
+            for (int tx = 0; tx < n; ++tx) {
+                if (m_alpha[size_t(ty * n + tx)] <= 0) {
+                    // Outside the piece: black, the relief does not act.
+                    lines[0][tx] = lines[1][n - 1 - tx] = lines[2][tx] = lines[3][n - 1 - tx] = 0;
+                    continue;
                 }
+                const double gx = (at(tx + 1, ty) - at(tx - 1, ty)) / 2, gy = (at(tx, ty + 1) - at(tx, ty - 1)) / 2;
+                auto lit = [&](double slope) { return uint8_t(std::clamp(int(std::lround(127 + gain * slope)), 1, 255)); };
+                lines[0][tx] = lit(gx + gy);
+                lines[1][n - 1 - tx] = lit(-gx + gy);
+                lines[2][tx] = lit(gx - gy);
+                lines[3][n - 1 - tx] = lit(-gx - gy);
             }
         }
     }
