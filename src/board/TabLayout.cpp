@@ -242,6 +242,24 @@ TPieceSides TTabLayout::Sides(int col, int row) const
     return s;
 }
 
+uint64_t TTabLayout::Fingerprint() const
+{
+    uint64_t h = 0xCBF29CE484222325ull; // FNV-1a over the bytes of every value
+    auto add = [&h](const void *p, size_t n) {
+        for (size_t i = 0; i < n; ++i)
+            h = (h ^ static_cast<const uint8_t *>(p)[i]) * 0x100000001B3ull;
+    };
+    for (const auto *bounds : {&m_bx, &m_by})
+        add(bounds->data(), bounds->size() * sizeof(int));
+    for (const auto *edges : {&m_vert, &m_horz})
+        for (const TEdge &e : *edges) {
+            const double values[] = {e.Tab.At, e.Tab.Head, e.Tab.Neck, e.Tab.Reach, e.Tab.Lean, double(e.Tab.Dir),
+                                     e.Bow, e.Wave};
+            add(values, sizeof values);
+        }
+    return h;
+}
+
 const TTabLayout &TabLayoutOf(int sizeIndex)
 {
     static std::mutex lock;

@@ -87,6 +87,10 @@ public:
     // Its sides in the unmirrored cut.
     TPieceSides Sides(int col, int row) const;
 
+    // A hash of the whole layout: shapes kept from another layout (an
+    // older version's) are told apart by it.
+    uint64_t Fingerprint() const;
+
 private:
     TEdgeCurve Curve(const TEdge &e, bool vertical, double at, double from, double to) const;
 

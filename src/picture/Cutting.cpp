@@ -9,6 +9,7 @@
 
 #include "base/FileWrite.h"
 #include "base/ProgramFiles.h"
+#include "board/TabLayout.h"
 #include "picture/PictureReader.h"
 #include "picture/ShapeGen.h"
 
@@ -51,10 +52,13 @@ TAssetResult LoadShape(const QString &path, const TCutInfo &cut, QImage &out)
 }
 
 // Where the big cuts' shapes are made on first use when the program
-// folder has none.
-QString ShapeCacheFile(const QString &relative)
+// folder has none: a folder per layout and drawing, so that a newer
+// version never reads an older one's shapes.
+QString ShapeCacheFile(int sizeIndex, const QString &relative)
 {
-    return QDir(CacheDir()).filePath(QStringLiteral("shapes/") + QFileInfo(relative).fileName());
+    const uint64_t key = TabLayoutOf(sizeIndex).Fingerprint() ^ uint64_t(ShapeGenRevision);
+    return QDir(CacheDir()).filePath(QStringLiteral("shapes/%1/").arg(key, 16, 16, QLatin1Char('0')) +
+                                     QFileInfo(relative).fileName());
 }
 
 // Keeps a shape set made on first use for the next game, each file
@@ -62,14 +66,14 @@ QString ShapeCacheFile(const QString &relative)
 // again next time.
 void KeepShapes(int sizeIndex, const TShapeSet &set)
 {
-    if (!QDir().mkpath(QFileInfo(ShapeCacheFile(MaskFileName(sizeIndex))).path()))
+    if (!QDir().mkpath(QFileInfo(ShapeCacheFile(sizeIndex, MaskFileName(sizeIndex))).path()))
         return;
-    auto keep = [](const QImage &img, const QString &relative) {
+    auto keep = [sizeIndex](const QImage &img, const QString &relative) {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         if (img.save(&buffer, "PNG"))
-            WriteWholeFile(ShapeCacheFile(relative), bytes);
+            WriteWholeFile(ShapeCacheFile(sizeIndex, relative), bytes);
     };
     keep(set.Mask, MaskFileName(sizeIndex));
     keep(set.Shadow, ShadowFileName(sizeIndex));
@@ -89,7 +93,7 @@ public:
         const TAssetResult rc = LoadShape(ProgramFile(relative), m_cut, out);
         if (rc == TAssetResult::Ok || !IsBigCut(KnownCut(m_sizeIndex)))
             return rc;
-        if (!m_made && LoadShape(ShapeCacheFile(relative), m_cut, out) == TAssetResult::Ok)
+        if (!m_made && LoadShape(ShapeCacheFile(m_sizeIndex, relative), m_cut, out) == TAssetResult::Ok)
             return TAssetResult::Ok;
         if (!m_made) {
             m_made = std::make_unique<TShapeSet>(MakeShapes(m_sizeIndex));

@@ -45,7 +45,8 @@ enum class TAssetResult { Ok, NoFolder, MissingFile, DamagedFile };
 
 // Loads the shape bitmaps of the cut from the program folder.  A big cut's
 // files, which the package does not carry, come from the cache folder's
-// "shapes", made there on first use (and again when one is damaged).  On
+// "shapes", made there on first use (again when one is damaged, and anew
+// for another version's layout).  On
 // failure `file` names the file at fault (relative to the program folder).
 TAssetResult LoadCutAssets(int sizeIndex, uint8_t flipHor, uint8_t flipVer, bool relief, TCutAssets &out,
                            QString &file);

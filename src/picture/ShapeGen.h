@@ -14,6 +14,10 @@ struct TShapeSet {
     QImage Relief[4]; // index h + 2 v: for the mask mirrored by (h, v)
 };
 
+// Raised whenever the drawing changes, so that shapes kept from an older
+// version are made again.
+constexpr int ShapeGenRevision = 1;
+
 // Samples per pixel side when an outline is filled; odd, so that one
 // sample sits at the pixel's centre.
 constexpr int ShapeSamples = 5;

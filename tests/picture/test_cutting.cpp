@@ -186,7 +186,9 @@ TEST(Cutting, BigCutShapesAreMadeOnFirstUseIntoTheCache)
         ASSERT_EQ(LoadCutAssets(FirstBigCut, 1, 0, true, made, file), TAssetResult::Ok);
         EXPECT_EQ(made.Mask, built.Mask);
         EXPECT_EQ(made.Relief, built.Relief);
-        const QDir cache(CacheDir() + "/shapes");
+        QDir cache(CacheDir() + "/shapes");
+        ASSERT_EQ(cache.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1); // one layout's
+        ASSERT_TRUE(cache.cd(cache.entryList(QDir::Dirs | QDir::NoDotAndDotDot)[0]));
         EXPECT_EQ(cache.entryList(QDir::Files).size(), 6);
         ASSERT_TRUE(WriteFile(cache.filePath(QFileInfo(MaskFileName(FirstBigCut)).fileName()), "garbage"));
     }
