@@ -26,7 +26,7 @@ set(JIGSY_INSTALL_BINDIR bin CACHE STRING "Where cmake --install puts the progra
 target_compile_definitions(jigsy PRIVATE JIGSY_APP_ID="${JIGSY_APP_ID}" JIGSY_VERSION="${JIGSY_VERSION}")
 
 # The cuts the new-game dialog offers, as the descriptions name them.
-set(JIGSY_CUTS 35 187 384 600 1000)
+set(JIGSY_CUTS 35 187 384 600 1000 2016)
 list(POP_BACK JIGSY_CUTS _jigsy_last_cut)
 list(JOIN JIGSY_CUTS ", " _jigsy_cuts)
 set(JIGSY_CUTS_EN "${_jigsy_cuts} or ${_jigsy_last_cut}")
@@ -76,7 +76,9 @@ endif()
 set(JIGSY_SHARE share/jigsy)
 install(TARGETS jigsy RUNTIME DESTINATION ${JIGSY_INSTALL_BINDIR})
 # The piece shapes are generated into the build folder; the rest ships in assets/.
-install(DIRECTORY ${JIGSY_PROGRAM_DIR}/Image DESTINATION ${JIGSY_SHARE})
+# The big cuts' shapes (PNG) stay out of the package: the game makes them
+# on first use into the player's cache.
+install(DIRECTORY ${JIGSY_PROGRAM_DIR}/Image DESTINATION ${JIGSY_SHARE} PATTERN "*.png" EXCLUDE)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/img ${CMAKE_SOURCE_DIR}/assets/BackGr ${CMAKE_SOURCE_DIR}/assets/SND
   DESTINATION ${JIGSY_SHARE})
 install(FILES ${CMAKE_SOURCE_DIR}/assets/CREDITS DESTINATION ${JIGSY_SHARE})

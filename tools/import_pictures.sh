@@ -3,8 +3,8 @@
 # Debian's archive.  Every picture comes in three sizes: "A<name>.jpg" at
 # 560 x 400 for the 35-piece cut (the one shown in the picture browser),
 # "B<name>.jpg" at 595 x 385 for the 187-piece cut and "C<name>.jpg" at
-# 1400 x 875, the 1000-piece cut's picture, from which the game scales the
-# pictures of all three big cuts.  Each photo is cropped to cover the target
+# 1960 x 1260, the 2016-piece cut's picture, from which the game scales the
+# pictures of all the big cuts.  Each photo is cropped to cover the target
 # (keeping the interesting part with a gravity per photo) and then scaled
 # with a Lanczos filter.
 #
@@ -49,6 +49,6 @@ echo "$LIST" | while IFS='|' read -r name file gravity; do
     fi
     make_one "$SRC/$file" "$gravity" 560x400 "$DST/A$name.jpg"
     make_one "$SRC/$file" "$gravity" 595x385 "$DST/B$name.jpg"
-    make_one "$SRC/$file" "$gravity" 1400x875 "$DST/C$name.jpg"
+    make_one "$SRC/$file" "$gravity" 1960x1260 "$DST/C$name.jpg"
     echo "$name <- $file"
 done

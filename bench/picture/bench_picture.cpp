@@ -13,6 +13,7 @@
 #include <turbojpeg.h>
 
 #include "BenchPhoto.h"
+#include "picture/ShapeGen.h"
 
 #include "base/ProgramFiles.h"
 #include "picture/Cutting.h"
@@ -76,6 +77,15 @@ void BM_LoadShapeBitmaps(benchmark::State &state)
     }
 }
 BENCHMARK(BM_LoadShapeBitmaps)->Arg(2)->Arg(5)->Unit(benchmark::kMillisecond);
+
+// Drawing every shape bitmap of a cut as the build does (mask, shadow and
+// the four reliefs), against reading the three a game needs above.
+void BM_MakeShapes(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(MakeShapes(int(state.range(0))).Mask.constBits());
+}
+BENCHMARK(BM_MakeShapes)->Arg(2)->Arg(5)->Arg(6)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_FinishedTexture(benchmark::State &state)
 {

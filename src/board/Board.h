@@ -21,9 +21,9 @@ struct TCutInfo {
 
 // Indexed by SizeIndex: 1 = 5 x 7 (35 pieces), 2 = 17 x 11 (187 pieces),
 // and the big cuts with the 187-piece geometry: 3 = 24 x 16 (384 pieces),
-// 4 = 30 x 20 (600), 5 = 40 x 25 (1000).  Entry 0 is unused so that the
-// index reads as in the rest of the game.
-constexpr int CutCount = 5;
+// 4 = 30 x 20 (600), 5 = 40 x 25 (1000), 6 = 56 x 36 (2016, "2000").
+// Entry 0 is unused so that the index reads as in the rest of the game.
+constexpr int CutCount = 6;
 extern const TCutInfo CutTable[CutCount + 1];
 inline bool ValidSizeIndex(int sizeIndex) { return sizeIndex >= 1 && sizeIndex <= CutCount; }
 // The cuts from this one on are the big ones: their table may be larger

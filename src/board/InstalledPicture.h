@@ -1,7 +1,7 @@
 // The pictures installed beside the program come in pairs: an "A" picture,
 // the one the browser shows and the 35-piece cut uses, and its "B" twin, cut
-// into 187 pieces; a large "C" version (1400 x 875) may join them for the big
-// cuts.  The player always chooses the "A" picture; the others are only ever
+// into 187 pieces; a large "C" version (1960 x 1260, the largest cut's size)
+// may join them for the big cuts.  The player always chooses the "A" picture; the others are only ever
 // the sources of the larger cuts.
 #pragma once
 

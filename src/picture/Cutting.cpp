@@ -1,12 +1,17 @@
 #include "picture/Cutting.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
+#include "base/FileWrite.h"
 #include "base/ProgramFiles.h"
+#include "board/TabLayout.h"
 #include "picture/PictureReader.h"
+#include "picture/ShapeGen.h"
 
 namespace {
 
@@ -23,13 +28,15 @@ QString CutSuffix(int sizeIndex)
 // The 5 x 7 files have always lived in "Image", the others in "image"; the
 // lookup ignores case, so one folder serves them all.
 QString CutFolder(int sizeIndex) { return KnownCut(sizeIndex) == 1 ? QStringLiteral("Image/") : QStringLiteral("image/"); }
+// The classic cuts' bitmaps are BMP files; the big cuts' are grey PNG,
+// a few percent of the size.
+QString CutExtension(int sizeIndex) { return IsBigCut(KnownCut(sizeIndex)) ? QStringLiteral(".png") : QStringLiteral(".bmp"); }
 
 inline const uint8_t *Pixel(const QImage &img, int x, int y) { return img.constScanLine(y) + 3 * x; }
 
 // Reads one shape bitmap, which must be the cut's grid of tiles.
-TAssetResult LoadShape(const QString &relative, const TCutInfo &cut, QImage &out)
+TAssetResult LoadShape(const QString &path, const TCutInfo &cut, QImage &out)
 {
-    const QString path = ProgramFile(relative);
     if (!QFileInfo(path).isFile())
         return TAssetResult::MissingFile;
     const QSize expected(cut.Cols * cut.CellSize, cut.Rows * cut.CellSize);
@@ -44,21 +51,83 @@ TAssetResult LoadShape(const QString &relative, const TCutInfo &cut, QImage &out
     return TAssetResult::Ok;
 }
 
+// Where the big cuts' shapes are made on first use when the program
+// folder has none: a folder per layout and drawing, so that a newer
+// version never reads an older one's shapes.
+QString ShapeCacheFile(int sizeIndex, const QString &relative)
+{
+    const uint64_t key = TabLayoutOf(sizeIndex).Fingerprint() ^ uint64_t(ShapeGenRevision);
+    return QDir(CacheDir()).filePath(QStringLiteral("shapes/%1/").arg(key, 16, 16, QLatin1Char('0')) +
+                                     QFileInfo(relative).fileName());
+}
+
+// Keeps a shape set made on first use for the next game, each file
+// written whole; a cache that cannot be written only means it is made
+// again next time.
+void KeepShapes(int sizeIndex, const TShapeSet &set)
+{
+    if (!QDir().mkpath(QFileInfo(ShapeCacheFile(sizeIndex, MaskFileName(sizeIndex))).path()))
+        return;
+    auto keep = [sizeIndex](const QImage &img, const QString &relative) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (img.save(&buffer, "PNG"))
+            WriteWholeFile(ShapeCacheFile(sizeIndex, relative), bytes);
+    };
+    keep(set.Mask, MaskFileName(sizeIndex));
+    keep(set.Shadow, ShadowFileName(sizeIndex));
+    for (int m = 0; m < 4; ++m)
+        keep(set.Relief[m], ReliefFileName(sizeIndex, m & 1, m >> 1));
+}
+
+// One shape bitmap of the cut: from the program folder; for a big cut
+// without its files there, from the cache, made (all of the cut's files at
+// once, in `made`) when the cache has none or a damaged one.
+class TShapeSource {
+public:
+    explicit TShapeSource(int sizeIndex) : m_sizeIndex(sizeIndex), m_cut(CutOf(sizeIndex)) {}
+
+    TAssetResult Load(const QString &relative, const QImage TShapeSet::*plane, int relief, QImage &out)
+    {
+        const TAssetResult rc = LoadShape(ProgramFile(relative), m_cut, out);
+        if (rc == TAssetResult::Ok || !IsBigCut(KnownCut(m_sizeIndex)))
+            return rc;
+        if (!m_made && LoadShape(ShapeCacheFile(m_sizeIndex, relative), m_cut, out) == TAssetResult::Ok)
+            return TAssetResult::Ok;
+        if (!m_made) {
+            m_made = std::make_unique<TShapeSet>(MakeShapes(m_sizeIndex));
+            KeepShapes(m_sizeIndex, *m_made);
+        }
+        const QImage &img = plane ? (*m_made).*plane : m_made->Relief[relief];
+        out = img.convertToFormat(QImage::Format_BGR888);
+        return TAssetResult::Ok;
+    }
+
+private:
+    int m_sizeIndex;
+    const TCutInfo &m_cut;
+    std::unique_ptr<TShapeSet> m_made;
+};
+
 } // namespace
 
 QString ShapeFolderName() { return QStringLiteral("Image"); }
 
-QString MaskFileName(int sizeIndex) { return CutFolder(sizeIndex) + "JigsyMask" + CutSuffix(sizeIndex) + ".bmp"; }
+QString MaskFileName(int sizeIndex)
+{
+    return CutFolder(sizeIndex) + "JigsyMask" + CutSuffix(sizeIndex) + CutExtension(sizeIndex);
+}
 
 QString ShadowFileName(int sizeIndex)
 {
-    return CutFolder(sizeIndex) + "JigsyShadow" + CutSuffix(sizeIndex) + ".bmp";
+    return CutFolder(sizeIndex) + "JigsyShadow" + CutSuffix(sizeIndex) + CutExtension(sizeIndex);
 }
 
 QString ReliefFileName(int sizeIndex, int flipHor, int flipVer)
 {
     return CutFolder(sizeIndex) + "JigsyBlend" + CutSuffix(sizeIndex) + "_" + QString::number(flipHor) +
-           QString::number(flipVer) + ".bmp";
+           QString::number(flipVer) + CutExtension(sizeIndex);
 }
 
 void FlipBitmap(QImage &B, uint16_t flags)
@@ -114,18 +183,18 @@ TAssetResult LoadCutAssets(int sizeIndex, uint8_t flipHor, uint8_t flipVer, bool
         file = ShapeFolderName();
         return TAssetResult::NoFolder;
     }
-    const TCutInfo &cut = CutOf(sizeIndex);
+    TShapeSource source(sizeIndex);
     TCutAssets loaded;
     file = MaskFileName(sizeIndex);
-    TAssetResult rc = LoadShape(file, cut, loaded.Mask);
+    TAssetResult rc = source.Load(file, &TShapeSet::Mask, 0, loaded.Mask);
     if (rc != TAssetResult::Ok)
         return rc;
     file = ShadowFileName(sizeIndex);
-    if ((rc = LoadShape(file, cut, loaded.Shadow)) != TAssetResult::Ok)
+    if ((rc = source.Load(file, &TShapeSet::Shadow, 0, loaded.Shadow)) != TAssetResult::Ok)
         return rc;
     if (relief) {
         file = ReliefFileName(sizeIndex, flipHor, flipVer);
-        if ((rc = LoadShape(file, cut, loaded.Relief)) != TAssetResult::Ok)
+        if ((rc = source.Load(file, nullptr, flipHor + 2 * flipVer, loaded.Relief)) != TAssetResult::Ok)
             return rc;
     }
     file.clear();
@@ -170,13 +239,18 @@ QImage PieceBitmap(const QImage &picture, const TCutInfo &cut, int col, int row)
 namespace {
 
 // RGBA of colour C with alpha 255 - blue of the shape tile (c, r) placed
-// at (inset, inset); zero alpha around the tile.
+// at (inset, inset); zero alpha around the tile and wherever the square
+// lies beyond the picture (the shapes' frame may reach a pixel or two past
+// it on one side, so that it stays the frame in every mirroring).
 QImage MaskedImage(const QImage &C, const QImage &shape, const TCutInfo &cut, int col, int row)
 {
     const int T = cut.TexSize, inset = TexInset(cut), cell = cut.CellSize;
     QImage out(T, T, QImage::Format_RGBA8888);
-    // The columns of the tile, clipped to the texture.
-    const int x0 = std::clamp(inset, 0, T), x1 = std::clamp(inset + cell, 0, T);
+    // The columns of the tile, clipped to the texture and to the picture.
+    const int px = PieceSquareX(cut, col), py = PieceSquareY(cut, row);
+    const int x0 = std::clamp(inset + std::max(0, -px), 0, T);
+    const int x1 = std::clamp(inset + std::min(cell, PictureWidth(cut) - px), 0, T);
+    const int tyEnd = std::min(cell, PictureHeight(cut) - py), tyBegin = std::max(0, -py);
     const int cBpl = int(C.bytesPerLine()), oBpl = int(out.bytesPerLine());
     const uint8_t *cBits = C.constBits();
     uint8_t *oBits = out.bits();
@@ -190,7 +264,7 @@ QImage MaskedImage(const QImage &C, const QImage &shape, const TCutInfo &cut, in
             o[4 * x + 3] = 0;
         }
         const int ty = y - inset;
-        if (ty < 0 || ty >= cell)
+        if (ty < tyBegin || ty >= tyEnd)
             continue;
         const uint8_t *m = Pixel(shape, col * cell, row * cell + ty);
         for (int x = x0; x < x1; ++x)

@@ -14,7 +14,7 @@
 // The shape files of a cut, relative to the program folder.
 QString MaskFileName(int sizeIndex);
 QString ShadowFileName(int sizeIndex);
-// One relief file per mirroring: "..._<h><v>.bmp".
+// One relief file per mirroring: "..._<h><v>.bmp" (".png" for a big cut).
 QString ReliefFileName(int sizeIndex, int flipHor, int flipVer);
 // The folder that holds them.
 QString ShapeFolderName();
@@ -43,8 +43,11 @@ struct TCutAssets {
 
 enum class TAssetResult { Ok, NoFolder, MissingFile, DamagedFile };
 
-// Loads the shape bitmaps of the cut from the program folder.  On failure
-// `file` names the file at fault (relative to the program folder).
+// Loads the shape bitmaps of the cut from the program folder.  A big cut's
+// files, which the package does not carry, come from the cache folder's
+// "shapes", made there on first use (again when one is damaged, and anew
+// for another version's layout).  On
+// failure `file` names the file at fault (relative to the program folder).
 TAssetResult LoadCutAssets(int sizeIndex, uint8_t flipHor, uint8_t flipVer, bool relief, TCutAssets &out,
                            QString &file);
 // The message the player sees for a failed load.

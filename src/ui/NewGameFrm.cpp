@@ -72,7 +72,8 @@ TNewGameFrm::TNewGameFrm(QWidget *parent) : QDialog(parent)
     SetTextColor(CheckBox1, QPalette::WindowText, QColor(0, 91, 91));
     CheckBox1->setChecked(true);
 
-    const int firstBig = FirstBigCut, width = 88, gap = (279 - 3 * width) / 2;
+    const int firstBig = FirstBigCut, count = int(BigCutButtons.size());
+    const int width = 66, gap = (279 - count * width) / (count - 1);
     for (int k = 0; k < int(BigCutButtons.size()); ++k) {
         const TCutInfo &cut = CutTable[firstBig + k];
         auto *b = new TMySpeedButton(this);

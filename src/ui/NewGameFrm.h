@@ -1,13 +1,15 @@
 // The new-game dialog: the cut and whether pieces may come turned.  Two
 // picture buttons for the classic cuts (35 and 187 pieces) and a row of
-// three for the big ones (384, 600, 1000).  exec() answers 2 (cancel), or
-// 2 + the SizeIndex of the chosen cut: 3 (35 pieces), 4 (187), 5 (384),
-// 6 (600), 7 (1000); closing the window answers 2 as well.  The check box
-// keeps its state from one showing to the next.
+// four for the big ones (384, 600, 1000, 2016).  exec() answers 2 (cancel),
+// or 2 + the SizeIndex of the chosen cut: 3 (35 pieces), 4 (187), 5 (384),
+// 6 (600), 7 (1000), 8 (2016); closing the window answers 2 as well.  The
+// check box keeps its state from one showing to the next.
 #pragma once
 
 #include <QDialog>
 #include <array>
+
+#include "board/Board.h"
 
 class QCheckBox;
 class QLabel;
@@ -22,8 +24,8 @@ public:
     QLabel *Label1 = nullptr;
     TMySpeedButton *MySpeedButton1 = nullptr; // 5 x 7 cut, answers 3
     TMySpeedButton *MySpeedButton2 = nullptr; // 17 x 11 cut, answers 4
-    // The big cuts, captioned with their piece counts: answer 5, 6, 7.
-    std::array<TMySpeedButton *, 3> BigCutButtons{};
+    // The big cuts, captioned with their piece counts: answer 5 to 8.
+    std::array<TMySpeedButton *, CutCount - FirstBigCut + 1> BigCutButtons{};
     QCheckBox *CheckBox1 = nullptr;           // "Вращение вилоры "
     QPushButton *SpeedButton1 = nullptr;      // "Отмена", answers 2
 

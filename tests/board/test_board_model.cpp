@@ -30,7 +30,7 @@ TEST(CutTable, BigCutsShareTheGeometryOfThe187PieceCut)
     struct TRow {
         int sizeIndex, pieces, width, height;
     };
-    for (const TRow &r : {TRow{3, 384, 840, 560}, TRow{4, 600, 1050, 700}, TRow{5, 1000, 1400, 875}}) {
+    for (const TRow &r : {TRow{3, 384, 840, 560}, TRow{4, 600, 1050, 700}, TRow{5, 1000, 1400, 875}, TRow{6, 2016, 1960, 1260}}) {
         const TCutInfo &c = CutTable[r.sizeIndex];
         EXPECT_EQ(PieceCount(c), r.pieces);
         EXPECT_EQ(PictureWidth(c), r.width);

@@ -38,7 +38,7 @@ protected:
 
 TEST_F(SaveGameTest, GameInPlayComesBackExactlyForEveryCut)
 {
-    for (uint8_t size : {uint8_t(1), uint8_t(2), uint8_t(4)}) {
+    for (uint8_t size : {uint8_t(1), uint8_t(2), uint8_t(CutCount)}) {
         SCOPED_TRACE(int(size));
         Board played;
         MakeGameInPlay(played, size, 17u + size);

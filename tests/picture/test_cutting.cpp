@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "TempXdg.h"
 #include "TestImages.h"
 #include "base/ProgramFiles.h"
 #include "picture/Cutting.h"
@@ -70,7 +71,7 @@ TEST(Cutting, ShapeFileNames)
     EXPECT_EQ(ShadowFileName(2), "image/JigsyShadow17_11.bmp");
     EXPECT_EQ(ReliefFileName(1, 1, 0), "Image/JigsyBlend5_7_10.bmp");
     EXPECT_EQ(ReliefFileName(2, 0, 1), "image/JigsyBlend17_11_01.bmp");
-    EXPECT_EQ(ShadowFileName(5), "image/JigsyShadow40_25.bmp");
+    EXPECT_EQ(ShadowFileName(5), "image/JigsyShadow40_25.png");
 }
 
 TEST(Cutting, PieceSquaresReachPastThePicture)
@@ -166,6 +167,33 @@ TEST(Cutting, MissingFolderAndDamagedFilesAreReported)
     EXPECT_EQ(LoadCutAssets(1, 0, 0, false, assets, file), TAssetResult::DamagedFile); // wrong size
 }
 
+// A big cut's shapes, which the package does not carry, are made on first
+// use into the cache, the same as the build's; a damaged one is made again.
+TEST(Cutting, BigCutShapesAreMadeOnFirstUseIntoTheCache)
+{
+    TCutAssets built;
+    QString file;
+    {
+        ProgramDirScope scope(QStringLiteral(JIGSY_PROGRAM_DIR));
+        ASSERT_EQ(LoadCutAssets(FirstBigCut, 1, 0, true, built, file), TAssetResult::Ok);
+    }
+    QTemporaryDir dir;
+    ProgramDirScope scope(dir.path());
+    TTempXdg xdg;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Image"));
+    for (int pass = 0; pass < 2; ++pass) {
+        TCutAssets made;
+        ASSERT_EQ(LoadCutAssets(FirstBigCut, 1, 0, true, made, file), TAssetResult::Ok);
+        EXPECT_EQ(made.Mask, built.Mask);
+        EXPECT_EQ(made.Relief, built.Relief);
+        QDir cache(CacheDir() + "/shapes");
+        ASSERT_EQ(cache.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1); // one layout's
+        ASSERT_TRUE(cache.cd(cache.entryList(QDir::Dirs | QDir::NoDotAndDotDot)[0]));
+        EXPECT_EQ(cache.entryList(QDir::Files).size(), 6);
+        ASSERT_TRUE(WriteFile(cache.filePath(QFileInfo(MaskFileName(FirstBigCut)).fileName()), "garbage"));
+    }
+}
+
 TEST(Cutting, PieceImagesTakeColourMaskAndShadow)
 {
     ProgramDirScope scope(QStringLiteral(JIGSY_PROGRAM_DIR));
@@ -196,29 +224,25 @@ TEST(Cutting, PieceImagesTakeColourMaskAndShadow)
     EXPECT_EQ(Alpha(shadow, 1, 1), 0);
 }
 
-// The heart of the cut: for every cut and all four mirrorings the solved
-// pieces cover every pixel of the puzzle's frame, with no gap along the
-// seams, and never show a pixel from outside the picture.
-TEST(Cutting, AssembledPiecesCoverTheFrameInEveryMirroring)
+// The heart of the cut: for every cut and all four mirrorings each pixel
+// of the picture is owned by exactly one solved piece, fully opaque there
+// (a neighbour may soften the seam, never own it), and no piece shows a
+// pixel from outside the picture.
+TEST(Cutting, EveryPicturePixelHasExactlyOneOwnerInEveryMirroring)
 {
     ProgramDirScope scope(QStringLiteral(JIGSY_PROGRAM_DIR));
     for (int sizeIndex = 1; sizeIndex <= CutCount; ++sizeIndex) {
         const TCutInfo &cut = CutTable[sizeIndex];
         const int PW = PictureWidth(cut), PH = PictureHeight(cut);
-        // The frame that maps onto itself when the tiles are mirrored: the
-        // tile grid less a margin at either end.
-        const int FW = (cut.Cols - 1) * Pitch(cut) + cut.CellSize - 2 * cut.Margin;
-        const int FH = (cut.Rows - 1) * Pitch(cut) + cut.CellSize - 2 * cut.Margin;
         const QImage pic = TestPattern(PW, PH);
         for (int flips = 0; flips < 4; ++flips) {
             const uint8_t h = flips & 1, v = flips >> 1;
             SCOPED_TRACE(QStringLiteral("cut %1, FlipHor %2, FlipVer %3").arg(sizeIndex).arg(h).arg(v).toStdString());
             TCutAssets assets;
             QString file;
-            ASSERT_EQ(LoadCutAssets(sizeIndex, h, v, true, assets, file), TAssetResult::Ok) << qPrintable(file);
+            ASSERT_EQ(LoadCutAssets(sizeIndex, h, v, false, assets, file), TAssetResult::Ok) << qPrintable(file);
 
-            std::vector<int> sum(size_t(PW) * PH, 0);
-            std::vector<double> clear(size_t(PW) * PH, 1.0); // what the background still shows
+            std::vector<uint8_t> owners(size_t(PW) * PH, 0);
             int outside = 0;
             const int inset = TexInset(cut);
             for (int r = 0; r < cut.Rows; ++r)
@@ -227,34 +251,24 @@ TEST(Cutting, AssembledPiecesCoverTheFrameInEveryMirroring)
                     for (int ty = 0; ty < cut.TexSize; ++ty)
                         for (int tx = 0; tx < cut.TexSize; ++tx) {
                             const int a = Alpha(img, tx, ty);
-                            if (a == 0)
-                                continue;
                             const int X = PieceSquareX(cut, c) + tx - inset, Y = PieceSquareY(cut, r) + ty - inset;
-                            if (X < 0 || Y < 0 || X >= PW || Y >= PH) {
-                                ++outside;
-                                continue;
-                            }
-                            sum[size_t(Y * PW + X)] += a;
-                            clear[size_t(Y * PW + X)] *= 1.0 - a / 255.0;
+                            if (X < 0 || Y < 0 || X >= PW || Y >= PH)
+                                outside += a != 0;
+                            else if (a == 255)
+                                ++owners[size_t(Y * PW + X)];
                         }
                 }
             EXPECT_EQ(outside, 0) << "pixels from outside the picture are shown";
-            int gaps = 0, seams = 0;
-            for (int y = 0; y < FH; ++y)
-                for (int x = 0; x < FW; ++x) {
-                    const size_t i = size_t(y * PW + x);
-                    gaps += sum[i] < 253;
-                    seams += clear[i] > 3.0 / 255;
-                }
-            EXPECT_EQ(gaps, 0) << "pixels of the frame left uncovered";
-            EXPECT_EQ(seams, 0) << "pixels where the table shows through a seam";
+            EXPECT_EQ(std::count(owners.begin(), owners.end(), 1), qsizetype(owners.size()))
+                << "pixels without an owner: " << std::count(owners.begin(), owners.end(), 0);
         }
     }
 }
 
-// The generated files as the game reads them: 24-bit uncompressed BMP, and
-// each relief made for its own mirrored mask.
-TEST(ShapeFiles, UncompressedAndReliefFollowsItsMirroredMask)
+// The generated files as the game reads them: the classic cuts' 24-bit
+// uncompressed BMP, the big cuts' PNG, and each relief made for its own
+// mirrored mask.
+TEST(ShapeFiles, ClassicBmpBigPngAndReliefFollowsItsMirroredMask)
 {
     ProgramDirScope scope(QStringLiteral(JIGSY_PROGRAM_DIR));
     for (int sizeIndex = 1; sizeIndex <= CutCount; ++sizeIndex) {
@@ -263,9 +277,13 @@ TEST(ShapeFiles, UncompressedAndReliefFollowsItsMirroredMask)
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QByteArray header = f.read(54);
         ASSERT_EQ(header.size(), 54);
-        EXPECT_EQ(header.left(2), "BM");
-        EXPECT_EQ(uint8_t(header[28]), 24); // bits per pixel
-        EXPECT_EQ(uint8_t(header[30]), 0);  // no compression
+        if (IsBigCut(sizeIndex)) {
+            EXPECT_EQ(header.left(8), QByteArray("\x89PNG\r\n\x1a\n", 8));
+        } else {
+            EXPECT_EQ(header.left(2), "BM");
+            EXPECT_EQ(uint8_t(header[28]), 24); // bits per pixel
+            EXPECT_EQ(uint8_t(header[30]), 0);  // no compression
+        }
 
         for (int flips = 0; flips < 4; ++flips) {
             const uint8_t h = flips & 1, v = flips >> 1;
@@ -279,24 +297,24 @@ TEST(ShapeFiles, UncompressedAndReliefFollowsItsMirroredMask)
                     const uint8_t r = a.Relief.constScanLine(y)[3 * x];
                     mismatched += (m == 255) != (r == 0); // relief acts exactly inside
                 }
-            // Along the middle of each piece, just inside its top edge the
-            // relief lightens and just inside its bottom edge it darkens.
+            // Near the top-left corner of each piece, just inside its top
+            // edge, the relief lightens; near the bottom-right corner, just
+            // inside its bottom edge, it darkens (clear of the tabs, which
+            // never come that near a corner).
+            auto edgeAt = [&](int x, int r, bool first) {
+                int found = -1;
+                for (int y = r * cut.CellSize; y < (r + 1) * cut.CellSize; ++y)
+                    if (a.Mask.constScanLine(y)[3 * x] == 0 && (found < 0 || !first))
+                        found = y;
+                return found;
+            };
             for (int r = 0; r < cut.Rows; ++r)
                 for (int c = 0; c < cut.Cols; ++c) {
-                    // A fifth of the way along the home cell: clear of the
-                    // tabs and of the lighting of the side edges.
-                    const int x = c * cut.CellSize + cut.Margin + Pitch(cut) / 5;
-                    int top = -1, bottom = -1;
-                    for (int y = r * cut.CellSize; y < (r + 1) * cut.CellSize; ++y)
-                        if (a.Mask.constScanLine(y)[3 * x] == 0) {
-                            if (top < 0)
-                                top = y;
-                            bottom = y;
-                        }
-                    if (top < 0)
-                        continue;
-                    lit += a.Relief.constScanLine(top + 1)[3 * x] > 140;
-                    shaded += a.Relief.constScanLine(bottom - 1)[3 * x] < 114;
+                    const int left = c * cut.CellSize + cut.Margin + Pitch(cut) / 10;
+                    const int right = c * cut.CellSize + cut.Margin + Pitch(cut) - Pitch(cut) / 10;
+                    const int top = edgeAt(left, r, true), bottom = edgeAt(right, r, false);
+                    lit += top >= 0 && a.Relief.constScanLine(top + 1)[3 * left] > 140;
+                    shaded += bottom >= 0 && a.Relief.constScanLine(bottom - 1)[3 * right] < 114;
                 }
             EXPECT_EQ(mismatched, 0) << "cut " << sizeIndex << " flips " << flips;
             EXPECT_EQ(lit, PieceCount(cut));

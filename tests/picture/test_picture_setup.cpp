@@ -81,6 +81,11 @@ TEST(Setimg, RefusesTooSmallPicturesPerCut)
     EXPECT_EQ(FitPictureToCut(TestPattern(595, 385), false, Big(), out), TSetimgResult::Ok);
     EXPECT_EQ(out.size(), QSize(595, 385));
     EXPECT_EQ(FitPictureToCut(TestPattern(594, 2000), false, Big(), out), TSetimgResult::TooSmall);
+    // The largest cut refuses a picture a pixel short of it in either side.
+    const TCutInfo &largest = CutTable[CutCount];
+    const int LW = PictureWidth(largest), LH = PictureHeight(largest);
+    EXPECT_EQ(FitPictureToCut(TestPattern(LW - 1, 3 * LH), false, largest, out), TSetimgResult::TooSmall);
+    EXPECT_EQ(FitPictureToCut(TestPattern(3 * LW, LH - 1), false, largest, out), TSetimgResult::TooSmall);
     EXPECT_EQ(SetimgMessage(TSetimgResult::TooSmall),
               QStringLiteral("Эта картинка слишком маленькая, выбери картинку побольше!"));
     // An installed picture of the cut's size is taken as it is; one of any

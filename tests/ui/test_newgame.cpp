@@ -29,7 +29,7 @@ TEST(NewGameDialog, AnswersAndKeepsTheCheckBox)
     EXPECT_EQ(f.exec(), 3);
     act = [](TNewGameFrm *d) { QTest::mouseClick(d->MySpeedButton2, Qt::LeftButton); };
     EXPECT_EQ(f.exec(), 4);
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < int(f.BigCutButtons.size()); ++k) {
         act = [k](TNewGameFrm *d) { QTest::mouseClick(d->BigCutButtons[size_t(k)], Qt::LeftButton); };
         EXPECT_EQ(f.exec(), 5 + k);
     }
@@ -51,7 +51,8 @@ TEST(NewGameDialog, AnswersAndKeepsTheCheckBox)
 TEST(NewGameDialog, BigCutsSitInOneRowBetweenTheCheckBoxAndCancel)
 {
     TNewGameFrm f;
-    const QStringList captions = {"384", "600", "1000"};
+    const QStringList captions = {"384", "600", "1000", "2016"};
+    ASSERT_EQ(f.BigCutButtons.size(), size_t(captions.size()));
     for (size_t k = 0; k < f.BigCutButtons.size(); ++k) {
         const TMySpeedButton *b = f.BigCutButtons[k];
         EXPECT_EQ(b->Caption(), captions[int(k)]);

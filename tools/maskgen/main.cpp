@@ -1,18 +1,23 @@
-// Writes the piece-shape bitmaps of every cut into <folder>:
-//   JigsyMask5_7.bmp, JigsyShadow5_7.bmp, JigsyBlend5_7_<h><v>.bmp and the
-//   same for 17_11, 24_16, 30_20 and 40_25, all 24-bit uncompressed BMP.
+// Writes the piece-shape bitmaps of every cut into <folder>, under the
+// names the game reads: mask, shadow and the four reliefs of each cut, the
+// classic cuts as 24-bit uncompressed BMP, the big ones as grey PNG.
 #include <QDir>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <cstdio>
 
-#include "ShapeGen.h"
+#include "picture/ShapeGen.h"
+#include "board/Board.h"
+#include "picture/Cutting.h"
 
 namespace {
 
-bool Save(const QImage &img, const QString &path)
+bool Save(const QImage &img, const QString &folder, const QString &relative)
 {
-    QImageWriter writer(path, "bmp");
-    if (!writer.write(img)) {
+    const QString path = folder + "/" + QFileInfo(relative).fileName();
+    const bool png = relative.endsWith(QLatin1String(".png"));
+    QImageWriter writer(path, png ? "png" : "bmp");
+    if (!writer.write(png ? img : img.convertToFormat(QImage::Format_BGR888))) {
         std::fprintf(stderr, "maskgen: cannot write %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
         return false;
     }
@@ -32,15 +37,13 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "maskgen: cannot create %s\n", argv[1]);
         return 1;
     }
-    for (int sizeIndex = 1; sizeIndex <= ShapeCutCount; ++sizeIndex) {
-        const QString cut = QString::fromLatin1(ShapeCut(sizeIndex).Suffix);
+    for (int sizeIndex = 1; sizeIndex <= CutCount; ++sizeIndex) {
         const TShapeSet set = MakeShapes(sizeIndex);
-        bool ok = Save(set.Mask, folder + "/JigsyMask" + cut + ".bmp") &&
-                  Save(set.Shadow, folder + "/JigsyShadow" + cut + ".bmp");
+        bool ok = Save(set.Mask, folder, MaskFileName(sizeIndex)) &&
+                  Save(set.Shadow, folder, ShadowFileName(sizeIndex));
         for (int v = 0; v < 2 && ok; ++v)
             for (int h = 0; h < 2 && ok; ++h)
-                ok = Save(set.Relief[h + 2 * v],
-                          folder + "/JigsyBlend" + cut + "_" + QString::number(h) + QString::number(v) + ".bmp");
+                ok = Save(set.Relief[h + 2 * v], folder, ReliefFileName(sizeIndex, h, v));
         if (!ok)
             return 1;
     }
