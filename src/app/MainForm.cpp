@@ -140,6 +140,7 @@ void TMainForm::CreateToolbar()
     for (int i = 0; i < PlayButtonCount; ++i)
         *comforts[i] = MakeToolbarButton(Panel1, PlayButtons[i]);
     ProgressLab = MakeProgressLabel(Panel1);
+    ZoomLab = MakeZoomLabel(Panel1);
 
     auto wire = [this](TMySpeedButton *b, auto handler) { connect(b, &TMySpeedButton::clicked, this, handler); };
     wire(NewGameBtn, &TMainForm::NewGameBtnClick);
@@ -175,6 +176,8 @@ void TMainForm::CreateKeys()
     key(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { Act(Game->ZoomAboutCentre(1)); });
     key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { Act(Game->ZoomAboutCentre(1)); });
     key(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { Act(Game->ZoomAboutCentre(-1)); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { Act(Game->Undo()); });
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { Act(Game->Redo()); });
 }
 
 // The window's creation.  The OpenGL steps wait for the table's context,
@@ -357,6 +360,7 @@ void TMainForm::PaintTable()
     view.TableW = v.Table().width();
     view.TableH = v.Table().height();
     view.DragShadow = Game->Switches().ShadowOn;
+    view.Ghost = float(Game->Switches().GhostPercent) / 100.0f;
     DrawFrame(Game->board(), TextureList, w, h, TimeLab->text(), view, Atlas->Layout());
 }
 
@@ -410,13 +414,17 @@ void TMainForm::Act(const game::TAnswer &a)
         StopMusic(Player.get());
     if (a.NewTrack)
         ChMusBtnClick();
-    if (a.Redraw)
+    if (a.Redraw) {
+        ZoomLab->setText(Game->ZoomText());
         Draw();
+    }
     // Told once the move is over, so the table already shows its outcome.
     for (const QString &m : a.Messages)
         ShowMessage(m);
     if (a.ShowRecords)
         ShowRecords();
+    if (a.OfferHintJump)
+        OfferHintJump();
     if (a.Close)
         close();
 }

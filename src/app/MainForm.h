@@ -63,6 +63,7 @@ private:
     QWidget *Panel1 = nullptr;
     QLabel *TimeLab = nullptr;
     QLabel *ProgressLab = nullptr;
+    QLabel *ZoomLab = nullptr;
     TMySpeedButton *NewGameBtn = nullptr;
     TMySpeedButton *LoadBtn = nullptr;
     TMySpeedButton *SaveBtn = nullptr;
@@ -160,5 +161,7 @@ private:
     void BgBtnClick();
     void ChMusBtnClick();
     void ShowRecords();
+    // The hinted piece lies beyond the window: the player may go to it.
+    void OfferHintJump();
     void ToggleFullScreen();
 };

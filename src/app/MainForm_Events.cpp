@@ -269,3 +269,12 @@ void TMainForm::ShowRecords()
     RecordsFrm->SetRecords(v.Title, v.Lists);
     RecordsFrm->exec();
 }
+
+void TMainForm::OfferHintJump()
+{
+    if (QMessageBox::question(this, QStringLiteral("Подсказка"),
+                              QStringLiteral("Подходящий кусочек лежит за краем окна. Показать его?"),
+                              QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes)
+        Act(Game->JumpToHint());
+}

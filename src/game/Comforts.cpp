@@ -124,6 +124,8 @@ void TGame::GameReplaced(TAnswer &a, bool keepEdgeFilter)
     if (!keepEdgeFilter && m_board.EdgeOnly)
         a |= SetEdgeOnly(false); // a new game starts with every piece shown
     m_board.NewRecord = false;
+    m_board.HintPiece = -1;
+    m_undo.Clear(); // the moves of another game cannot be taken back
     Changed(a);
     m_canSave = true;
     a.Progress = a.Lid = a.Buttons = a.Clock = true;

@@ -9,7 +9,10 @@
 #include "play/CornerPlate.h"
 #include "play/DragKeys.h"
 #include "play/GameState.h"
+#include "play/EdgeScroll.h"
+#include "play/Hint.h"
 #include "play/HitTest.h"
+#include "play/JoinTolerance.h"
 #include "play/Progress.h"
 #include "play/Table.h"
 
@@ -38,17 +41,11 @@ QPoint TGame::BoardPoint(QPoint at) const
 TAnswer TGame::FitToWindow(QSize window)
 {
     m_view.SetWindow(window);
-    m_view.SetTable(play::TableOnResize(m_board.SizeIndex, m_view.Table(), window));
+    // Pieces beyond a shrunken window stay where they lie, within the table.
+    SetTable(play::TableHolding(m_board, play::TableOnResize(m_board.SizeIndex, m_view.Table(), window)));
     TAnswer a;
     a.Redraw = a.Lid = true;
     return a;
-}
-
-void TGame::OpenTable()
-{
-    const QSize window = m_view.Window();
-    m_view.SetTable(play::TableSize(m_board.SizeIndex, window.width(), window.height()));
-    m_view.FitTable();
 }
 
 // ---- the mouse ----
@@ -56,6 +53,7 @@ void TGame::OpenTable()
 TAnswer TGame::Press(play::TMouseBtn button, QPoint at)
 {
     TAnswer a;
+    m_pointer = at;
     if (m_view.Panning() || m_lidDragging)
         return a; // one thing at a time: the pan or the lid ends first
     if (m_board.Paused)
@@ -78,7 +76,14 @@ TAnswer TGame::Press(play::TMouseBtn button, QPoint at)
             return a;
         }
     }
-    return Settled(play::Press(m_board, button, p.x(), p.y()));
+    const bool busy = m_board.Dragging;
+    const play::TTableState before = busy ? play::TTableState() : play::TakeTable(m_board);
+    const play::TPlayResult r = play::Press(m_board, button, p.x(), p.y());
+    if (!busy && r.StartAniTimer)
+        m_undo.Record(before); // a turn always changes the table and never joins
+    else if (!busy && m_board.Dragging)
+        m_beforeMove = before; // kept once the drop shows what the drag did
+    return Settled(r);
 }
 
 TAnswer TGame::PressLid(QPoint at)
@@ -91,6 +96,7 @@ TAnswer TGame::PressLid(QPoint at)
 TAnswer TGame::MoveTo(QPoint at)
 {
     TAnswer a;
+    m_pointer = at;
     if (m_lidDragging) {
         const QPoint corner = at - m_lidGrab;
         m_switches.LidX = corner.x();
@@ -104,6 +110,8 @@ TAnswer TGame::MoveTo(QPoint at)
     }
     const QPoint p = BoardPoint(at);
     a.Redraw = play::DragTo(m_board, p.x(), p.y()).Redraw;
+    if (m_board.Dragging && !play::EdgeScrollStep(m_view.Window(), QPointF(at)).isNull())
+        a.AniTimer = TTimer::Start; // near the edge: the table scrolls on its ticks
     return a;
 }
 
@@ -128,7 +136,13 @@ TAnswer TGame::Release(play::TMouseBtn button, QPoint at, QDate today)
             m_view.EndPan();
         return a;
     }
+    m_pointer = at;
+    const bool dragging = m_board.Dragging;
+    // The catch is measured on the screen.
+    m_board.Catch = play::JoinTolerance(m_board.SizeIndex, m_view.Zoom(), m_switches.JoinPx);
     const play::TPlayResult r = play::Drop(m_board, m_view.Table().width(), m_view.Table().height());
+    if (dragging)
+        MoveDone(r.PlayJoinClick || r.PlayMilestone || r.Finished);
     return AfterDrop(r, today);
 }
 
@@ -199,6 +213,12 @@ TAnswer TGame::Key(int key, bool *taken)
         return Settled(play::CancelDrag(m_board));
     if (key == Qt::Key_R || key == Qt::Key_Space)
         return Settled(play::TurnDragged(m_board));
+    if (key == Qt::Key_Home)
+        return FitView();
+    if (key == Qt::Key_Z)
+        return ToggleCloseUp();
+    if (key == Qt::Key_H)
+        return Hint();
     *taken = false;
     return {};
 }
@@ -217,9 +237,25 @@ TAnswer TGame::TickClock(bool windowOnScreen)
 
 TAnswer TGame::TickAnimation()
 {
-    TAnswer a = Settled(play::TickAnimation(m_board));
-    if (a.Redraw)
-        Changed(a);
+    // The timer also carries the edge scroll of a drag and the hint's
+    // pulse; the turn and the fade only tick while they run.
+    const bool turning = m_board.AniTurning && m_board.TurnPiece >= 0;
+    const bool fading = !m_board.AniTurning && m_board.ShowFinished && m_board.PiecesVisible;
+    TAnswer a;
+    bool busy = false;
+    if (turning || fading) {
+        a = Settled(play::TickAnimation(m_board));
+        if (a.Redraw)
+            Changed(a);
+        busy = a.AniTimer != TTimer::Stop;
+    }
+    if (EdgeScrollTick())
+        a.Redraw = busy = true;
+    if (play::TickHint(m_board)) {
+        a.Redraw = true;
+        busy = busy || m_board.HintPiece >= 0;
+    }
+    a.AniTimer = busy ? TTimer::Keep : TTimer::Stop;
     return a;
 }
 

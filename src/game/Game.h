@@ -27,6 +27,7 @@
 #include "persist/Records.h"
 #include "persist/Settings.h"
 #include "play/Drag.h"
+#include "play/Undo.h"
 #include "play/View.h"
 
 class ITextureSink;
@@ -136,7 +137,46 @@ public:
     TAnswer LoadGame(const QString &path);
     TAnswer SaveGame(const QString &path);
 
+    // ---- finding one's way on the table (Game_View.cpp, Game_Undo.cpp,
+    //      Game_Hint.cpp) ----
+    // Home: the whole table, centred, its felt filling the window.
+    TAnswer FitView();
+    // Z: the fitted view and the last close-up by turns, about the pointer.
+    TAnswer ToggleCloseUp();
+    // The zoom as the toolbar shows it: "50%".
+    QString ZoomText() const;
+    // «Точность стыковки», 3..15 screen pixels, kept in Settings.ini.
+    TAnswer SetJoinPx(int px);
+    // The picture's ghost on the home area, 0/15/30/50 percent, kept too.
+    TAnswer SetGhost(int percent);
+    // Ctrl+Z / Ctrl+Shift+Z: the last moves of pieces back and forth; not
+    // during a drag or a turn.
+    TAnswer Undo();
+    TAnswer Redo();
+    // Any other move of pieces the player may take back (trays, spreads)
+    // calls this just before it changes the table.
+    void RecordStep();
+    // H: the piece for the open side under the pointer pulses; when it lies
+    // beyond the window the answer offers to show it.
+    TAnswer Hint();
+    // The view centred on the hinted piece.
+    TAnswer JumpToHint();
+
 private:
+    // The table the game is laid on, on the board and in the view.
+    void SetTable(QSize table);
+    // A saved game's pieces are on the board: its table, nothing beyond
+    // reach, the fitted view.
+    void OpenLoadedTable(QSize saved);
+    // While a piece is dragged near the window's edge: one tick's scroll.
+    bool EdgeScrollTick();
+    // The state before the move under way, and the moves to take back.
+    play::TTableState m_beforeMove;
+    play::TUndo m_undo;
+    // A drop or a turn is over: kept to take back unless it joined.
+    void MoveDone(bool joined);
+    QPoint m_pointer; // the pointer in the table widget's pixels, last seen
+
     // A new game or a loaded one: the picture of the cut, shown as cutting
     // progress while it is read; on failure the messages are in `a` and
     // the board is as it was.

@@ -20,6 +20,7 @@ struct TTableView {
     int TableW = 0;
     int TableH = 0;
     bool DragShadow = true; // the dragged pieces cast their shadows
+    float Ghost = 0;        // the picture's ghost on the home area, 0..1
 };
 
 // The table's colour where no background covers it: (0.3, 0.4, 0.6).

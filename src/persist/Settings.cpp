@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <cstdlib>
 
 #include "base/ProfileFile.h"
 #include "base/ProgramFiles.h"
@@ -44,6 +46,8 @@ TStartSettings TSettingsFile::Read(bool roundPlaceDefault) const
     s.LidX = f.ReadInteger(Set, QStringLiteral("LidX"), -1);
     s.LidY = f.ReadInteger(Set, QStringLiteral("LidY"), -1);
     s.EdgeOnly = f.ReadBool(Set, SwitchKey(TSwitch::EdgeOnly), false);
+    s.JoinPx = JoinPxWithin(f.ReadInteger(Set, QStringLiteral("JoinPx"), s.JoinPx));
+    s.GhostPercent = GhostStrength(f.ReadInteger(Set, QStringLiteral("Ghost"), s.GhostPercent));
     f.Close();
     return s;
 }
@@ -108,6 +112,28 @@ bool TSettingsFile::WriteLid(bool shown, int x, int y, QString *error) const
         },
         error);
 }
+
+bool TSettingsFile::WriteJoinPx(int px, QString *error) const
+{
+    return Write([&](TProfileFile &f) { f.WriteInteger(Set, QStringLiteral("JoinPx"), JoinPxWithin(px)); }, error);
+}
+
+bool TSettingsFile::WriteGhost(int percent, QString *error) const
+{
+    return Write([&](TProfileFile &f) { f.WriteInteger(Set, QStringLiteral("Ghost"), GhostStrength(percent)); },
+                 error);
+}
+
+int GhostStrength(int percent)
+{
+    int best = 0;
+    for (int s : {0, 15, 30, 50})
+        if (std::abs(percent - s) < std::abs(percent - best))
+            best = s;
+    return best;
+}
+
+int JoinPxWithin(int px) { return std::clamp(px, 3, 15); }
 
 QString ApplySwitch(bool down, bool *variable, const std::function<void()> &work, const TSettingsFile &file,
                     TSwitch which)

@@ -24,6 +24,9 @@ struct TStartSettings {
     int LidX = -1;             // "LidX", "LidY": its corner on the table;
     int LidY = -1;             //   -1 leaves the place to the game
     bool EdgeOnly = false;     // "EdgeOnly": only the edge pieces are shown
+    // Finding one's way on a big table.
+    int JoinPx = 8;            // "JoinPx": «Точность стыковки», screen pixels, 3..15
+    int GhostPercent = 0;      // "Ghost": the picture's ghost on the home area, 0/15/30/50
 };
 
 // The toolbar switches that are remembered one key each.
@@ -61,6 +64,9 @@ public:
     bool WriteLastPath(const QString &folder, QString *error = nullptr) const;
     // The box-lid picture's state and place, in one write.
     bool WriteLid(bool shown, int x, int y, QString *error = nullptr) const;
+    // "JoinPx" and "Ghost", each brought within its values.
+    bool WriteJoinPx(int px, QString *error = nullptr) const;
+    bool WriteGhost(int percent, QString *error = nullptr) const;
     // "LastGamePath": the folder a game was last saved to or loaded from,
     // empty before the first.
     QString ReadLastGameFolder() const;
@@ -80,6 +86,11 @@ private:
     QString m_path;
     bool m_kept = true;
 };
+
+// The nearest of the ghost's strengths, 0, 15, 30 or 50 percent.
+int GhostStrength(int percent);
+// «Точность стыковки» within 3..15 screen pixels.
+int JoinPxWithin(int px);
 
 // What the start-up message names when the settings are not kept: the
 // settings folder, with the consequence.

@@ -19,3 +19,12 @@ QLabel *MakeProgressLabel(QWidget *panel)
         row->insertWidget(0, lab);
     return lab;
 }
+
+QLabel *MakeZoomLabel(QWidget *panel)
+{
+    QLabel *lab = MakeToolbarLabel(panel, QStringLiteral("ZoomLab"), QStringLiteral("Liberation Sans"), 14);
+    lab->setText(QStringLiteral("100%"));
+    if (auto *row = qobject_cast<QBoxLayout *>(panel->layout()))
+        row->insertWidget(1, lab);
+    return lab;
+}

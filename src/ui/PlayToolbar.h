@@ -14,3 +14,7 @@ int ToolbarButtonsEnd();
 // The progress label, left of the clock in the panel's row (the clock label
 // must be made first).
 QLabel *MakeProgressLabel(QWidget *panel);
+
+// The zoom's readout ("50%"), beside the progress label (which must be
+// made first).
+QLabel *MakeZoomLabel(QWidget *panel);
