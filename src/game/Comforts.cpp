@@ -99,7 +99,7 @@ void TGame::RecordFinish(TAnswer &a, QDate today)
     QString error;
     const TRecordTable t =
         RecordTableOf(m_board.PictureFile, m_board.OwnImage, m_board.SizeIndex, m_board.RotateEnabled);
-    m_board.NewRecord = TRecordsFile().AddFinish(t, {m_board.GameTime, today}, &error);
+    m_board.NewRecord = TRecordsFile().AddFinish(t, {m_board.GameTime, today, m_board.HintsUsed}, &error);
     WaitForKeeping(); // a write under way must not bring the finished game back
     TResumeFile().Retire();
     if (!error.isEmpty())
