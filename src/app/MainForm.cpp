@@ -450,6 +450,7 @@ void TMainForm::PlaceLid()
     if (visible) {
         LidPanel->SetPicture(Game->board().PictureBmp);
         LidPanel->setGeometry(Game->LidRect());
+        LidPanel->SetLens(Game->LidLens());
     }
     LidPanel->setVisible(visible);
 }

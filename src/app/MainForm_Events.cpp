@@ -77,6 +77,13 @@ void TMainForm::keyPressEvent(QKeyEvent *e)
         QWidget::keyPressEvent(e);
 }
 
+void TMainForm::keyReleaseEvent(QKeyEvent *e)
+{
+    if (!e->isAutoRepeat())
+        Act(Game->KeyUp(e->key()));
+    QWidget::keyReleaseEvent(e);
+}
+
 void TMainForm::ToggleFullScreen()
 {
     if (isFullScreen()) {

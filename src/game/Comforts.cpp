@@ -29,7 +29,7 @@ bool TGame::LidVisible() const { return m_switches.LidShown && !m_board.PictureB
 QRect TGame::LidRect() const
 {
     const QSize window = m_view.Window();
-    const QSize size = LidSize(m_board.PictureBmp.size(), window);
+    const QSize size = LidSize(m_board.PictureBmp.size(), window, m_switches.LidW);
     return QRect(LidPlace(LidCorner(), size, window), size);
 }
 
@@ -40,7 +40,7 @@ TAnswer TGame::SetLidShown(bool on)
     TAnswer a;
     a.Lid = a.Buttons = true;
     QString error;
-    if (!TSettingsFile().WriteLid(on, m_switches.LidX, m_switches.LidY, &error))
+    if (!TSettingsFile().WriteLid(on, m_switches.LidX, m_switches.LidY, m_switches.LidW, &error))
         a.Messages << error;
     return a;
 }

@@ -13,6 +13,7 @@
 #include "play/Hint.h"
 #include "play/HitTest.h"
 #include "play/JoinTolerance.h"
+#include "play/LidGeometry.h"
 #include "play/Progress.h"
 #include "play/Table.h"
 
@@ -88,8 +89,11 @@ TAnswer TGame::Press(play::TMouseBtn button, QPoint at)
 
 TAnswer TGame::PressLid(QPoint at)
 {
+    const QRect lid = LidRect();
     m_lidDragging = true;
-    m_lidGrab = at - LidRect().topLeft();
+    // By its bottom-right corner the lid is resized, anywhere else moved.
+    m_lidResizing = at.x() > lid.right() - kLidCorner && at.y() > lid.bottom() - kLidCorner;
+    m_lidGrab = m_lidResizing ? lid.bottomRight() - at : at - lid.topLeft();
     return {};
 }
 
@@ -97,6 +101,12 @@ TAnswer TGame::MoveTo(QPoint at)
 {
     TAnswer a;
     m_pointer = at;
+    a.Lid = m_lens && LidVisible(); // the lens follows the pointer
+    if (m_lidDragging && m_lidResizing) {
+        m_switches.LidW = at.x() + m_lidGrab.x() - LidRect().left() + 1;
+        a.Lid = true;
+        return a;
+    }
     if (m_lidDragging) {
         const QPoint corner = at - m_lidGrab;
         m_switches.LidX = corner.x();
@@ -122,11 +132,14 @@ TAnswer TGame::Release(play::TMouseBtn button, QPoint at, QDate today)
         if (button != play::TMouseBtn::Left)
             return a;
         m_lidDragging = false;
+        if (m_lidResizing)
+            m_switches.LidW = LidRect().width(); // as large as the table lets it be
+        m_lidResizing = false;
         const QPoint corner = LidRect().topLeft(); // where it stands, kept on the table
         m_switches.LidX = corner.x();
         m_switches.LidY = corner.y();
         QString error;
-        if (!TSettingsFile().WriteLid(m_switches.LidShown, corner.x(), corner.y(), &error))
+        if (!TSettingsFile().WriteLid(m_switches.LidShown, corner.x(), corner.y(), m_switches.LidW, &error))
             a.Messages << error;
         a.Lid = true;
         return a;
@@ -219,6 +232,10 @@ TAnswer TGame::Key(int key, bool *taken)
         return ToggleCloseUp();
     if (key == Qt::Key_H)
         return Hint();
+    if (key == Qt::Key_Shift) {
+        *taken = false; // a modifier of other keys as well
+        return SetLens(true);
+    }
     *taken = false;
     return {};
 }

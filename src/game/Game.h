@@ -19,6 +19,7 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <future>
 #include <vector>
 
@@ -161,6 +162,12 @@ public:
     TAnswer Hint();
     // The view centred on the hinted piece.
     TAnswer JumpToHint();
+    // Shift held: the lid magnifies what is under the pointer.
+    TAnswer SetLens(bool on);
+    // A key let go (Qt::Key).
+    TAnswer KeyUp(int key);
+    // Where the lid's lens stands, in the lid's pixels, while it shows.
+    std::optional<QPoint> LidLens() const;
 
 private:
     // The table the game is laid on, on the board and in the view.
@@ -176,6 +183,8 @@ private:
     // A drop or a turn is over: kept to take back unless it joined.
     void MoveDone(bool joined);
     QPoint m_pointer; // the pointer in the table widget's pixels, last seen
+    bool m_lidResizing = false; // the lid's drag is by its corner
+    bool m_lens = false;        // Shift is held
 
     // A new game or a loaded one: the picture of the cut, shown as cutting
     // progress while it is read; on failure the messages are in `a` and

@@ -1,5 +1,6 @@
 // Finding one's way on the table: the fitted view, the close-up, the table
 // a game is laid on, the edge scroll of a drag, the join's catch.
+#include <Qt>
 #include <cmath>
 
 #include "game/Game.h"
@@ -84,6 +85,24 @@ TAnswer TGame::SetGhost(int percent)
     if (!TSettingsFile().WriteGhost(m_switches.GhostPercent, &error))
         a.Messages << error;
     return a;
+}
+
+TAnswer TGame::SetLens(bool on)
+{
+    TAnswer a;
+    a.Lid = m_lens != on;
+    m_lens = on;
+    return a;
+}
+
+TAnswer TGame::KeyUp(int key) { return key == Qt::Key_Shift ? SetLens(false) : TAnswer(); }
+
+std::optional<QPoint> TGame::LidLens() const
+{
+    const QRect lid = LidRect();
+    if (!m_lens || !LidVisible() || !lid.contains(m_pointer))
+        return std::nullopt;
+    return m_pointer - lid.topLeft();
 }
 
 } // namespace game

@@ -45,6 +45,7 @@ TStartSettings TSettingsFile::Read(bool roundPlaceDefault) const
     s.LidShown = f.ReadBool(Set, QStringLiteral("LidShown"), false);
     s.LidX = f.ReadInteger(Set, QStringLiteral("LidX"), -1);
     s.LidY = f.ReadInteger(Set, QStringLiteral("LidY"), -1);
+    s.LidW = f.ReadInteger(Set, QStringLiteral("LidW"), -1);
     s.EdgeOnly = f.ReadBool(Set, SwitchKey(TSwitch::EdgeOnly), false);
     s.JoinPx = JoinPxWithin(f.ReadInteger(Set, QStringLiteral("JoinPx"), s.JoinPx));
     s.GhostPercent = GhostStrength(f.ReadInteger(Set, QStringLiteral("Ghost"), s.GhostPercent));
@@ -102,13 +103,14 @@ bool TSettingsFile::WriteLastGameFolder(const QString &folder, QString *error) c
     return Write([&](TProfileFile &f) { f.WriteString(Set, QStringLiteral("LastGamePath"), folder); }, error);
 }
 
-bool TSettingsFile::WriteLid(bool shown, int x, int y, QString *error) const
+bool TSettingsFile::WriteLid(bool shown, int x, int y, int width, QString *error) const
 {
     return Write(
         [&](TProfileFile &f) {
             f.WriteBool(Set, QStringLiteral("LidShown"), shown);
             f.WriteInteger(Set, QStringLiteral("LidX"), x);
             f.WriteInteger(Set, QStringLiteral("LidY"), y);
+            f.WriteInteger(Set, QStringLiteral("LidW"), width);
         },
         error);
 }

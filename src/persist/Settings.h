@@ -23,6 +23,7 @@ struct TStartSettings {
     bool LidShown = false;     // "LidShown": the box-lid picture is shown
     int LidX = -1;             // "LidX", "LidY": its corner on the table;
     int LidY = -1;             //   -1 leaves the place to the game
+    int LidW = -1;             // "LidW": its width as the player made it; -1: the game's
     bool EdgeOnly = false;     // "EdgeOnly": only the edge pieces are shown
     // Finding one's way on a big table.
     int JoinPx = 8;            // "JoinPx": «Точность стыковки», screen pixels, 3..15
@@ -62,8 +63,8 @@ public:
     // "LastPath": the folder the picture browser last opened.
     QString ReadLastPath() const;
     bool WriteLastPath(const QString &folder, QString *error = nullptr) const;
-    // The box-lid picture's state and place, in one write.
-    bool WriteLid(bool shown, int x, int y, QString *error = nullptr) const;
+    // The box-lid picture's state, place and width, in one write.
+    bool WriteLid(bool shown, int x, int y, int width, QString *error = nullptr) const;
     // "JoinPx" and "Ghost", each brought within its values.
     bool WriteJoinPx(int px, QString *error = nullptr) const;
     bool WriteGhost(int percent, QString *error = nullptr) const;

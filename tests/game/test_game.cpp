@@ -511,3 +511,26 @@ TEST_F(GameTest, EveryPieceStaysWithinReachOfAGameLoadedAtAnotherSize)
         }
     }
 }
+
+// The lid grows by its corner and keeps its size; with Shift held over it
+// a lens shows where the pointer is.
+TEST_F(GameTest, TheLidIsResizedByItsCornerAndMagnifiesUnderShift)
+{
+    ASSERT_TRUE(LoadInPlay().Messages.isEmpty());
+    game.SetLidShown(true);
+    const QRect before = game.LidRect();
+    const QPoint corner = before.bottomRight() - QPoint(2, 2);
+    game.Press(play::TMouseBtn::Left, corner);
+    game.MoveTo(corner + QPoint(60, 0));
+    game.Release(play::TMouseBtn::Left, corner + QPoint(60, 0), kToday);
+    EXPECT_EQ(game.LidRect().width(), before.width() + 60);
+    EXPECT_EQ(Setting("LidW").toInt(), game.LidRect().width());
+
+    bool taken = false;
+    game.MoveTo(game.LidRect().center());
+    EXPECT_FALSE(game.LidLens());
+    EXPECT_TRUE(game.Key(Qt::Key_Shift, &taken).Lid);
+    EXPECT_EQ(game.LidLens(), game.LidRect().center() - game.LidRect().topLeft());
+    game.KeyUp(Qt::Key_Shift);
+    EXPECT_FALSE(game.LidLens());
+}
