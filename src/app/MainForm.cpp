@@ -141,6 +141,7 @@ void TMainForm::CreateToolbar()
         *comforts[i] = MakeToolbarButton(Panel1, PlayButtons[i]);
     ProgressLab = MakeProgressLabel(Panel1);
     ZoomLab = MakeZoomLabel(Panel1);
+    ArrangeToolbar(Panel1, width(), {ProgressLab, ZoomLab, TimeLab});
 
     auto wire = [this](TMySpeedButton *b, auto handler) { connect(b, &TMySpeedButton::clicked, this, handler); };
     wire(NewGameBtn, &TMainForm::NewGameBtnClick);
@@ -396,8 +397,10 @@ void TMainForm::Act(const game::TAnswer &a)
         BrowseFrm->ChosenFile = *a.BrowserChoice;
     if (a.Clock)
         TimeLab->setText(Game->ClockText());
-    if (a.Progress)
+    if (a.Progress) {
         ProgressLab->setText(Game->ProgressText());
+        ArrangeToolbar(Panel1, width(), {ProgressLab, ZoomLab, TimeLab});
+    }
     if (a.Buttons)
         ShowButtons();
     if (a.Lid)
@@ -480,5 +483,6 @@ void TMainForm::closeEvent(QCloseEvent *e)
 void TMainForm::resizeEvent(QResizeEvent *e)
 {
     QWidget::resizeEvent(e);
+    ArrangeToolbar(Panel1, width(), {ProgressLab, ZoomLab, TimeLab});
     FormResize();
 }
