@@ -131,8 +131,6 @@ inline void ExpectSameGame(const TSavedGame &a, const TSavedGame &b)
     EXPECT_EQ(a.RotateEnabled, b.RotateEnabled);
     EXPECT_EQ(a.FlipVer, b.FlipVer);
     EXPECT_EQ(a.FlipHor, b.FlipHor);
-    EXPECT_EQ(a.TableW, b.TableW);
-    EXPECT_EQ(a.TableH, b.TableH);
     EXPECT_EQ(a.HintsUsed, b.HintsUsed);
     ASSERT_EQ(a.Pieces.size(), b.Pieces.size());
     for (size_t i = 0; i < a.Pieces.size(); ++i) {
