@@ -534,3 +534,23 @@ TEST_F(GameTest, TheLidIsResizedByItsCornerAndMagnifiesUnderShift)
     game.KeyUp(Qt::Key_Shift);
     EXPECT_FALSE(game.LidLens());
 }
+
+// A piece held near the window's edge scrolls the table on the animation
+// timer's ticks and stays under the pointer; away from the edge it stops.
+TEST_F(GameTest, APieceHeldAtTheEdgeScrollsTheTable)
+{
+    ASSERT_TRUE(Load(Spread(5, {2600, 2100}), BigPicture()).Messages.isEmpty());
+    game.ZoomHome();
+    const play::TView &v = game.View();
+    const QPoint from = Over(0), edge(kWindow.width() - 2, from.y());
+    const auto grab = [&](QPoint at) { return v.BoardPixel(QPointF(at) + QPointF(0.5, 0.5)).x() - game.board().Pieces[0].X; };
+    const int held = grab(from);
+    game.Press(play::TMouseBtn::Left, from);
+    EXPECT_EQ(game.MoveTo(edge).AniTimer, game::TTimer::Start);
+    const double origin = v.Origin().x();
+    EXPECT_TRUE(game.TickAnimation().Redraw);
+    EXPECT_LT(v.Origin().x(), origin);
+    EXPECT_EQ(grab(edge), held);
+    game.MoveTo(QPoint(kWindow.width() / 2, kWindow.height() / 2));
+    EXPECT_EQ(game.TickAnimation().AniTimer, game::TTimer::Stop);
+}
