@@ -41,9 +41,16 @@ QPoint TGame::BoardPoint(QPoint at) const
 
 TAnswer TGame::FitToWindow(QSize window)
 {
+    const bool fitted = m_view.Fitted();
+    const QSize shown = m_view.Table();
     m_view.SetWindow(window);
     // Pieces beyond a shrunken window stay where they lie, within the table.
-    SetTable(play::TableHolding(m_board, play::TableOnResize(m_board.SizeIndex, m_view.Table(), window)));
+    const QSize laid = m_board.TableW > 0 ? QSize(m_board.TableW, m_board.TableH) : shown;
+    SetTable(play::TableHolding(m_board, play::TableOnResize(m_board.SizeIndex, laid, window)));
+    if (fitted && HasGame())
+        FitView(); // a fitted view stays fitted
+    else
+        m_view.SetTable(m_view.Table().expandedTo(shown)); // the felt shown stays
     TAnswer a;
     a.Redraw = a.Lid = true;
     return a;

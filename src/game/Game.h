@@ -170,7 +170,8 @@ public:
     std::optional<QPoint> LidLens() const;
 
 private:
-    // The table the game is laid on, on the board and in the view.
+    // The table the game is laid on, on the board and in the view.  The
+    // view's may be larger: the felt a fitted view shows round it.
     void SetTable(QSize table);
     // A saved game's pieces are on the board: its table, nothing beyond
     // reach, the fitted view.

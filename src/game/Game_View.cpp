@@ -20,9 +20,10 @@ void TGame::SetTable(QSize table)
 TAnswer TGame::FitView()
 {
     m_view.FitTable();
-    // The table grows to the window's proportions, so that no band of the
-    // bare window shows beside it.
-    SetTable(m_view.TableCoveringWindow());
+    // The felt grows to the window's proportions, so that no band of the
+    // bare window shows beside the table; the table the game is laid on
+    // (and its home area) stays as it is.
+    m_view.SetTable(m_view.TableCoveringWindow());
     TAnswer a;
     a.Redraw = true;
     return a;
