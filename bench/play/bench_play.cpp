@@ -1,10 +1,13 @@
 // A drop on the 187- and 1000-piece cuts with one group of all pieces but
-// one, and a whole press-move-release cycle of that group.
+// one, and a whole press-move-release cycle of that group; the hit test by
+// the pieces' shapes against the one by their squares; an undo step.
 #include <benchmark/benchmark.h>
 
 #include "board/Board.h"
 #include "play/Drag.h"
 #include "play/Fitting.h"
+#include "play/HitTest.h"
+#include "play/Undo.h"
 
 namespace {
 
@@ -91,6 +94,48 @@ void BM_PressMoveRelease(benchmark::State &state)
     }
 }
 BENCHMARK(BM_PressMoveRelease)->Arg(2)->Arg(5)->Unit(benchmark::kMicrosecond);
+
+// Every piece apart on a grid, drawn shapes known (each tile's body) or not
+// (arg 1 / 0); the press lands on the bottom piece, so the walk passes all.
+void BM_PieceAtBottom(benchmark::State &state)
+{
+    Board b = BigBoard(5);
+    const TCutInfo &c = b.Cut();
+    for (Tpiece &p : b.Pieces) {
+        p.X = p.Col * 70;
+        p.Y = p.Row * 70;
+        p.Group = -1;
+    }
+    if (state.range(0) != 0) {
+        b.Shapes = TShapeBits(c.Cols * c.CellSize, c.Rows * c.CellSize);
+        for (int y = 0; y < b.Shapes.Height(); ++y)
+            for (int x = 0; x < b.Shapes.Width(); ++x)
+                if (x % c.CellSize >= c.Margin - TexInset(c) && y % c.CellSize >= c.Margin - TexInset(c))
+                    b.Shapes.Set(x, y);
+    }
+    const Tpiece &bottom = b.Pieces[b.DrawOrder.front()];
+    const int x = bottom.X + 30, y = bottom.Y + 30;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(play::PieceAt(b, x, y));
+}
+BENCHMARK(BM_PieceAtBottom)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// One step back and one forward at 1000 pieces, with the history full.
+void BM_UndoRedoStep(benchmark::State &state)
+{
+    Board b = BigBoard(5);
+    play::TUndo undo;
+    for (size_t k = 0; k < play::TUndo::kSteps; ++k) {
+        undo.Record(play::TakeTable(b));
+        b.Pieces[int(k)].X += 5;
+    }
+    for (auto _ : state) {
+        undo.Undo(b);
+        undo.Redo(b);
+    }
+    state.SetItemsProcessed(int64_t(state.iterations()) * 2);
+}
+BENCHMARK(BM_UndoRedoStep)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -143,6 +143,8 @@ void TMainForm::CreateToolbar()
     for (int i = 0; i < PlayButtonCount; ++i)
         *comforts[i] = MakeToolbarButton(Panel1, PlayButtons[i]);
     ProgressLab = MakeProgressLabel(Panel1);
+    ZoomLab = MakeZoomLabel(Panel1);
+    ArrangeToolbar(Panel1, width(), {ProgressLab, ZoomLab, TimeLab});
 
     auto wire = [this](TMySpeedButton *b, auto handler) { connect(b, &TMySpeedButton::clicked, this, handler); };
     wire(NewGameBtn, &TMainForm::NewGameBtnClick);
@@ -179,6 +181,8 @@ void TMainForm::CreateKeys()
     key(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { Act(Game->ZoomAboutCentre(1)); });
     key(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { Act(Game->ZoomAboutCentre(1)); });
     key(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { Act(Game->ZoomAboutCentre(-1)); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { Act(Game->Undo()); });
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { Act(Game->Redo()); });
 }
 
 // The window's creation.  The OpenGL steps wait for the table's context,
@@ -363,6 +367,7 @@ void TMainForm::PaintTable()
     view.DragShadow = Game->Switches().ShadowOn;
     view.Hand = HandMark();
     view.UiScale = float(Game->Switches().UiScale / 100.0);
+    view.Ghost = float(Game->Switches().GhostPercent) / 100.0f;
     DrawFrame(Game->board(), TextureList, w, h, TimeLab->text(), view, Atlas->Layout());
 }
 
@@ -398,8 +403,10 @@ void TMainForm::Act(const game::TAnswer &a)
         BrowseFrm->ChosenFile = *a.BrowserChoice;
     if (a.Clock)
         TimeLab->setText(Game->ClockText());
-    if (a.Progress)
+    if (a.Progress) {
         ProgressLab->setText(Game->ProgressText());
+        ArrangeToolbar(Panel1, width(), {ProgressLab, ZoomLab, TimeLab});
+    }
     if (a.Buttons)
         ShowButtons();
     if (a.Lid)
@@ -416,13 +423,17 @@ void TMainForm::Act(const game::TAnswer &a)
         StopMusic(Player.get());
     if (a.NewTrack)
         ChMusBtnClick();
-    if (a.Redraw)
+    if (a.Redraw) {
+        ZoomLab->setText(Game->ZoomText());
         Draw();
+    }
     // Told once the move is over, so the table already shows its outcome.
     for (const QString &m : a.Messages)
         ShowMessage(m);
     if (a.ShowRecords)
         ShowRecords();
+    if (a.OfferHintJump)
+        OfferHintJump();
     if (a.Close)
         close();
 }
@@ -450,6 +461,7 @@ void TMainForm::PlaceLid()
     if (visible) {
         LidPanel->SetPicture(Game->board().PictureBmp);
         LidPanel->setGeometry(Game->LidRect());
+        LidPanel->SetLens(Game->LidLens());
     }
     LidPanel->setVisible(visible);
 }
@@ -479,5 +491,6 @@ void TMainForm::closeEvent(QCloseEvent *e)
 void TMainForm::resizeEvent(QResizeEvent *e)
 {
     QWidget::resizeEvent(e);
+    ArrangeToolbar(Panel1, width(), {ProgressLab, ZoomLab, TimeLab});
     FormResize();
 }

@@ -59,6 +59,7 @@ protected:
     void closeEvent(QCloseEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
+    void keyReleaseEvent(QKeyEvent *e) override;
 
 private:
     friend struct TMainFormProbe; // the window's tests
@@ -67,6 +68,7 @@ private:
     QWidget *Panel1 = nullptr;
     QLabel *TimeLab = nullptr;
     QLabel *ProgressLab = nullptr;
+    QLabel *ZoomLab = nullptr;
     TMySpeedButton *NewGameBtn = nullptr;
     TMySpeedButton *LoadBtn = nullptr;
     TMySpeedButton *SaveBtn = nullptr;
@@ -164,6 +166,8 @@ private:
     void BgBtnClick();
     void ChMusBtnClick();
     void ShowRecords();
+    // The hinted piece lies beyond the window: the player may go to it.
+    void OfferHintJump();
     void ToggleFullScreen();
 
     // ---- MainForm_Settings.cpp: the settings window, the keys, the

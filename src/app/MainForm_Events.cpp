@@ -79,6 +79,13 @@ void TMainForm::keyPressEvent(QKeyEvent *e)
         QWidget::keyPressEvent(e);
 }
 
+void TMainForm::keyReleaseEvent(QKeyEvent *e)
+{
+    if (!e->isAutoRepeat())
+        Act(Game->KeyUp(e->key()));
+    QWidget::keyReleaseEvent(e);
+}
+
 void TMainForm::ToggleFullScreen()
 {
     if (isFullScreen()) {
@@ -270,4 +277,13 @@ void TMainForm::ShowRecords()
     const game::TRecordsView v = Game->Records();
     RecordsFrm->SetRecords(v.Title, v.Lists);
     RecordsFrm->exec();
+}
+
+void TMainForm::OfferHintJump()
+{
+    if (QMessageBox::question(this, QStringLiteral("Подсказка"),
+                              QStringLiteral("Подходящий кусочек лежит за краем окна. Показать его?"),
+                              QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes)
+        Act(Game->JumpToHint());
 }

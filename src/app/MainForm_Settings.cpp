@@ -6,6 +6,8 @@
 #include <initializer_list>
 #include <QPushButton>
 
+#include <climits>
+
 #include "app/DrawPanel.h"
 #include "app/MainForm.h"
 #include "ui/AccessText.h"
@@ -41,6 +43,16 @@ std::vector<std::pair<int, QString>> Choices(TLevel which, QString (*label)(int)
 
 QString PercentLabel(int percent) { return QStringLiteral("%1%").arg(percent); }
 
+// The ghost's strengths, "нет" first.
+std::vector<std::pair<int, QString>> GhostChoices()
+{
+    std::vector<std::pair<int, QString>> out;
+    for (int v = 0; v <= 100; ++v)
+        if (GhostStrength(v) == v)
+            out.emplace_back(v, v == 0 ? QStringLiteral("нет") : PercentLabel(v));
+    return out;
+}
+
 } // namespace
 
 void TMainForm::CreateSettings()
@@ -68,6 +80,14 @@ void TMainForm::CreateSettings()
                             QStringLiteral("Размер панели кнопок, окон, картинки с крышки и цифр")},
                            Choices(TLevel::UiScale, PercentLabel), [this] { return Game->Switches().UiScale; },
                            [this](int v) { Act(Game->SetLevel(TLevel::UiScale, v)); });
+    SettingsFrm->AddRange({QStringLiteral("Точность стыковки"),
+                           QStringLiteral("На сколько точек экрана деталь может лечь мимо места и всё же пристыковаться")},
+                          JoinPxWithin(INT_MIN), JoinPxWithin(INT_MAX), [this] { return Game->Switches().JoinPx; },
+                          [this](int v) { Act(Game->SetJoinPx(v)); });
+    SettingsFrm->AddChoice({QStringLiteral("Картинка на месте сборки"),
+                            QStringLiteral("Бледная картинка там, где собирается головоломка")},
+                           GhostChoices(), [this] { return Game->Switches().GhostPercent; },
+                           [this](int v) { Act(Game->SetGhost(v)); });
 
     // A large interface on a small screen cuts the labels short rather
     // than push the window past the screen's edge.

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "board/ShapeBits.h"
+
 // Geometry of one cut.  Seven signed 32-bit fields, in this order.
 struct TCutInfo {
     int32_t Cols;      // pieces per row
@@ -119,6 +121,15 @@ struct Board {
     bool Paused = false;    // the table is covered and the clock stands
     bool EdgeOnly = false;  // only pieces and groups holding an edge piece are shown
     bool NewRecord = false; // the finish beat the best time of this picture
+
+    // Finding one's way on a big table
+    TShapeBits Shapes;      // the pieces' drawn shapes; empty: their hit squares stand in
+    int32_t Catch = 0;      // join tolerance in force, table pixels; 0: the cut's own
+    int32_t TableW = 0;     // the table the game is laid on, kept with it;
+    int32_t TableH = 0;     //   0: not known (a game saved before it was)
+    int32_t HintsUsed = 0;  // hints asked for in this game
+    int32_t HintPiece = -1; // the piece the hint points at, pulsing; -1: none
+    int32_t HintTicks = 0;  // animation ticks the hint has pulsed for
 
     const TCutInfo &Cut() const { return CutTable[ValidSizeIndex(SizeIndex) ? SizeIndex : 1]; }
     // Whether g names an entry of Groups.

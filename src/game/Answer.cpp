@@ -22,6 +22,7 @@ TAnswer &TAnswer::operator|=(const TAnswer &o)
     StopMusic |= o.StopMusic;
     Background |= o.Background;
     ShowRecords |= o.ShowRecords;
+    OfferHintJump |= o.OfferHintJump;
     Close |= o.Close;
     KeepSoon |= o.KeepSoon;
     if (o.BrowserChoice)

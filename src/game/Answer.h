@@ -27,6 +27,7 @@ struct TAnswer {
     bool StopMusic = false;  // the music switch went off
     bool Background = false; // the installed background of the board's BgIndex
     bool ShowRecords = false; // the records window of the game on the table
+    bool OfferHintJump = false; // the hinted piece lies beyond the window: offer to show it
     bool Close = false;       // without its piece shapes the game cannot go on
     // The game moved on: it is kept for the next start within two seconds
     // (KeepForResume), a burst of moves in one write.

@@ -30,8 +30,11 @@ bool TGame::LidVisible() const { return m_switches.LidShown && !m_board.PictureB
 QRect TGame::LidRect() const
 {
     const QSize window = m_view.Window();
-    // At the interface's scale, within the window.
-    QSize size = LidSize(m_board.PictureBmp.size(), window) * (m_switches.UiScale / 100.0);
+    // The width the player gave it, else the game's at the interface's
+    // scale; within the window.
+    QSize size = LidSize(m_board.PictureBmp.size(), window, m_switches.LidW);
+    if (m_switches.LidW < 0)
+        size *= m_switches.UiScale / 100.0;
     if (size.width() > window.width() || size.height() > window.height())
         size = size.scaled(window, Qt::KeepAspectRatio);
     return QRect(LidPlace(LidCorner(), size, window), size);
@@ -44,7 +47,7 @@ TAnswer TGame::SetLidShown(bool on)
     TAnswer a;
     a.Lid = a.Buttons = true;
     QString error;
-    if (!TSettingsFile().WriteLid(on, m_switches.LidX, m_switches.LidY, &error))
+    if (!TSettingsFile().WriteLid(on, m_switches.LidX, m_switches.LidY, m_switches.LidW, &error))
         a.Messages << error;
     return a;
 }
@@ -107,7 +110,7 @@ void TGame::RecordFinish(TAnswer &a, QDate today)
     QString error;
     const TRecordTable t =
         RecordTableOf(m_board.PictureFile, m_board.OwnImage, m_board.SizeIndex, m_board.RotateEnabled);
-    m_board.NewRecord = TRecordsFile().AddFinish(t, {m_board.GameTime, today}, &error);
+    m_board.NewRecord = TRecordsFile().AddFinish(t, {m_board.GameTime, today, m_board.HintsUsed}, &error);
     WaitForKeeping(); // a write under way must not bring the finished game back
     TResumeFile().Retire();
     if (!error.isEmpty())
@@ -135,6 +138,8 @@ void TGame::GameReplaced(TAnswer &a, bool keepEdgeFilter)
     NoteGamePlayed(a);
     m_hand = THand();
     m_clickHold = m_clickDropNext = false;
+    m_board.HintPiece = -1;
+    m_undo.Clear(); // the moves of another game cannot be taken back
     Changed(a);
     m_canSave = true;
     a.Progress = a.Lid = a.Buttons = a.Clock = true;

@@ -9,7 +9,11 @@
 #include "play/CornerPlate.h"
 #include "play/DragKeys.h"
 #include "play/GameState.h"
+#include "play/EdgeScroll.h"
+#include "play/Hint.h"
 #include "play/HitTest.h"
+#include "play/JoinTolerance.h"
+#include "play/LidGeometry.h"
 #include "play/Progress.h"
 #include "play/Table.h"
 
@@ -37,18 +41,19 @@ QPoint TGame::BoardPoint(QPoint at) const
 
 TAnswer TGame::FitToWindow(QSize window)
 {
+    const bool fitted = m_view.Fitted();
+    const QSize shown = m_view.Table();
     m_view.SetWindow(window);
-    m_view.SetTable(play::TableOnResize(m_board.SizeIndex, m_view.Table(), window));
+    // Pieces beyond a shrunken window stay where they lie, within the table.
+    const QSize laid = m_board.TableW > 0 ? QSize(m_board.TableW, m_board.TableH) : shown;
+    SetTable(play::TableHolding(m_board, play::TableOnResize(m_board.SizeIndex, laid, window)));
+    if (fitted && HasGame())
+        FitView(); // a fitted view stays fitted
+    else
+        m_view.SetTable(m_view.Table().expandedTo(shown)); // the felt shown stays
     TAnswer a;
     a.Redraw = a.Lid = true;
     return a;
-}
-
-void TGame::OpenTable()
-{
-    const QSize window = m_view.Window();
-    m_view.SetTable(play::TableSize(m_board.SizeIndex, window.width(), window.height()));
-    m_view.FitTable();
 }
 
 // ---- the mouse ----
@@ -56,6 +61,7 @@ void TGame::OpenTable()
 TAnswer TGame::Press(play::TMouseBtn button, QPoint at)
 {
     TAnswer a;
+    m_pointer = at;
     if (m_view.Panning() || m_lidDragging)
         return a; // one thing at a time: the pan or the lid ends first
     if (m_board.Paused)
@@ -83,21 +89,54 @@ TAnswer TGame::Press(play::TMouseBtn button, QPoint at)
             return a;
         }
     }
-    a = Settled(play::Press(m_board, button, p.x(), p.y()));
+    a = PressPiece(button, p);
     NoteClickPick(button);
     return a;
 }
 
+TAnswer TGame::PressPiece(play::TMouseBtn button, QPoint p)
+{
+    const bool busy = m_board.Dragging;
+    const play::TTableState before = busy ? play::TTableState() : play::TakeTable(m_board);
+    const play::TPlayResult r = play::Press(m_board, button, p.x(), p.y());
+    if (!busy && r.StartAniTimer)
+        m_undo.Record(before); // a turn always changes the table and never joins
+    else if (!busy && m_board.Dragging)
+        m_beforeMove = before; // kept once the drop shows what the drag did
+    return Settled(r);
+}
+
+TAnswer TGame::DropPieces(QDate today)
+{
+    const bool dragging = m_board.Dragging;
+    // The catch is measured on the screen.
+    m_board.Catch = play::JoinTolerance(m_board.SizeIndex, m_view.Zoom(), m_switches.JoinPx);
+    const play::TPlayResult r = play::Drop(m_board, m_view.Table().width(), m_view.Table().height());
+    if (dragging)
+        MoveDone(r.PlayJoinClick || r.PlayMilestone || r.Finished);
+    return AfterDrop(r, today);
+}
+
 TAnswer TGame::PressLid(QPoint at)
 {
+    const QRect lid = LidRect();
     m_lidDragging = true;
-    m_lidGrab = at - LidRect().topLeft();
+    // By its bottom-right corner the lid is resized, anywhere else moved.
+    m_lidResizing = at.x() > lid.right() - kLidCorner && at.y() > lid.bottom() - kLidCorner;
+    m_lidGrab = m_lidResizing ? lid.bottomRight() - at : at - lid.topLeft();
     return {};
 }
 
 TAnswer TGame::MoveTo(QPoint at)
 {
     TAnswer a;
+    m_pointer = at;
+    a.Lid = m_lens && LidVisible(); // the lens follows the pointer
+    if (m_lidDragging && m_lidResizing) {
+        m_switches.LidW = at.x() + m_lidGrab.x() - LidRect().left() + 1;
+        a.Lid = true;
+        return a;
+    }
     if (m_lidDragging) {
         const QPoint corner = at - m_lidGrab;
         m_switches.LidX = corner.x();
@@ -113,6 +152,8 @@ TAnswer TGame::MoveTo(QPoint at)
         return a;
     const QPoint p = BoardPoint(at);
     a.Redraw = play::DragTo(m_board, p.x(), p.y()).Redraw;
+    if (m_board.Dragging && !play::EdgeScrollStep(m_view.Window(), QPointF(at)).isNull())
+        a.AniTimer = TTimer::Start; // near the edge: the table scrolls on its ticks
     return a;
 }
 
@@ -123,11 +164,14 @@ TAnswer TGame::Release(play::TMouseBtn button, QPoint at, QDate today)
         if (button != play::TMouseBtn::Left)
             return a;
         m_lidDragging = false;
+        if (m_lidResizing)
+            m_switches.LidW = LidRect().width(); // as large as the table lets it be
+        m_lidResizing = false;
         const QPoint corner = LidRect().topLeft(); // where it stands, kept on the table
         m_switches.LidX = corner.x();
         m_switches.LidY = corner.y();
         QString error;
-        if (!TSettingsFile().WriteLid(m_switches.LidShown, corner.x(), corner.y(), &error))
+        if (!TSettingsFile().WriteLid(m_switches.LidShown, corner.x(), corner.y(), m_switches.LidW, &error))
             a.Messages << error;
         a.Lid = true;
         return a;
@@ -139,8 +183,8 @@ TAnswer TGame::Release(play::TMouseBtn button, QPoint at, QDate today)
     }
     if (HandHolding() || ClickHoldRelease())
         return a; // the piece stays in hand
-    const play::TPlayResult r = play::Drop(m_board, m_view.Table().width(), m_view.Table().height());
-    return AfterDrop(r, today);
+    m_pointer = at;
+    return DropPieces(today);
 }
 
 TAnswer TGame::AfterDrop(const play::TPlayResult &r, QDate today)
@@ -210,6 +254,16 @@ TAnswer TGame::Key(int key, bool *taken)
         return Settled(play::CancelDrag(m_board));
     if (key == Qt::Key_R || key == Qt::Key_Space)
         return Settled(play::TurnDragged(m_board));
+    if (key == Qt::Key_Home)
+        return FitView();
+    if (key == Qt::Key_Z)
+        return ToggleCloseUp();
+    if (key == Qt::Key_H)
+        return Hint();
+    if (key == Qt::Key_Shift) {
+        *taken = false; // a modifier of other keys as well
+        return SetLens(true);
+    }
     *taken = false;
     return {};
 }
@@ -228,9 +282,25 @@ TAnswer TGame::TickClock(bool windowOnScreen)
 
 TAnswer TGame::TickAnimation()
 {
-    TAnswer a = Settled(play::TickAnimation(m_board));
-    if (a.Redraw)
-        Changed(a);
+    // The timer also carries the edge scroll of a drag and the hint's
+    // pulse; the turn and the fade only tick while they run.
+    const bool turning = m_board.AniTurning && m_board.TurnPiece >= 0;
+    const bool fading = !m_board.AniTurning && m_board.ShowFinished && m_board.PiecesVisible;
+    TAnswer a;
+    bool busy = false;
+    if (turning || fading) {
+        a = Settled(play::TickAnimation(m_board));
+        if (a.Redraw)
+            Changed(a);
+        busy = a.AniTimer != TTimer::Stop;
+    }
+    if (EdgeScrollTick())
+        a.Redraw = busy = true;
+    if (play::TickHint(m_board)) {
+        a.Redraw = true;
+        busy = busy || m_board.HintPiece >= 0;
+    }
+    a.AniTimer = busy ? TTimer::Keep : TTimer::Stop;
     return a;
 }
 

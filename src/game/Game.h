@@ -19,6 +19,7 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <future>
 #include <vector>
 
@@ -28,6 +29,7 @@
 #include "persist/Settings.h"
 #include "play/Drag.h"
 #include "play/Hand.h"
+#include "play/Undo.h"
 #include "play/View.h"
 
 class ITextureSink;
@@ -162,6 +164,37 @@ public:
     // empty table.
     bool FirstStepsShown() const;
 
+    // ---- finding one's way on the table (Game_View.cpp, Game_Undo.cpp,
+    //      Game_Hint.cpp) ----
+    // Home: the whole table, centred, its felt filling the window.
+    TAnswer FitView();
+    // Z: the fitted view and the last close-up by turns, about the pointer.
+    TAnswer ToggleCloseUp();
+    // The zoom as the toolbar shows it: "50%".
+    QString ZoomText() const;
+    // «Точность стыковки», 3..15 screen pixels, kept in Settings.ini.
+    TAnswer SetJoinPx(int px);
+    // The picture's ghost on the home area, 0/15/30/50 percent, kept too.
+    TAnswer SetGhost(int percent);
+    // Ctrl+Z / Ctrl+Shift+Z: the last moves of pieces back and forth; not
+    // during a drag or a turn.
+    TAnswer Undo();
+    TAnswer Redo();
+    // Any other move of pieces the player may take back (trays, spreads)
+    // calls this just before it changes the table.
+    void RecordStep();
+    // H: the piece for the open side under the pointer pulses; when it lies
+    // beyond the window the answer offers to show it.
+    TAnswer Hint();
+    // The view centred on the hinted piece.
+    TAnswer JumpToHint();
+    // Shift held: the lid magnifies what is under the pointer.
+    TAnswer SetLens(bool on);
+    // A key let go (Qt::Key).
+    TAnswer KeyUp(int key);
+    // Where the lid's lens stands, in the lid's pixels, while it shows.
+    std::optional<QPoint> LidLens() const;
+
 private:
     TAnswer MoveHand(int dx, int dy, play::THandPace pace);
     TAnswer HandPickOrDrop(QDate today);
@@ -187,6 +220,23 @@ private:
     bool m_clickHold = false;     // a piece follows the pointer without a button
     bool m_clickDropNext = false; // the click that drops it is under way
 
+    // The table the game is laid on, on the board and in the view.  The
+    // view's may be larger: the felt a fitted view shows round it.
+    void SetTable(QSize table);
+    // A saved game's pieces are on the board: its table, nothing beyond
+    // reach, the fitted view.
+    void OpenLoadedTable(QSize saved);
+    // While a piece is dragged near the window's edge: one tick's scroll.
+    bool EdgeScrollTick();
+    // The state before the move under way, and the moves to take back.
+    play::TTableState m_beforeMove;
+    play::TUndo m_undo;
+    // A drop or a turn is over: kept to take back unless it joined.
+    void MoveDone(bool joined);
+    QPoint m_pointer; // the pointer in the table widget's pixels, last seen
+    bool m_lidResizing = false; // the lid's drag is by its corner
+    bool m_lens = false;        // Shift is held
+
     // A new game or a loaded one: the picture of the cut, shown as cutting
     // progress while it is read; on failure the messages are in `a` and
     // the board is as it was.
@@ -206,6 +256,10 @@ private:
     void OpenTable();
     // A new or loaded game is on the table.
     void GameReplaced(TAnswer &a, bool keepEdgeFilter);
+    // A press on a piece at board point p, and the drop of what is dragged:
+    // the mouse's, the hand's and the click's, kept to take back.
+    TAnswer PressPiece(play::TMouseBtn button, QPoint p);
+    TAnswer DropPieces(QDate today);
     TAnswer AfterDrop(const play::TPlayResult &r, QDate today);
     void RecordFinish(TAnswer &a, QDate today);
     TAnswer Settled(const play::TPlayResult &r);

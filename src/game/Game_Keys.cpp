@@ -92,13 +92,13 @@ TAnswer TGame::HandPickOrDrop(QDate today)
 {
     if (HandHolding()) {
         m_hand.Holding = false;
-        return AfterDrop(play::Drop(m_board, m_view.Table().width(), m_view.Table().height()), today);
+        return DropPieces(today);
     }
     if (!m_hand.Shown)
         return MoveHand(0, 0, play::THandPace::Normal);
     if (play::PieceAt(m_board, m_hand.At.x(), m_hand.At.y()) < 0)
         return {};
-    const TAnswer a = Settled(play::Press(m_board, play::TMouseBtn::Left, m_hand.At.x(), m_hand.At.y()));
+    const TAnswer a = PressPiece(play::TMouseBtn::Left, m_hand.At);
     m_hand.Holding = m_board.Dragging;
     m_clickHold = false;
     return a;
@@ -108,7 +108,7 @@ TAnswer TGame::HandTurn()
 {
     if (!m_hand.Shown || play::PieceAt(m_board, m_hand.At.x(), m_hand.At.y()) < 0)
         return {};
-    return Settled(play::Press(m_board, play::TMouseBtn::Right, m_hand.At.x(), m_hand.At.y()));
+    return PressPiece(play::TMouseBtn::Right, m_hand.At);
 }
 
 // The next loose piece comes to the top, with the hand on it.

@@ -97,6 +97,7 @@ bool TGame::CutPieces(TAnswer &a)
             pacer.Done(clock.elapsed());
         }
     });
+    m_board.Shapes = ShapeBitsOf(assets.Mask);
     m_board.Cutting = false;
     return true;
 }
@@ -162,6 +163,7 @@ TAnswer TGame::NewGame(const TNewGameChoice &c)
     a.NewTrack = true;
     m_board.JoinCount = 0;
     m_board.GameTime = 0;
+    m_board.HintsUsed = 0;
     a.ClockTimer = TTimer::Start;
     a.Redraw = true;
     return a;
@@ -232,8 +234,8 @@ bool TGame::LoadSaved(const TSavedGame &g, bool resume, TAnswer &a)
     // A join count that disagrees with the groups would finish the picture
     // too early or never: the groups are what the player sees.
     m_board.JoinCount = play::JoinsOnTable(m_board);
-    // A game saved on a larger screen may lie beyond this table's edges.
-    play::KeepPiecesOnTable(m_board, m_view.Table().width(), m_view.Table().height());
+    // A game saved on another screen keeps its table and every piece on it.
+    OpenLoadedTable(QSize(g.TableW, g.TableH));
     m_board.PiecesVisible = true;
     m_board.PieceAlpha = 1.0f;
     GameReplaced(a, resume);

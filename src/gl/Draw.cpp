@@ -9,6 +9,7 @@
 
 #include "board/EdgeFilter.h"
 #include "play/CornerPlate.h"
+#include "gl/TableHints.h"
 
 namespace {
 
@@ -388,11 +389,13 @@ void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const
         return;
     }
     onTable();
+    DrawGhost(b, view.Ghost);
     DrawFinishedPicture(b);
 
     glColor4f(1, 1, 1, b.PieceAlpha);
     if (b.PiecesVisible)
         DrawPieces(b, atlas, OnePixelATexel(W, H, view), view.DragShadow);
+    DrawHintGlow(b, atlas);
 
     glColor4f(1, 1, 1, 1);
     onWindow();

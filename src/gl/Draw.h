@@ -23,6 +23,7 @@ struct TTableView {
     bool DragShadow = true; // the dragged pieces cast their shadows
     THandMark Hand = {};    // the hand of keyboard play
     float UiScale = 1;      // the interface's scale: the finish time's size
+    float Ghost = 0;        // the picture's ghost on the home area, 0..1
 };
 
 // The table's colour where no background covers it: (0.3, 0.4, 0.6).

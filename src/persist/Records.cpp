@@ -32,7 +32,7 @@ QString EntryKey(int k) { return QStringLiteral("r%1").arg(k); }
 bool ParseEntry(const QString &text, TRecord &out)
 {
     const QStringList parts = text.split(QLatin1Char(','));
-    if (parts.size() != 2)
+    if (parts.size() != 2 && parts.size() != 3)
         return false;
     bool ok = false;
     const qlonglong s = parts[0].trimmed().toLongLong(&ok);
@@ -41,14 +41,22 @@ bool ParseEntry(const QString &text, TRecord &out)
     const QDate d = QDate::fromString(parts[1].trimmed(), Qt::ISODate);
     if (!d.isValid())
         return false;
+    int hints = 0;
+    if (parts.size() == 3) {
+        hints = parts[2].trimmed().toInt(&ok);
+        if (!ok || hints < 0)
+            return false;
+    }
     out.Seconds = s;
     out.Date = d;
+    out.Hints = hints;
     return true;
 }
 
 QString EntryText(const TRecord &r)
 {
-    return QStringLiteral("%1,%2").arg(r.Seconds).arg(r.Date.toString(Qt::ISODate));
+    const QString text = QStringLiteral("%1,%2").arg(r.Seconds).arg(r.Date.toString(Qt::ISODate));
+    return r.Hints > 0 ? text + QStringLiteral(",%1").arg(r.Hints) : text;
 }
 
 std::vector<TRecord> ReadList(const TProfileFile &f, const TRecordTable &t)
@@ -138,4 +146,14 @@ bool TRecordsFile::AddFinish(const TRecordTable &t, const TRecord &finish, QStri
     }
     WriteList(m_path, t, WithFinish(before, finish), error);
     return beaten;
+}
+
+QString HintsText(int hints)
+{
+    const int tens = hints % 100, ones = hints % 10;
+    const char *word = (tens >= 11 && tens <= 14) ? "подсказок"
+                       : ones == 1                 ? "подсказка"
+                       : (ones >= 2 && ones <= 4)  ? "подсказки"
+                                                   : "подсказок";
+    return QStringLiteral("%1 ").arg(hints) + QString::fromUtf8(word);
 }

@@ -5,7 +5,8 @@
 //
 // Each list is one section named by a digest of the picture, the cut and
 // the rotation setting; it holds "Picture" (the picture, for a reader of
-// the file) and "r0".."r9", each "<seconds>,<yyyy-MM-dd>".  Entries that do
+// the file) and "r0".."r9", each "<seconds>,<yyyy-MM-dd>" and, when hints
+// were used, ",<hints>".  Entries that do
 // not read as such are passed over; a file that cannot be read at all
 // counts as empty.
 #pragma once
@@ -20,7 +21,11 @@ constexpr int kRecordsKept = 10;
 struct TRecord {
     int64_t Seconds = 0; // the clock at the finish
     QDate Date;          // the day of the finish
+    int Hints = 0;       // hints used on the way
 };
+
+// "1 подсказка", "3 подсказки", "5 подсказок".
+QString HintsText(int hints);
 
 // Which list a finish belongs to.
 struct TRecordTable {

@@ -25,6 +25,8 @@ int ListChars(int n)
 }
 // Pieces never lie this far off the table; anything beyond is damage.
 constexpr int kMaxCoord = 1000000;
+// No table is laid out larger than this on either side.
+constexpr int kMaxTable = 1 << 16;
 // Far more group items than joins could ever make.
 constexpr int kMaxGroups = 10000;
 
@@ -199,6 +201,14 @@ bool ReadSet(TChecker &c, const Board &current, TSavedGame &g)
     g.RotateEnabled = c.Bool(kSet, QStringLiteral("RotateEnabled"), true);
     g.FlipVer = c.Bool(kSet, QStringLiteral("RotateVer"), false);
     g.FlipHor = c.Bool(kSet, QStringLiteral("RotateHor"), false);
+
+    g.TableW = c.Integer(kSet, QStringLiteral("TableW"), 0);
+    g.TableH = c.Integer(kSet, QStringLiteral("TableH"), 0);
+    if (g.TableW < 0 || g.TableW > kMaxTable || g.TableH < 0 || g.TableH > kMaxTable)
+        return c.Fail(QStringLiteral("размер стола «TableW», «TableH» вне 0..%1").arg(kMaxTable));
+    g.HintsUsed = c.Integer(kSet, QStringLiteral("Hints"), 0);
+    if (g.HintsUsed < 0)
+        return c.Fail(QStringLiteral("число подсказок «Hints» меньше нуля"));
     return true;
 }
 
@@ -292,6 +302,9 @@ TSavedGame SavedGameFromBoard(const Board &b, const QString &imgFileName)
     for (const Tpiece &p : b.Pieces)
         g.Pieces.push_back({p.X, p.Y, p.Col, p.Row, p.Group, p.Rotation});
     g.Groups = b.Groups;
+    g.TableW = b.TableW;
+    g.TableH = b.TableH;
+    g.HintsUsed = b.HintsUsed;
     return g;
 }
 
@@ -320,6 +333,9 @@ bool WriteGameInto(TProfileFile &f, const TSavedGame &g, QString *error)
     f.WriteBool(kSet, QStringLiteral("RotateEnabled"), g.RotateEnabled);
     f.WriteBool(kSet, QStringLiteral("RotateVer"), g.FlipVer);
     f.WriteBool(kSet, QStringLiteral("RotateHor"), g.FlipHor);
+    f.WriteInteger(kSet, QStringLiteral("TableW"), g.TableW);
+    f.WriteInteger(kSet, QStringLiteral("TableH"), g.TableH);
+    f.WriteInteger(kSet, QStringLiteral("Hints"), g.HintsUsed);
     for (size_t i = 0; i < g.Pieces.size(); ++i) {
         const QString sec = PieceSection(int(i));
         const TSavedPiece &p = g.Pieces[i];
@@ -422,4 +438,8 @@ void ApplySavedFlags(Board &b, const TSavedGame &g)
     b.ShowFinished = false;
     b.FlipVer = g.FlipVer ? 1 : 0;
     b.FlipHor = g.FlipHor ? 1 : 0;
+    b.TableW = g.TableW;
+    b.TableH = g.TableH;
+    b.HintsUsed = g.HintsUsed;
+    b.HintPiece = -1;
 }

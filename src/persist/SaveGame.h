@@ -37,6 +37,10 @@ struct TSavedGame {
     bool FlipHor = false;    // "RotateHor"
     std::vector<TSavedPiece> Pieces;  // one per piece, in piece order
     std::vector<std::vector<int>> Groups; // "gr<j>": member numbers
+    // Absent from older files, which then take the defaults.
+    int32_t TableW = 0;      // "TableW", "TableH": the table it was laid on;
+    int32_t TableH = 0;      //   0: not known
+    int32_t HintsUsed = 0;   // "Hints"
 };
 
 // The game on the table, with the path of its picture.
@@ -70,7 +74,7 @@ bool CheckSavedGame(const TProfileFile &f, const Board &current, TSavedGame &out
 
 // Every flag of a saved game onto the board: the cut, whether the picture
 // is an installed one, turning, the background number, joins, clock and
-// mirroring; no finished display.
+// mirroring, the table's size and the hints used; no finished display.
 void ApplySavedFlags(Board &b, const TSavedGame &g);
 // After the picture has been cut again into g.PiecesCount pieces: each
 // piece's place, turn and group, the stacking order and the groups.

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 #include "base/ProfileFile.h"
 #include "base/ProgramFiles.h"
@@ -67,11 +68,14 @@ TStartSettings TSettingsFile::Read(bool roundPlaceDefault) const
     s.LidShown = f.ReadBool(Set, QStringLiteral("LidShown"), false);
     s.LidX = f.ReadInteger(Set, QStringLiteral("LidX"), -1);
     s.LidY = f.ReadInteger(Set, QStringLiteral("LidY"), -1);
+    s.LidW = f.ReadInteger(Set, QStringLiteral("LidW"), -1);
     s.EdgeOnly = f.ReadBool(Set, SwitchKey(TSwitch::EdgeOnly), false);
     s.ClickToPick = f.ReadBool(Set, SwitchKey(TSwitch::ClickToPick), false);
     s.Motion = TMotion(ReadLevel(f, TLevel::Motion, int(TMotion::Full), &s.MotionChosen));
     s.UiScale = ReadLevel(f, TLevel::UiScale, LevelValues(TLevel::UiScale).front());
     s.GamePlayed = f.ReadBool(Set, SwitchKey(TSwitch::GamePlayed), false);
+    s.JoinPx = JoinPxWithin(f.ReadInteger(Set, QStringLiteral("JoinPx"), s.JoinPx));
+    s.GhostPercent = GhostStrength(f.ReadInteger(Set, QStringLiteral("Ghost"), s.GhostPercent));
     f.Close();
     return s;
 }
@@ -138,16 +142,39 @@ bool TSettingsFile::WriteLastGameFolder(const QString &folder, QString *error) c
     return Write([&](TProfileFile &f) { f.WriteString(Set, QStringLiteral("LastGamePath"), folder); }, error);
 }
 
-bool TSettingsFile::WriteLid(bool shown, int x, int y, QString *error) const
+bool TSettingsFile::WriteLid(bool shown, int x, int y, int width, QString *error) const
 {
     return Write(
         [&](TProfileFile &f) {
             f.WriteBool(Set, QStringLiteral("LidShown"), shown);
             f.WriteInteger(Set, QStringLiteral("LidX"), x);
             f.WriteInteger(Set, QStringLiteral("LidY"), y);
+            f.WriteInteger(Set, QStringLiteral("LidW"), width);
         },
         error);
 }
+
+bool TSettingsFile::WriteJoinPx(int px, QString *error) const
+{
+    return Write([&](TProfileFile &f) { f.WriteInteger(Set, QStringLiteral("JoinPx"), JoinPxWithin(px)); }, error);
+}
+
+bool TSettingsFile::WriteGhost(int percent, QString *error) const
+{
+    return Write([&](TProfileFile &f) { f.WriteInteger(Set, QStringLiteral("Ghost"), GhostStrength(percent)); },
+                 error);
+}
+
+int GhostStrength(int percent)
+{
+    int best = 0;
+    for (int s : {0, 15, 30, 50})
+        if (std::abs(percent - s) < std::abs(percent - best))
+            best = s;
+    return best;
+}
+
+int JoinPxWithin(int px) { return std::clamp(px, 3, 15); }
 
 QString ApplySwitch(bool down, bool *variable, const std::function<void()> &work, const TSettingsFile &file,
                     TSwitch which)

@@ -29,6 +29,7 @@ struct TStartSettings {
     bool LidShown = false;     // "LidShown": the box-lid picture is shown
     int LidX = -1;             // "LidX", "LidY": its corner on the table;
     int LidY = -1;             //   -1 leaves the place to the game
+    int LidW = -1;             // "LidW": its width as the player made it; -1: the game's
     bool EdgeOnly = false;     // "EdgeOnly": only the edge pieces are shown
     // ---- the settings window ----
     bool ClickToPick = false;  // "ClickToPick": a click picks up, the next drops
@@ -36,6 +37,9 @@ struct TStartSettings {
     bool MotionChosen = false; // "Animation" was in the file; else the desktop's
     int UiScale = 100;         // "UiScale": the interface's size in percent
     bool GamePlayed = false;   // "GamePlayed": the first game has been begun
+    // Finding one's way on a big table.
+    int JoinPx = 8;            // "JoinPx": «Точность стыковки», screen pixels, 3..15
+    int GhostPercent = 0;      // "Ghost": the picture's ghost on the home area, 0/15/30/50
 };
 
 // The settings window's rows of more than two values, one key each; the
@@ -85,8 +89,11 @@ public:
     // "LastPath": the folder the picture browser last opened.
     QString ReadLastPath() const;
     bool WriteLastPath(const QString &folder, QString *error = nullptr) const;
-    // The box-lid picture's state and place, in one write.
-    bool WriteLid(bool shown, int x, int y, QString *error = nullptr) const;
+    // The box-lid picture's state, place and width, in one write.
+    bool WriteLid(bool shown, int x, int y, int width, QString *error = nullptr) const;
+    // "JoinPx" and "Ghost", each brought within its values.
+    bool WriteJoinPx(int px, QString *error = nullptr) const;
+    bool WriteGhost(int percent, QString *error = nullptr) const;
     // "LastGamePath": the folder a game was last saved to or loaded from,
     // empty before the first.
     QString ReadLastGameFolder() const;
@@ -106,6 +113,11 @@ private:
     QString m_path;
     bool m_kept = true;
 };
+
+// The nearest of the ghost's strengths, 0, 15, 30 or 50 percent.
+int GhostStrength(int percent);
+// «Точность стыковки» within 3..15 screen pixels.
+int JoinPxWithin(int px);
 
 // What the start-up message names when the settings are not kept: the
 // settings folder, with the consequence.

@@ -323,3 +323,16 @@ void CutPieces(Board &b, const TCutAssets &assets, ITextureSink &sink, const std
             afterPiece();
     }
 }
+
+TShapeBits ShapeBitsOf(const QImage &mask)
+{
+    const QImage m = mask.format() == QImage::Format_BGR888 ? mask : mask.convertToFormat(QImage::Format_BGR888);
+    TShapeBits bits(m.width(), m.height());
+    for (int y = 0; y < m.height(); ++y) {
+        const uint8_t *row = m.constScanLine(y);
+        for (int x = 0; x < m.width(); ++x)
+            if (row[3 * x] < 128)
+                bits.Set(x, y);
+    }
+    return bits;
+}

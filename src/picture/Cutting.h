@@ -68,6 +68,10 @@ QImage PieceImage(const QImage &picture, const TCutAssets &assets, const TCutInf
 // The piece's shadow (Format_RGBA8888): black, alpha = 255 - shadow blue.
 QImage PieceShadowImage(const TCutAssets &assets, const TCutInfo &cut, int col, int row);
 
+// The drawn shapes of a mask already mirrored (TCutAssets::Mask): a bit
+// wherever a piece is more opaque than not (alpha 255 - blue >= 128).
+TShapeBits ShapeBitsOf(const QImage &mask);
+
 // Deletes every piece's textures (the shadow, then the picture; only names
 // that are set) and empties Pieces, DrawOrder and Groups.
 void ClearPieces(Board &b, ITextureSink &sink);

@@ -1,6 +1,7 @@
 #include "play/Fitting.h"
 
 #include "board/EdgeFilter.h"
+#include "play/JoinTolerance.h"
 
 namespace play {
 
@@ -24,7 +25,7 @@ int GridNeighbour(const Board &b, const Tpiece &p, int d)
 
 } // namespace
 
-int Tolerance(const Board &b) { return b.SizeIndex == 1 ? 7 : 5; }
+int Tolerance(const Board &b) { return b.Catch > 0 ? b.Catch : CutTolerance(b.SizeIndex); }
 
 TFitRect CalcFitRect(const Board &b, int p, int n, int d)
 {

@@ -3,7 +3,7 @@
 // A neighbour in grid direction d (0 right, 1 down, 2 left, 3 up) lies on
 // the screen on side (d + Rotation) mod 4 of the piece.  It is captured when
 // it lies within h pixels of the capture offset D = 2 * Overlap - TurnShift
-// on that side (h = 7 for 35 pieces, 5 for 187); the piece is then snapped
+// on that side (h = Tolerance); the piece is then snapped
 // one pitch (CellSize - Overlap) away from it.
 #pragma once
 
@@ -12,7 +12,8 @@
 
 namespace play {
 
-// Tolerance of the capture test: 7 for the 35-piece cut, 5 for the other.
+// Tolerance of the capture test: the board's Catch when set (the view's,
+// JoinTolerance.h), else 7 for the 35-piece cut and 5 for the others.
 int Tolerance(const Board &b);
 
 struct TFitRect {

@@ -8,10 +8,18 @@ constexpr int kGap = 8;
 
 } // namespace
 
-QSize LidSize(QSize picture, QSize table)
+QSize LidSize(QSize picture, QSize table, int width)
 {
     if (picture.isEmpty() || table.isEmpty())
         return QSize();
+    if (width > 0) {
+        const QSize room(std::max(1, table.width() - 2 * kGap), std::max(1, table.height() - 2 * kGap));
+        const int wanted = std::max(width, kLidLeastWidth);
+        const QSize sized(wanted, std::max(1, int(qint64(wanted) * picture.height() / picture.width())));
+        return sized.width() <= room.width() && sized.height() <= room.height()
+                   ? sized
+                   : sized.scaled(room, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    }
     const QSize half(std::max(1, picture.width() / 2), std::max(1, picture.height() / 2));
     const QSize third(std::max(1, table.width() / 3), std::max(1, table.height() / 3));
     if (half.width() <= third.width() && half.height() <= third.height())

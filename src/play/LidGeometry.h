@@ -7,7 +7,13 @@
 #include <QSize>
 
 // The lid's size for a picture on a table; empty when either is empty.
-QSize LidSize(QSize picture, QSize table);
+// A width the player gave it (not -1) is kept as far as the table allows,
+// never below kLidLeastWidth, the picture's proportions kept.
+constexpr int kLidLeastWidth = 80;
+QSize LidSize(QSize picture, QSize table, int width = -1);
+
+// Within this many pixels of its bottom-right corner a press resizes the lid.
+constexpr int kLidCorner = 14;
 
 // The lid's corner: the wanted one moved the least that keeps the lid on
 // the table; a wanted corner of (-1, -1) puts it at the table's top-right,

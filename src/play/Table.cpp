@@ -33,4 +33,28 @@ QSize TableOnResize(int sizeIndex, QSize table, QSize window)
     return IsBigCut(sizeIndex) ? table.expandedTo(window) : window;
 }
 
+QSize TableHolding(const Board &b, QSize table)
+{
+    // Far beyond anything a screen shows; a saved game is refused long
+    // before its pieces could lie there.
+    const int most = 1 << 16;
+    const TCutInfo &cut = b.Cut();
+    const int reach = TexInset(cut) + cut.CellSize; // the right edge of the drawn tile
+    int w = table.width(), h = table.height();
+    for (const Tpiece &p : b.Pieces) {
+        w = std::max(w, std::min(most, p.X + reach));
+        h = std::max(h, std::min(most, p.Y + reach));
+    }
+    return QSize(w, h);
+}
+
+QSize TableForLoad(const Board &b, QSize saved, QSize window)
+{
+    window = window.expandedTo(QSize(1, 1));
+    QSize table = window;
+    if (IsBigCut(b.SizeIndex))
+        table = saved.isEmpty() ? TableSize(b.SizeIndex, window.width(), window.height()) : saved.expandedTo(window);
+    return TableHolding(b, table);
+}
+
 } // namespace play

@@ -17,5 +17,13 @@ QSize TableSize(int sizeIndex, int windowW, int windowH);
 // for a classic cut; a big cut's table grows to the window and never
 // shrinks, so that no piece of its layout is pushed about.
 QSize TableOnResize(int sizeIndex, QSize table, QSize window);
+// The table grown, to the right and down, until it holds every piece that
+// lies beyond its right or bottom edge: a game laid out on a larger screen
+// can then be panned over and zoomed out to, and no piece moves.
+QSize TableHolding(const Board &b, QSize table);
+// The table a saved game is laid on: a big cut keeps the size it was
+// saved with (grown to the window), a classic cut takes the window; then
+// either is grown to hold its pieces.
+QSize TableForLoad(const Board &b, QSize saved, QSize window);
 
 } // namespace play

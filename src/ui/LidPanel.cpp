@@ -1,10 +1,13 @@
 #include "ui/LidPanel.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 namespace {
 
 constexpr qreal kOpacity = 0.85;
+constexpr qreal kLensPower = 3.0;
+constexpr int kLensRadius = 60;
 
 } // namespace
 
@@ -37,4 +40,30 @@ void TLidPanel::paintEvent(QPaintEvent *)
     p.setOpacity(1.0);
     p.setPen(QPen(QColor(0x1B, 0x33, 0x58), 2));
     p.drawRect(rect().adjusted(1, 1, -1, -1));
+    if (!m_lens)
+        return;
+    // The picture's point under the lens stays under it, three times larger
+    // than the lid shows it.
+    const QPointF at(*m_lens);
+    const qreal scale = kLensPower * width() / m_picture.width();
+    QPainterPath circle;
+    circle.addEllipse(at, kLensRadius, kLensRadius);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.save();
+    p.setClipPath(circle);
+    p.translate(at);
+    p.scale(scale, scale);
+    p.translate(-at * (m_picture.width() / qreal(width())));
+    p.drawImage(0, 0, m_picture);
+    p.restore();
+    p.drawPath(circle);
+}
+
+void TLidPanel::SetLens(std::optional<QPoint> at)
+{
+    if (at == m_lens)
+        return;
+    m_lens = at;
+    update();
 }

@@ -19,3 +19,29 @@ QLabel *MakeProgressLabel(QWidget *panel)
         row->insertWidget(0, lab);
     return lab;
 }
+
+QLabel *MakeZoomLabel(QWidget *panel)
+{
+    QLabel *lab = MakeToolbarLabel(panel, QStringLiteral("ZoomLab"), QStringLiteral("Liberation Sans"), 14);
+    lab->setText(QStringLiteral("100%"));
+    if (auto *row = qobject_cast<QBoxLayout *>(panel->layout()))
+        row->insertWidget(1, lab);
+    return lab;
+}
+
+void ArrangeToolbar(QWidget *panel, int width, const std::vector<QLabel *> &labels)
+{
+    auto *row = qobject_cast<QBoxLayout *>(panel->layout());
+    if (!row)
+        return;
+    const int gap = 8, under = 28;
+    int need = ToolbarButtonsEnd() + 2 * gap;
+    for (QLabel *l : labels) {
+        l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        need += l->sizeHint().width() + row->spacing();
+    }
+    panel->setMinimumWidth(ToolbarButtonsEnd() + 5);
+    const bool oneRow = width >= need;
+    row->setContentsMargins(oneRow ? ToolbarButtonsEnd() + gap : gap, oneRow ? 0 : ToolbarHeight, gap, 0);
+    panel->setFixedHeight(oneRow ? ToolbarHeight : ToolbarHeight + under);
+}

@@ -49,10 +49,12 @@ void TRecordsFrm::SetRecords(const QString &pictureName, const std::vector<TReco
             continue;
         html += QStringLiteral("<p><b>%1</b></p><table cellspacing=\"2\">").arg(ListTitle(l));
         for (size_t k = 0; k < l.Records.size(); ++k)
-            html += QStringLiteral("<tr><td align=\"right\">%1.</td><td>&nbsp;%2&nbsp;&nbsp;</td><td>%3</td></tr>")
+            html += QStringLiteral("<tr><td align=\"right\">%1.</td><td>&nbsp;%2&nbsp;&nbsp;</td><td>%3</td>"
+                                   "<td>&nbsp;%4</td></tr>")
                         .arg(k + 1)
                         .arg(FormatGameTime(l.Records[k].Seconds))
-                        .arg(l.Records[k].Date.toString(QStringLiteral("dd.MM.yyyy")));
+                        .arg(l.Records[k].Date.toString(QStringLiteral("dd.MM.yyyy")))
+                        .arg(l.Records[k].Hints > 0 ? HintsText(l.Records[k].Hints) : QString());
         html += QStringLiteral("</table>");
     }
     m_text->setText(html);

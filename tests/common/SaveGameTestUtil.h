@@ -43,6 +43,7 @@ inline void MakeGameInPlay(Board &b, uint8_t sizeIndex, unsigned seed)
     b.BgIndex = 2;
     b.JoinCount = 6; // the joins its groups stand for
     b.GameTime = 7 * 60 + 41;
+    b.HintsUsed = 2;
     b.RotateEnabled = true;
     b.FlipHor = 1;
     b.FlipVer = 0;
@@ -130,6 +131,7 @@ inline void ExpectSameGame(const TSavedGame &a, const TSavedGame &b)
     EXPECT_EQ(a.RotateEnabled, b.RotateEnabled);
     EXPECT_EQ(a.FlipVer, b.FlipVer);
     EXPECT_EQ(a.FlipHor, b.FlipHor);
+    EXPECT_EQ(a.HintsUsed, b.HintsUsed);
     ASSERT_EQ(a.Pieces.size(), b.Pieces.size());
     for (size_t i = 0; i < a.Pieces.size(); ++i) {
         EXPECT_EQ(a.Pieces[i].X, b.Pieces[i].X) << i;

@@ -18,6 +18,7 @@
 #include "game/Game.h"
 #include "persist/Resume.h"
 #include "persist/StartedGames.h"
+#include "TestBoard.h"
 #include "play/CornerPlate.h"
 
 namespace {
@@ -52,6 +53,8 @@ protected:
         EXPECT_TRUE(WriteSavedGame(path, SavedGameFromBoard(b, file.isEmpty() ? picture : file)));
         return game.LoadGame(path);
     }
+    // A picture large enough for every cut.
+    QString BigPicture() { return Picture("big.jpg", 1500, 1000); }
     game::TAnswer LoadInPlay()
     {
         Board b;
@@ -388,6 +391,29 @@ game::TAnswer PressKey(game::TGame &g, int key, bool shift = false, bool ctrl = 
 
 } // namespace
 
+namespace {
+
+// Every piece of the cut alone and unturned on a grid filling the table,
+// the last one in its bottom-right corner.
+Board Spread(int sizeIndex, QSize table)
+{
+    Board b = MakeBoard(sizeIndex);
+    const TCutInfo &c = b.Cut();
+    const int step = std::min((table.width() - c.TexSize) / (c.Cols - 1), (table.height() - c.TexSize) / (c.Rows - 1));
+    for (Tpiece &p : b.Pieces) {
+        p.X = p.Col * step;
+        p.Y = p.Row * step;
+    }
+    b.Pieces[b.Pieces.Count() - 1].X = table.width() - c.TexSize;
+    b.Pieces[b.Pieces.Count() - 1].Y = table.height() - c.TexSize;
+    b.TableW = table.width();
+    b.TableH = table.height();
+    b.RotateEnabled = false;
+    return b;
+}
+
+} // namespace
+
 // Tab to the next loose piece, Space to take it, the arrows to its place
 // beside piece 0, Space to drop it: the whole game without the mouse.  With
 // no motion the finish shows the picture at once.
@@ -472,4 +498,161 @@ TEST_F(GameTest, TheHintOfWhereToBeginGoesWithTheFirstGameForGood)
     game::TGame next(random, {&pieces, &finished, {}}); // the next start, on an empty table
     next.SetSwitches(TSettingsFile().Read(false));
     EXPECT_FALSE(next.FirstStepsShown());
+}
+
+// A big game opens with its whole table centred and no bare band, and a
+// press on a tab left of a piece's square picks that piece.
+TEST_F(GameTest, ABigGameOpensFittedAndAPieceIsPickedByItsTab)
+{
+    ASSERT_TRUE(Load(Spread(5, {2600, 2100}), BigPicture()).Messages.isEmpty());
+    const play::TView &v = game.View();
+    EXPECT_DOUBLE_EQ(v.Zoom(), v.FitZoom());
+    EXPECT_LT(v.Zoom(), 1.0);
+    const QPointF lo = v.ToWindow(QPointF(0, 0)), hi = v.ToWindow(QPointF(v.Table().width(), v.Table().height()));
+    EXPECT_LE(lo.x(), 0.0);
+    EXPECT_LE(lo.y(), 0.0);
+    EXPECT_GE(hi.x(), kWindow.width() - 0.01);
+    EXPECT_GE(hi.y(), kWindow.height() - 0.01);
+
+    game.ZoomHome();
+    const Board &b = game.board();
+    const TCutInfo &c = b.Cut();
+    const int inset = TexInset(c), tabX = (c.Margin - inset) / 2;
+    for (int i = 0; i < b.Pieces.Count(); ++i) {
+        const Tpiece &p = b.Pieces[i];
+        for (int ty = 0; ty < c.CellSize; ++ty) {
+            if (!b.Shapes.At(p.Col * c.CellSize + tabX, p.Row * c.CellSize + ty))
+                continue;
+            const QPoint at = v.ToWindow(QPointF(p.X + inset + tabX, p.Y + inset + ty)).toPoint();
+            if (!QRect(QPoint(0, 0), kWindow).contains(at))
+                continue;
+            game.Press(play::TMouseBtn::Left, at);
+            EXPECT_EQ(b.DragPiece, i);
+            EXPECT_TRUE(b.Dragging);
+            return;
+        }
+    }
+    FAIL() << "no piece with a left tab in the window";
+}
+
+// At 50% a piece dropped 6 screen pixels from its place beside its
+// neighbour joins: the catch is measured on the screen.
+TEST_F(GameTest, APieceDroppedSixScreenPixelsOffAtHalfSizeJoins)
+{
+    Board b = Spread(5, {2600, 2100});
+    const int pitch = Pitch(b.Cut());
+    b.Pieces[0].X = b.Pieces[0].Y = 600;
+    b.Pieces[1].X = 600 + pitch + 12 + 200; // 12 table pixels off once moved 200 to the left
+    b.Pieces[1].Y = 600;
+    ASSERT_TRUE(Load(b, BigPicture()).Messages.isEmpty());
+    const QPointF middle(kWindow.width() / 2.0, kWindow.height() / 2.0);
+    while (game.View().Zoom() > 0.5 + 1e-9 && game.Wheel(-1, middle).Redraw) {
+    }
+    while (game.View().Zoom() < 0.5 - 1e-9 && game.Wheel(1, middle).Redraw) {
+    }
+    ASSERT_DOUBLE_EQ(game.View().Zoom(), 0.5);
+    const QPoint from = Over(1), to = from - QPoint(100, 0);
+    game.Press(play::TMouseBtn::Left, from);
+    ASSERT_EQ(game.board().DragPiece, 1);
+    game.MoveTo(to);
+    const game::TAnswer a = game.Release(play::TMouseBtn::Left, to, kToday);
+    EXPECT_TRUE(a.JoinClick || a.Milestone);
+    EXPECT_EQ(game.board().Pieces[1].X, 600 + pitch);
+}
+
+// A drag that joins nothing is taken back and done again; a join is final.
+TEST_F(GameTest, AMoveIsUndoneAndRedoneAndAJoinIsFinal)
+{
+    Board b;
+    MakeGameOneJoinFromTheEnd(b, 1);
+    b.OwnImage = false;
+    ASSERT_TRUE(Load(b).Messages.isEmpty());
+    const QPoint placeX(game.board().Pieces[0].X, game.board().Pieces[0].Y);
+    const QPoint from = Over(0), to = from + QPoint(40, 30);
+    game.Press(play::TMouseBtn::Left, from);
+    game.MoveTo(to);
+    ASSERT_FALSE(game.Release(play::TMouseBtn::Left, to, kToday).JoinClick);
+    const QPoint moved(game.board().Pieces[0].X, game.board().Pieces[0].Y);
+    ASSERT_NE(moved, placeX);
+    EXPECT_TRUE(game.Undo().Redraw);
+    EXPECT_EQ(QPoint(game.board().Pieces[0].X, game.board().Pieces[0].Y), placeX);
+    EXPECT_TRUE(game.Redo().Redraw);
+    EXPECT_EQ(QPoint(game.board().Pieces[0].X, game.board().Pieces[0].Y), moved);
+    game.Undo();
+    ASSERT_TRUE(DropWhereItLies(0).Finish);
+    EXPECT_FALSE(game.Undo().Redraw);
+    EXPECT_FALSE(game.Redo().Redraw);
+}
+
+// A game loaded in another window keeps every piece where it lay, on its
+// table, and the fitted view shows them all.
+TEST_F(GameTest, EveryPieceStaysWithinReachOfAGameLoadedAtAnotherSize)
+{
+    struct TRow {
+        int cut;
+        QSize saved, window;
+    };
+    for (const TRow &r : {TRow{5, {2600, 2100}, {1920, 1080}}, TRow{5, {3000, 1800}, {800, 900}},
+                          TRow{1, {1600, 1000}, {800, 600}}, TRow{2, {1600, 1000}, {700, 900}}}) {
+        SCOPED_TRACE(testing::Message() << r.cut << " " << r.window.width());
+        game.FitToWindow(r.window);
+        Board b = Spread(r.cut, r.saved);
+        if (!IsBigCut(r.cut))
+            b.TableW = b.TableH = 0; // a classic cut's table is the window
+        const game::TAnswer a = Load(b, IsBigCut(r.cut) ? BigPicture() : QString());
+        ASSERT_TRUE(a.Messages.isEmpty()) << a.Messages.join('|').toStdString();
+        const play::TView &v = game.View();
+        const QRectF window(QPointF(0, 0), QSizeF(r.window));
+        for (int i = 0; i < b.Pieces.Count(); ++i) {
+            const Tpiece &p = game.board().Pieces[i];
+            ASSERT_EQ(QPoint(p.X, p.Y), QPoint(b.Pieces[i].X, b.Pieces[i].Y)) << i;
+            const int inset = TexInset(b.Cut()), cell = b.Cut().CellSize;
+            ASSERT_TRUE(QRect(QPoint(0, 0), v.Table()).contains(QRect(p.X + inset, p.Y + inset, cell, cell))) << i;
+            const QPointF middle = v.ToWindow(QPointF(p.X + HalfTex(b.Cut()), p.Y + HalfTex(b.Cut())));
+            ASSERT_TRUE(window.contains(middle)) << i;
+        }
+    }
+}
+
+// The lid grows by its corner and keeps its size; with Shift held over it
+// a lens shows where the pointer is.
+TEST_F(GameTest, TheLidIsResizedByItsCornerAndMagnifiesUnderShift)
+{
+    ASSERT_TRUE(LoadInPlay().Messages.isEmpty());
+    game.SetLidShown(true);
+    const QRect before = game.LidRect();
+    const QPoint corner = before.bottomRight() - QPoint(2, 2);
+    game.Press(play::TMouseBtn::Left, corner);
+    game.MoveTo(corner + QPoint(60, 0));
+    game.Release(play::TMouseBtn::Left, corner + QPoint(60, 0), kToday);
+    EXPECT_EQ(game.LidRect().width(), before.width() + 60);
+    EXPECT_EQ(Setting("LidW").toInt(), game.LidRect().width());
+
+    bool taken = false;
+    game.MoveTo(game.LidRect().center());
+    EXPECT_FALSE(game.LidLens());
+    EXPECT_TRUE(game.Key(Qt::Key_Shift, &taken).Lid);
+    EXPECT_EQ(game.LidLens(), game.LidRect().center() - game.LidRect().topLeft());
+    game.KeyUp(Qt::Key_Shift);
+    EXPECT_FALSE(game.LidLens());
+}
+
+// A piece held near the window's edge scrolls the table on the animation
+// timer's ticks and stays under the pointer; away from the edge it stops.
+TEST_F(GameTest, APieceHeldAtTheEdgeScrollsTheTable)
+{
+    ASSERT_TRUE(Load(Spread(5, {2600, 2100}), BigPicture()).Messages.isEmpty());
+    game.ZoomHome();
+    const play::TView &v = game.View();
+    const QPoint from = Over(0), edge(kWindow.width() - 2, from.y());
+    const auto grab = [&](QPoint at) { return v.BoardPixel(QPointF(at) + QPointF(0.5, 0.5)).x() - game.board().Pieces[0].X; };
+    const int held = grab(from);
+    game.Press(play::TMouseBtn::Left, from);
+    EXPECT_EQ(game.MoveTo(edge).AniTimer, game::TTimer::Start);
+    const double origin = v.Origin().x();
+    EXPECT_TRUE(game.TickAnimation().Redraw);
+    EXPECT_LT(v.Origin().x(), origin);
+    EXPECT_EQ(grab(edge), held);
+    game.MoveTo(QPoint(kWindow.width() / 2, kWindow.height() / 2));
+    EXPECT_EQ(game.TickAnimation().AniTimer, game::TTimer::Stop);
 }

@@ -122,3 +122,19 @@ TEST(Records, AFinishThatCannotBeWrittenNamesTheFileAndKeepsTheList)
     EXPECT_TRUE(error.contains("records.ini")) << error.toStdString();
     EXPECT_EQ(Times(file.Read(table)), std::vector<int64_t>{90});
 }
+
+TEST(Records, HintsUsedAreKeptWithTheFinishAndSaidInRussian)
+{
+    QTemporaryDir dir;
+    const TRecordsFile file(dir.filePath("records.ini"));
+    const TRecordTable table{"p", 1, false, {}};
+    file.AddFinish(table, {60, kDay, 3});
+    file.AddFinish(table, At(70)); // none: an entry as older files hold it
+    const std::vector<TRecord> list = file.Read(table);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].Hints, 3);
+    EXPECT_EQ(list[1].Hints, 0);
+    for (const auto &[n, text] : std::vector<std::pair<int, const char *>>{
+             {1, "1 подсказка"}, {3, "3 подсказки"}, {5, "5 подсказок"}, {12, "12 подсказок"}, {22, "22 подсказки"}})
+        EXPECT_EQ(HintsText(n), QString::fromUtf8(text));
+}

@@ -107,6 +107,9 @@ TEST_F(SaveGameTest, FreshFileHoldsSectionsAndKeysInWriteOrder)
     MakeGameInPlay(b, 1, 3);
     b.GameTime = 7 * 60 + 41;
     b.JoinCount = 12;
+    b.TableW = 1900;
+    b.TableH = 1200;
+    b.HintsUsed = 3;
     b.DrawOrder.clear();
     for (int i = 34; i >= 0; --i)
         b.DrawOrder.push_back(i);
@@ -131,6 +134,9 @@ TEST_F(SaveGameTest, FreshFileHoldsSectionsAndKeysInWriteOrder)
         QStringLiteral("RotateEnabled=1"),
         QStringLiteral("RotateVer=0"),
         QStringLiteral("RotateHor=1"),
+        QStringLiteral("TableW=1900"),
+        QStringLiteral("TableH=1200"),
+        QStringLiteral("Hints=3"),
         QStringLiteral("[piece0]"),
         QStringLiteral("FX=%1").arg(b.Pieces[0].X),
         QStringLiteral("FY=%1").arg(b.Pieces[0].Y),
@@ -215,6 +221,8 @@ TEST_F(SaveGameTest, HostileFilesAreRefusedAndLeaveNothingHalfRead)
         {"psind of no cut", [](auto t) { return WithKey(t, "Set", "psind", QByteArray::number(CutCount + 1)); },
          TSaveCheck::Invalid},
         {"psind 0", [](auto t) { return WithKey(t, "Set", "psind", "0"); }, TSaveCheck::Invalid},
+        {"table of negative width", [](auto t) { return WithKey(t, "Set", "TableW", "-5"); }, TSaveCheck::Invalid},
+        {"hints below zero", [](auto t) { return WithKey(t, "Set", "Hints", "-1"); }, TSaveCheck::Invalid},
         {"piecesCount of the other cut", [](auto t) { return WithKey(t, "Set", "piecesCount", "187"); },
          TSaveCheck::Invalid},
         {"piecesCount missing", [](auto t) { return WithKey(t, "Set", "piecesCount", "", true); },

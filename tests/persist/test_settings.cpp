@@ -189,3 +189,22 @@ TEST_F(SettingsTest, TheSettingsWindowsKeysAreReadBackAndCheckedAgainstTheirValu
         EXPECT_EQ(which == TLevel::Motion ? int(s.Motion) : s.UiScale, LevelValues(which).front());
     }
 }
+
+// «Точность стыковки» and the ghost write back within their values; the
+// defaults stand without them.
+TEST_F(SettingsTest, TheJoinPrecisionAndTheGhostWriteBackWithinTheirValues)
+{
+    const TStartSettings defaults;
+    const TSettingsFile file(path);
+    EXPECT_EQ(file.Read(false).JoinPx, defaults.JoinPx);
+    EXPECT_EQ(file.Read(false).GhostPercent, defaults.GhostPercent);
+    struct TRow {
+        int px, pxRead, ghost, ghostRead;
+    };
+    for (const TRow &r : {TRow{12, 12, 30, 30}, TRow{1, 3, 20, 15}, TRow{40, 15, 90, 50}}) {
+        ASSERT_TRUE(file.WriteJoinPx(r.px));
+        ASSERT_TRUE(file.WriteGhost(r.ghost));
+        EXPECT_EQ(file.Read(false).JoinPx, r.pxRead) << r.px;
+        EXPECT_EQ(file.Read(false).GhostPercent, r.ghostRead) << r.ghost;
+    }
+}

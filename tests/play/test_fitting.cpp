@@ -3,6 +3,7 @@
 #include "PlayTestBoard.h"
 #include "play/Drag.h"
 #include "play/Fitting.h"
+#include "play/JoinTolerance.h"
 
 using namespace play;
 
@@ -273,4 +274,31 @@ TEST(Fitting, MilestonesAndTheFinishForBothCuts)
         EXPECT_EQ(b.TurnPiece, -1);
         EXPECT_EQ(b.TurnAngle, 0);
     }
+}
+
+TEST(Fitting, TheCatchIsMeasuredOnTheScreenWithinHalfThePitch)
+{
+    struct TRow {
+        int cut;
+        double zoom;
+        int screenPx, tablePx;
+    };
+    // The classic cuts at full size keep their own; elsewhere the screen
+    // pixels count, in table pixels, never beyond half the pitch.
+    for (const TRow &r : {TRow{1, 1.0, 8, CutTolerance(1)}, TRow{2, 1.0, 15, CutTolerance(2)},
+                          TRow{2, 0.5, 8, 16}, TRow{5, 1.0, 8, 8}, TRow{5, 0.5, 8, 16}, TRow{5, 0.5, 3, 6},
+                          TRow{5, 0.25, 15, Pitch(CutTable[5]) / 2}, TRow{5, 0.5, 1, 2 * kJoinPxLeast}}) {
+        EXPECT_EQ(JoinTolerance(r.cut, r.zoom, r.screenPx), r.tablePx) << r.cut << " at " << r.zoom;
+    }
+    // The board's catch is what the capture test uses.
+    Board b = MakeBoard(5);
+    const int p = InnerPiece(b), n = NeighbourIn(b, p, 0);
+    b.Catch = JoinTolerance(5, 0.5, 8);
+    b.Pieces[p].X = 1000;
+    b.Pieces[p].Y = 1000;
+    b.Pieces[n].X = 1000 + CaptureOffset(b.Cut()) + b.Catch - 1;
+    b.Pieces[n].Y = 1000;
+    int neighbour = -1;
+    EXPECT_TRUE(TestPs(b, p, neighbour));
+    EXPECT_EQ(neighbour, n);
 }

@@ -1,3 +1,5 @@
+#include <QTransform>
+#include <cmath>
 #include <gtest/gtest.h>
 
 #include "PlayTestBoard.h"
@@ -24,6 +26,49 @@ TEST(HitTest, LeftAndTopEdgesHitRightAndBottomMissWhateverTheTurn)
             EXPECT_EQ(PieceAt(b, 100 + c.Margin - 1, 250), -1);
             EXPECT_EQ(PieceAt(b, 150, 200 + c.Margin - 1), -1);
         }
+    }
+}
+
+TEST(HitTest, ThePieceIsGrabbedByItsDrawnShapeThroughItsTurn)
+{
+    Board b = MakeBoard(2);
+    const TCutInfo &c = b.Cut();
+    const int inset = TexInset(c), body = c.Margin - inset; // the tile's body starts here
+    b.Shapes = TShapeBits(c.Cols * c.CellSize, c.Rows * c.CellSize);
+    // Piece 3: the body with its top-left corner cut away, and a tab on
+    // the left, outside the hit square.  Piece 5 under it: the body whole.
+    const auto fill = [&](int piece, int x0, int y0, int x1, int y1) {
+        const Tpiece &p = b.Pieces[piece];
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (!(piece == 3 && x < body + 6 && y < body + 6))
+                    b.Shapes.Set(p.Col * c.CellSize + x, p.Row * c.CellSize + y);
+    };
+    fill(3, body, body, c.CellSize, c.CellSize);
+    fill(3, 0, 25, body, 35);
+    fill(5, body, body, c.CellSize, c.CellSize);
+    for (int i : {3, 5}) {
+        b.Pieces[i].X = 300;
+        b.Pieces[i].Y = 200;
+    }
+    BringToTop(b, 3);
+    const QPointF centre(300 + HalfTex(c), 200 + HalfTex(c));
+    for (int rot = 0; rot < 4; ++rot) {
+        b.Pieces[3].Rotation = b.Pieces[5].Rotation = uint8_t(rot);
+        // Where a texel of the unturned piece is drawn once it is turned.
+        const auto drawn = [&](int tx, int ty) {
+            const QPointF at = QTransform()
+                                   .translate(centre.x(), centre.y())
+                                   .rotate(90.0 * rot)
+                                   .translate(-centre.x(), -centre.y())
+                                   .map(QPointF(300 + inset + tx + 0.5, 200 + inset + ty + 0.5));
+            return QPoint(int(std::floor(at.x())), int(std::floor(at.y())));
+        };
+        SCOPED_TRACE(testing::Message() << "rotation " << rot);
+        const QPoint tab = drawn(2, 30), corner = drawn(body + 1, body + 1), off = drawn(2, 10);
+        EXPECT_EQ(PieceAt(b, tab.x(), tab.y()), 3);
+        EXPECT_EQ(PieceAt(b, corner.x(), corner.y()), 5); // through the cut-away corner
+        EXPECT_EQ(PieceAt(b, off.x(), off.y()), -1);
     }
 }
 
