@@ -4,9 +4,12 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <cstdint>
 #include <vector>
+
+#include "board/Tray.h"
 
 // Geometry of one cut.  Seven signed 32-bit fields, in this order.
 struct TCutInfo {
@@ -119,6 +122,14 @@ struct Board {
     bool Paused = false;    // the table is covered and the clock stands
     bool EdgeOnly = false;  // only pieces and groups holding an edge piece are shown
     bool NewRecord = false; // the finish beat the best time of this picture
+
+    // ---- Sorting a big puzzle: trays, the selection, assembled groups hidden ----
+    std::vector<TTray> Trays = DefaultTrays(); // MaxTrays of them
+    bool TraysShown = true;      // the trays' strip is open beside the table
+    std::vector<int> Selected;   // selected pieces, whole groups, in the order chosen
+    bool DragSelection = false;  // the drag under way moves the whole selection
+    bool HideAssembled = false;  // every group of two or more is hidden
+    QRect Band;                  // the rubber band being drawn (board pixels), empty when none
 
     const TCutInfo &Cut() const { return CutTable[ValidSizeIndex(SizeIndex) ? SizeIndex : 1]; }
     // Whether g names an entry of Groups.

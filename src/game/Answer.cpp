@@ -23,6 +23,7 @@ TAnswer &TAnswer::operator|=(const TAnswer &o)
     Background |= o.Background;
     ShowRecords |= o.ShowRecords;
     Close |= o.Close;
+    Trays |= o.Trays;
     KeepSoon |= o.KeepSoon;
     if (o.BrowserChoice)
         BrowserChoice = o.BrowserChoice;

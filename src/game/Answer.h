@@ -28,6 +28,7 @@ struct TAnswer {
     bool Background = false; // the installed background of the board's BgIndex
     bool ShowRecords = false; // the records window of the game on the table
     bool Close = false;       // without its piece shapes the game cannot go on
+    bool Trays = false;       // the trays' strip: its trays, names or showing changed
     // The game moved on: it is kept for the next start within two seconds
     // (KeepForResume), a burst of moves in one write.
     bool KeepSoon = false;

@@ -52,6 +52,7 @@ void TGame::SetSwitches(const TStartSettings &s)
     m_switches = s;
     m_board.BgIndex = s.BgIndex;
     m_board.EdgeOnly = s.EdgeOnly;
+    m_board.HideAssembled = s.HideAssembled;
 }
 
 TAnswer TGame::SetEdgeOnly(bool on) { return SetSwitch(TSwitch::EdgeOnly, on); }
@@ -69,6 +70,10 @@ TAnswer TGame::SetSwitch(TSwitch which, bool down)
     case TSwitch::Shadow: m_switches.ShadowOn = down; break; // the next frame
     case TSwitch::EdgeOnly:
         m_switches.EdgeOnly = m_board.EdgeOnly = down;
+        a.Redraw = a.Buttons = true;
+        break;
+    case TSwitch::HideAssembled:
+        m_switches.HideAssembled = m_board.HideAssembled = down;
         a.Redraw = a.Buttons = true;
         break;
     }

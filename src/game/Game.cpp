@@ -60,9 +60,12 @@ TAnswer TGame::Press(play::TMouseBtn button, QPoint at)
         return a; // one thing at a time: the pan or the lid ends first
     if (m_board.Paused)
         return SetPaused(false);
+    m_glide.Finish(m_board); // a spread under way lands at once
     const QPoint p = BoardPoint(at);
     const bool overPiece = play::PieceAt(m_board, p.x(), p.y()) >= 0;
     if (!overPiece && !m_board.Dragging) {
+        if (button == play::TMouseBtn::Left)
+            a = ClearSelection();
         if (button == play::TMouseBtn::Left && LidVisible() && LidRect().contains(at))
             return PressLid(at);
         // The corner plate stands in the window's corner, under the pieces.
@@ -103,6 +106,12 @@ TAnswer TGame::MoveTo(QPoint at)
         return a;
     }
     const QPoint p = BoardPoint(at);
+    if (m_banding) {
+        m_bandTo = p;
+        m_board.Band = Band();
+        a.Redraw = true;
+        return a;
+    }
     a.Redraw = play::DragTo(m_board, p.x(), p.y()).Redraw;
     return a;
 }
@@ -128,6 +137,8 @@ TAnswer TGame::Release(play::TMouseBtn button, QPoint at, QDate today)
             m_view.EndPan();
         return a;
     }
+    if (m_banding)
+        return button == play::TMouseBtn::Left ? EndBand() : a;
     const play::TPlayResult r = play::Drop(m_board, m_view.Table().width(), m_view.Table().height());
     return AfterDrop(r, today);
 }
@@ -196,7 +207,7 @@ TAnswer TGame::Key(int key, bool *taken)
     if (m_board.Paused)
         return SetPaused(false); // any key goes on with the game
     if (key == Qt::Key_Escape)
-        return Settled(play::CancelDrag(m_board));
+        return m_board.Dragging ? Settled(play::CancelDrag(m_board)) : ClearSelection();
     if (key == Qt::Key_R || key == Qt::Key_Space)
         return Settled(play::TurnDragged(m_board));
     *taken = false;
@@ -217,6 +228,13 @@ TAnswer TGame::TickClock(bool windowOnScreen)
 
 TAnswer TGame::TickAnimation()
 {
+    if (m_glide.Running()) {
+        TAnswer a;
+        a.Redraw = true;
+        if (!m_glide.Tick(m_board) && m_board.TurnPiece < 0 && !m_board.ShowFinished)
+            a.AniTimer = TTimer::Stop;
+        return a;
+    }
     TAnswer a = Settled(play::TickAnimation(m_board));
     if (a.Redraw)
         Changed(a);

@@ -9,6 +9,7 @@
 
 #include "board/EdgeFilter.h"
 #include "play/CornerPlate.h"
+#include "gl/SelectionOutline.h"
 
 namespace {
 
@@ -393,6 +394,7 @@ void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const
     glColor4f(1, 1, 1, b.PieceAlpha);
     if (b.PiecesVisible)
         DrawPieces(b, atlas, OnePixelATexel(W, H, view), view.DragShadow);
+    DrawSelectionOutline(b);
 
     glColor4f(1, 1, 1, 1);
     onWindow();

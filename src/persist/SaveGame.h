@@ -37,6 +37,10 @@ struct TSavedGame {
     bool FlipHor = false;    // "RotateHor"
     std::vector<TSavedPiece> Pieces;  // one per piece, in piece order
     std::vector<std::vector<int>> Groups; // "gr<j>": member numbers
+
+    // ---- Section "Trays", written only when a tray holds or says anything ----
+    std::vector<TTray> Trays = DefaultTrays(); // "name<k>", "list<k>", "colour<k>"
+    bool TraysShown = true;                    // "shown": the strip is open
 };
 
 // The game on the table, with the path of its picture.

@@ -19,6 +19,7 @@ QString SwitchKey(TSwitch which)
     case TSwitch::Eff3D: return QStringLiteral("Eff3D");
     case TSwitch::Shadow: return QStringLiteral("PMShadow");
     case TSwitch::EdgeOnly: return QStringLiteral("EdgeOnly");
+    case TSwitch::HideAssembled: return QStringLiteral("HideAssembled");
     }
     return {};
 }
@@ -44,6 +45,7 @@ TStartSettings TSettingsFile::Read(bool roundPlaceDefault) const
     s.LidX = f.ReadInteger(Set, QStringLiteral("LidX"), -1);
     s.LidY = f.ReadInteger(Set, QStringLiteral("LidY"), -1);
     s.EdgeOnly = f.ReadBool(Set, SwitchKey(TSwitch::EdgeOnly), false);
+    s.HideAssembled = f.ReadBool(Set, SwitchKey(TSwitch::HideAssembled), false);
     f.Close();
     return s;
 }

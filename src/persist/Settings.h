@@ -24,6 +24,7 @@ struct TStartSettings {
     int LidX = -1;             // "LidX", "LidY": its corner on the table;
     int LidY = -1;             //   -1 leaves the place to the game
     bool EdgeOnly = false;     // "EdgeOnly": only the edge pieces are shown
+    bool HideAssembled = false; // "HideAssembled": groups of two or more are hidden
 };
 
 // The toolbar switches that are remembered one key each.
@@ -33,6 +34,7 @@ enum class TSwitch {
     Eff3D,      // "Eff3D": the relief
     Shadow,     // "PMShadow": the drag shadow
     EdgeOnly,   // "EdgeOnly": the edge filter of the game on the table
+    HideAssembled, // "HideAssembled": only the loose pieces are shown
 };
 
 class TSettingsFile {
