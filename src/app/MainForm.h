@@ -8,6 +8,7 @@
 //                         closing, acting on the game's answers
 //   MainForm_Events.cpp   the table's mouse, keys, timers, toolbar buttons
 //                         and dialogs, the table's background
+//   MainForm_Trays.cpp    the trays' strip, Ctrl+click, Shift+band, keys 1..9
 #pragma once
 
 #include <QLabel>
@@ -31,6 +32,7 @@ class TGLTextures;
 class TLidPanel;
 class TRecordsFrm;
 class TPieceAtlas;
+class TTrayStrip;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -75,9 +77,11 @@ private:
     TMySpeedButton *PauseBtn = nullptr;
     TMySpeedButton *LidBtn = nullptr;
     TMySpeedButton *EdgeBtn = nullptr;
+    TMySpeedButton *HideBtn = nullptr;
     TDrawPanel *DrawPanel = nullptr;
     TLidPanel *LidPanel = nullptr;
     TRecordsFrm *RecordsFrm = nullptr;
+    TTrayStrip *TrayStrip = nullptr;
 
     QTimer ReSizeTimer; // 100 ms one-shot projection rebuild
     QTimer Timer1;      // 500 ms after start-up: command-line game, start-up sound
@@ -161,4 +165,16 @@ private:
     void ChMusBtnClick();
     void ShowRecords();
     void ToggleFullScreen();
+
+    // ---- MainForm_Trays.cpp: the trays' strip, the selection's keys and mouse ----
+    void CreateTrayStrip(QWidget *row);
+    void ShowTrays();
+    // A press with Ctrl or Shift on the table; false when it is a plain one.
+    bool SortingPress(Qt::MouseButton button, int x, int y);
+    // A release over a tray ends the drag there; false when not over one.
+    bool ReleaseOverTray(int x, int y);
+    // Keys 1..9 put what is under the pointer into a tray.
+    bool TrayKey(int key);
+    void TrayPieceDropped(int piece, QPoint global);
+    void RenameTrayAsked(int tray);
 };
