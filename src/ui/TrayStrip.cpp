@@ -65,13 +65,16 @@ int TTrayStrip::Columns() const { return kColumns; }
 
 QRect TTrayStrip::CommandRect(TCommand c) const
 {
-    const int half = (width() - 3 * kPad) / 2;
+    // Three short commands in the first row, the long one and the fold
+    // handle in the second.
+    const int third = (width() - 4 * kPad) / 3;
+    const auto inRow = [&](int row, int left, int w) { return QRect(left, row * kCommandRow + 2, w, kCommandRow - 4); };
     switch (c) {
-    case TCommand::Fold: return m_open ? QRect(width() - 20, 0, 20, kCommandRow) : QRect(0, 0, kFolded, height());
-    case TCommand::Spread: return QRect(kPad, 2, half - 10, kCommandRow - 4);
-    case TCommand::BringBack: return QRect(2 * kPad + half - 10, 2, half - 6, kCommandRow - 4);
-    case TCommand::ByColour: return QRect(kPad, kCommandRow + 2, half, kCommandRow - 4);
-    case TCommand::ByShape: return QRect(2 * kPad + half, kCommandRow + 2, half, kCommandRow - 4);
+    case TCommand::Fold: return m_open ? inRow(1, width() - 20, 18) : QRect(0, 0, kFolded, height());
+    case TCommand::Spread: return inRow(0, kPad, third);
+    case TCommand::ByColour: return inRow(0, 2 * kPad + third, third);
+    case TCommand::ByShape: return inRow(0, 3 * kPad + 2 * third, third);
+    case TCommand::BringBack: return inRow(1, kPad, width() - 2 * kPad - 22);
     case TCommand::None: break;
     }
     return {};
@@ -171,7 +174,7 @@ void TTrayStrip::paintEvent(QPaintEvent *)
     }
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     QFont f = font();
-    f.setPixelSize(11);
+    f.setPixelSize(10);
     p.setFont(f);
     const std::pair<TCommand, QString> commands[] = {
         {TCommand::Spread, QStringLiteral("Разложить")},
