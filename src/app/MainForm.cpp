@@ -144,7 +144,7 @@ void TMainForm::CreateToolbar()
     for (int i = 0; i < ToolbarButtonCount; ++i)
         *buttons[i] = MakeToolbarButton(Panel1, ToolbarButtons[i]);
     TimeLab = MakeClockLabel(Panel1, ToolbarButtonsEnd());
-    TMySpeedButton **comforts[PlayButtonCount] = {&PauseBtn, &LidBtn, &EdgeBtn, &HideBtn};
+    TMySpeedButton **comforts[PlayButtonCount] = {&PauseBtn, &LidBtn, &EdgeBtn, &HideBtn, &TraysBtn};
     for (int i = 0; i < PlayButtonCount; ++i)
         *comforts[i] = MakeToolbarButton(Panel1, PlayButtons[i]);
     ProgressLab = MakeProgressLabel(Panel1);
@@ -163,6 +163,7 @@ void TMainForm::CreateToolbar()
     wire(LidBtn, &TMainForm::LidBtnClick);
     wire(EdgeBtn, &TMainForm::EdgeBtnClick);
     wire(HideBtn, [this] { Act(Game->SetHideAssembled(HideBtn->Down())); });
+    wire(TraysBtn, [this] { Act(Game->SetTraysShown(TraysBtn->Down())); });
 }
 
 void TMainForm::CreateKeys()
@@ -443,6 +444,7 @@ void TMainForm::ShowButtons()
     SetDown(LidBtn, Game->LidShown());
     SetDown(EdgeBtn, Game->EdgeOnly());
     SetDown(HideBtn, Game->HideAssembled());
+    SetDown(TraysBtn, Game->TraysShown());
     SaveBtn->setEnabled(Game->CanSave());
 }
 

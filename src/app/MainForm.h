@@ -78,6 +78,7 @@ private:
     TMySpeedButton *LidBtn = nullptr;
     TMySpeedButton *EdgeBtn = nullptr;
     TMySpeedButton *HideBtn = nullptr;
+    TMySpeedButton *TraysBtn = nullptr;
     TDrawPanel *DrawPanel = nullptr;
     TLidPanel *LidPanel = nullptr;
     TRecordsFrm *RecordsFrm = nullptr;

@@ -16,6 +16,8 @@ void TMainForm::CreateTrayStrip(QWidget *row)
     row->layout()->addWidget(TrayStrip);
     connect(TrayStrip, &TTrayStrip::OpenToggled, this, [this](bool open) { Act(Game->SetTraysShown(open)); });
     connect(TrayStrip, &TTrayStrip::PieceDropped, this, &TMainForm::TrayPieceDropped);
+    connect(TrayStrip, &TTrayStrip::PieceMovedToTray, this,
+            [this](int piece, int tray) { Act(Game->MovePieceToTray(piece, tray)); });
     connect(TrayStrip, &TTrayStrip::TakeAllAsked, this, [this](int tray) { Act(Game->TakeAllOutOfTray(tray)); });
     connect(TrayStrip, &TTrayStrip::RenameAsked, this, &TMainForm::RenameTrayAsked);
     connect(TrayStrip, &TTrayStrip::SpreadAsked, this, [this] { Act(Game->Spread()); });

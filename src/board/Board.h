@@ -33,6 +33,9 @@ inline bool ValidSizeIndex(int sizeIndex) { return sizeIndex >= 1 && sizeIndex <
 // than the window, and their edge layout keeps the middle free.
 constexpr int FirstBigCut = 3;
 inline bool IsBigCut(int sizeIndex) { return sizeIndex >= FirstBigCut && sizeIndex <= CutCount; }
+// A big cut's game opens with the trays' strip beside the table; the
+// classic cuts keep the whole window for their table until it is asked for.
+inline bool TraysOpenAtStart(int sizeIndex) { return IsBigCut(sizeIndex); }
 
 // Derived values; nothing caches them.
 inline int Pitch(const TCutInfo &c) { return c.CellSize - c.Overlap; }
@@ -125,7 +128,7 @@ struct Board {
 
     // ---- Sorting a big puzzle: trays, the selection, assembled groups hidden ----
     std::vector<TTray> Trays = DefaultTrays(); // MaxTrays of them
-    bool TraysShown = true;      // the trays' strip is open beside the table
+    bool TraysShown = false;     // the trays' strip is open beside the table
     std::vector<int> Selected;   // selected pieces, whole groups, in the order chosen
     bool DragSelection = false;  // the drag under way moves the whole selection
     bool HideAssembled = false;  // every group of two or more is hidden

@@ -153,6 +153,8 @@ public:
     TAnswer PutInTray(int tray, QPoint at);
     // The drag under way was released over tray `tray`.
     TAnswer DropInTray(int tray);
+    // A piece of a tray (with its group) to the end of another tray.
+    TAnswer MovePieceToTray(int piece, int tray);
     // A piece dragged out of its tray and let go over the table at `at`.
     TAnswer TakeOutOfTray(int piece, QPoint at);
     // Every piece of the tray into the view.

@@ -41,6 +41,7 @@ TAnswer TraysChanged()
 void TGame::ResetSorting()
 {
     m_board.Trays = DefaultTrays();
+    m_board.TraysShown = TraysOpenAtStart(m_board.SizeIndex);
     m_board.Selected.clear();
     m_board.DragSelection = false;
     m_banding = false;
@@ -130,6 +131,15 @@ TAnswer TGame::PutInTray(int tray, QPoint at)
 TAnswer TGame::DropInTray(int tray)
 {
     if (!play::ValidTray(tray) || play::PutDraggedInTray(m_board, tray) == 0)
+        return {};
+    TAnswer a = TraysChanged();
+    Changed(a);
+    return a;
+}
+
+TAnswer TGame::MovePieceToTray(int piece, int tray)
+{
+    if (m_board.Paused || play::TrayHolding(m_board, piece) < 0 || play::PutInTray(m_board, tray, {piece}) == 0)
         return {};
     TAnswer a = TraysChanged();
     Changed(a);

@@ -273,7 +273,7 @@ QString TrayKey(const char *what, int k) { return QLatin1String(what) + QString:
 bool ReadTrays(TChecker &c, TSavedGame &g)
 {
     g.Trays = DefaultTrays();
-    g.TraysShown = c.Bool(kTrays, QStringLiteral("shown"), true);
+    g.TraysShown = c.Bool(kTrays, QStringLiteral("shown"), TraysOpenAtStart(g.SizeIndex));
     const int32_t count = c.Integer(kTrays, QStringLiteral("count"), 0);
     if (count < 0 || count > MaxTrays)
         return c.Fail(QStringLiteral("число лотков «count» в разделе «%1» вне 0..%2").arg(kTrays).arg(MaxTrays));
@@ -318,7 +318,7 @@ bool ReadTrays(TChecker &c, TSavedGame &g)
 
 void WriteTrays(TProfileFile &f, const TSavedGame &g)
 {
-    if (g.TraysShown && TraysAreDefault(g.Trays))
+    if (g.TraysShown == TraysOpenAtStart(g.SizeIndex) && TraysAreDefault(g.Trays))
         return; // nothing to keep: an older reader's file, exactly
     f.WriteInteger(kTrays, QStringLiteral("count"), int(g.Trays.size()));
     f.WriteBool(kTrays, QStringLiteral("shown"), g.TraysShown);

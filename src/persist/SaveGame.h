@@ -40,7 +40,7 @@ struct TSavedGame {
 
     // ---- Section "Trays", written only when a tray holds or says anything ----
     std::vector<TTray> Trays = DefaultTrays(); // "name<k>", "list<k>", "colour<k>"
-    bool TraysShown = true;                    // "shown": the strip is open
+    bool TraysShown = false;                   // "shown": the strip is open (a big cut's by default)
 };
 
 // The game on the table, with the path of its picture.

@@ -9,6 +9,7 @@ const TToolbarButtonDef PlayButtons[PlayButtonCount] = {
     {"LidBtn", 454, "Картинка", 6, true},
     {"EdgeBtn", 496, "Края", 7, true},
     {"HideBtn", 538, "Скрыть собранное", 8, true},
+    {"TraysBtn", 580, "Лотки", 9, true},
 };
 
 int ToolbarButtonsEnd() { return PlayButtons[PlayButtonCount - 1].X + ToolbarButtonWidth; }

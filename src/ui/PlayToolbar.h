@@ -1,11 +1,11 @@
 // The toolbar's comforts of play, right of the nine classic buttons and
 // before the clock: four switches (pause, the box-lid picture, edge pieces
-// only, assembled groups hidden) and the progress label "N из M" beside the clock.
+// only, assembled groups hidden, the trays' strip) and the progress label "N из M" beside the clock.
 #pragma once
 
 #include "ui/MainToolbar.h"
 
-constexpr int PlayButtonCount = 4;
+constexpr int PlayButtonCount = 5;
 extern const TToolbarButtonDef PlayButtons[PlayButtonCount];
 
 // Where the toolbar's buttons end: the clock and progress labels start here.

@@ -11,12 +11,11 @@
 namespace {
 
 constexpr int kCell = 40;        // a tray's cell in strip pixels
-constexpr int kColumns = 4;
+constexpr int kColumns = 5;
 constexpr int kPad = 4;
 constexpr int kTitle = 18;       // a tray's title row
 constexpr int kCommandRow = 22;  // one row of commands
 constexpr int kCommands = 2 * kCommandRow + kPad;
-constexpr int kFolded = 22;      // width of the folded strip
 constexpr int kOpenWidth = kColumns * kCell + 2 * kPad + 2;
 
 } // namespace
@@ -31,12 +30,12 @@ TTrayStrip::TTrayStrip(QWidget *parent) : QWidget(parent)
     m_scroll.assign(MaxTrays, 0);
 }
 
-QSize TTrayStrip::sizeHint() const { return QSize(m_open ? kOpenWidth : kFolded, 400); }
+QSize TTrayStrip::sizeHint() const { return QSize(kOpenWidth, 400); }
 
 void TTrayStrip::ShowTrays(const Board &b, const std::function<QImage(int)> &imageOf)
 {
     m_open = b.TraysShown;
-    setFixedWidth(m_open ? kOpenWidth : kFolded);
+    setVisible(m_open); // folded away, the table has the whole window
     const TCutInfo &cut = b.Cut();
     m_texSize = cut.TexSize;
     m_imageScale = double(kCell) / play::TrayCell(cut);
@@ -70,7 +69,7 @@ QRect TTrayStrip::CommandRect(TCommand c) const
     const int third = (width() - 4 * kPad) / 3;
     const auto inRow = [&](int row, int left, int w) { return QRect(left, row * kCommandRow + 2, w, kCommandRow - 4); };
     switch (c) {
-    case TCommand::Fold: return m_open ? inRow(1, width() - 20, 18) : QRect(0, 0, kFolded, height());
+    case TCommand::Fold: return inRow(1, width() - 20, 18);
     case TCommand::Spread: return inRow(0, kPad, third);
     case TCommand::ByColour: return inRow(0, 2 * kPad + third, third);
     case TCommand::ByShape: return inRow(0, 3 * kPad + 2 * third, third);
@@ -82,8 +81,6 @@ QRect TTrayStrip::CommandRect(TCommand c) const
 
 TTrayStrip::TCommand TTrayStrip::CommandAt(QPoint local) const
 {
-    if (!m_open)
-        return TCommand::Fold;
     for (TCommand c : {TCommand::Fold, TCommand::Spread, TCommand::BringBack, TCommand::ByColour, TCommand::ByShape})
         if (CommandRect(c).contains(local))
             return c;
@@ -164,14 +161,6 @@ void TTrayStrip::paintEvent(QPaintEvent *)
     p.fillRect(rect(), ToolbarColor().darker(108));
     const QColor ink(0, 0, 128);
     p.setPen(ink);
-    if (!m_open) {
-        p.save();
-        p.translate(width() / 2 + 5, height() / 2);
-        p.rotate(-90);
-        p.drawText(QRect(-60, -12, 120, 24), Qt::AlignCenter, QStringLiteral("◂ Лотки"));
-        p.restore();
-        return;
-    }
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     QFont f = font();
     f.setPixelSize(10);
@@ -272,7 +261,12 @@ void TTrayStrip::mouseReleaseEvent(QMouseEvent *e)
     m_dragging = false;
     unsetCursor();
     update();
-    if (piece >= 0 && dragged && !rect().contains(e->position().toPoint()))
+    if (piece < 0 || !dragged)
+        return;
+    const int tray = TrayAt(e->position().toPoint());
+    if (tray >= 0)
+        emit PieceMovedToTray(piece, tray);
+    else if (!rect().contains(e->position().toPoint()))
         emit PieceDropped(piece, e->globalPosition().toPoint());
 }
 

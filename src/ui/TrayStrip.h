@@ -3,7 +3,7 @@
 // trays, each a panel with its name, its piece count (and the colour it was
 // sorted by), and its pieces in a grid in the order they came, turned as
 // they lie; a tray scrolls with the wheel when it holds more than its panel
-// shows.  The strip folds to a narrow handle.  It paints the pieces' small
+// shows.  Folded, the strip is hidden and the table has the whole window.  It paints the pieces' small
 // images itself, so the table's frames never wait for it; what the player
 // does here it says by signals, and the window hands that to the game.
 #pragma once
@@ -32,6 +32,8 @@ signals:
     void OpenToggled(bool open);
     // A piece was dragged out of its tray and let go at a point of the screen.
     void PieceDropped(int piece, QPoint global);
+    // A piece was dragged from its tray onto another tray (or its own).
+    void PieceMovedToTray(int piece, int tray);
     void TakeAllAsked(int tray);
     void RenameAsked(int tray);
     void SpreadAsked();

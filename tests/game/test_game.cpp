@@ -264,6 +264,9 @@ TEST_F(GameTest, TheEdgeFilterIsRememberedAndANewGameShowsEveryPiece)
     ASSERT_TRUE(game.NewGame({picture, false, 1, true}).Messages.isEmpty());
     EXPECT_FALSE(game.EdgeOnly());
     EXPECT_FALSE(TSettingsFile().Read(false).EdgeOnly);
+    // Hiding the assembled groups is remembered the same way.
+    game.SetHideAssembled(true);
+    EXPECT_TRUE(TSettingsFile().Read(false).HideAssembled);
 }
 
 TEST_F(GameTest, PauseTakesTheLidDown)

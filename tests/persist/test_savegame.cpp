@@ -518,7 +518,7 @@ TEST_F(SaveGameTest, TraysComeBackAndBrokenTrayKeysAreRefusedNamingTheKey)
     // A game without trays writes no section: the file is as it always was.
     PutGameInTrays(b);
     b.Trays = DefaultTrays();
-    b.TraysShown = true;
+    b.TraysShown = TraysOpenAtStart(b.SizeIndex);
     ASSERT_TRUE(WriteFreshSavedGame(good, SavedGameFromBoard(b, picture)));
     EXPECT_FALSE(ReadAll(good).contains("[Trays]"));
 }

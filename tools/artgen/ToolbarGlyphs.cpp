@@ -255,6 +255,19 @@ void HideGlyph(QPainter &p)
     Bevel(p, Piece(QRectF(6, 23, 7, 6), -1, 0, 0, 0), Blue, 0.6, 1.0);
 }
 
+void TraysGlyph(QPainter &p)
+{
+    // Three trays stacked, pieces in the top one.
+    for (int k = 2; k >= 0; --k) {
+        QPainterPath tray;
+        tray.addRoundedRect(QRectF(4, 6 + 8 * k, 24, 7), 1.5, 1.5);
+        p.fillPath(tray, Vertical(tray.boundingRect(), GoldDark.lighter(120), GoldDark));
+        p.strokePath(tray, Outline(1.2));
+    }
+    Bevel(p, Piece(QRectF(8, 2, 6, 6), 0, 1, 0, 0), Blue, 0.6, 1.0);
+    Bevel(p, Piece(QRectF(18, 2, 6, 6), 0, 0, 0, 0), Green, 0.6, 1.0);
+}
+
 } // namespace
 
 const std::vector<ToolGlyph> &ToolGlyphs()
@@ -264,7 +277,7 @@ const std::vector<ToolGlyph> &ToolGlyphs()
         {"RoundPlaceBtn", RoundPlaceGlyph}, {"MusicBtn", MusicGlyph}, {"Eff3dBtn", Eff3dGlyph},
         {"ShadowBtn", ShadowGlyph}, {"BgBtn", BgGlyph},        {"ChMusBtn", ChMusGlyph},
         {"PauseBtn", PauseGlyph},   {"LidBtn", LidGlyph},      {"EdgeBtn", EdgeGlyph},
-        {"HideBtn", HideGlyph},
+        {"HideBtn", HideGlyph},     {"TraysBtn", TraysGlyph},
     };
     return glyphs;
 }
