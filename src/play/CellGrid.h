@@ -28,7 +28,8 @@ public:
 private:
     // The cells' range over which a rectangle's centres may lie.
     void Cells(const QRect &area, int &c0, int &r0, int &c1, int &r1) const;
-    std::vector<int> Collect(const Board &b, const QRect &cells, const std::function<bool(const QRect &)> &keep) const;
+    // The pieces filed near `area` whose hit squares pass `keep`, in piece order.
+    std::vector<int> Collect(const Board &b, const QRect &area, const std::function<bool(const QRect &)> &keep) const;
 
     int m_cell = 1;         // one pitch
     int m_left = 0, m_top = 0; // board point of cell (0, 0)

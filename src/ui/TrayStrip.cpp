@@ -60,8 +60,6 @@ void TTrayStrip::ShowTrays(const Board &b, const std::function<QImage(int)> &ima
 
 // ---- geometry ----
 
-int TTrayStrip::Columns() const { return kColumns; }
-
 QRect TTrayStrip::CommandRect(TCommand c) const
 {
     // Three short commands in the first row, the long one and the fold

@@ -62,7 +62,6 @@ private:
     QRect TitleRect(int tray) const;
     QRect TakeAllRect(int tray) const;
     QRect CellRect(int tray, int k) const;
-    int Columns() const;
     int VisibleRows(int tray) const;
     int PieceAt(QPoint local, int *tray) const;
     TCommand CommandAt(QPoint local) const;
