@@ -144,9 +144,6 @@ public:
     // Shift+left press: on the empty table a rubber band begins; on a piece
     // it is a plain press.
     TAnswer PressShifted(QPoint at);
-    bool Banding() const { return m_banding; }
-    // The band in board pixels, while one is drawn.
-    QRect Band() const { return QRect(m_bandFrom, m_bandTo).normalized(); }
     TAnswer ClearSelection();
     // Keys 1..9 over a piece (with its group, or the selection it is in), or
     // during a drag: what is under the pointer goes into tray `tray`.
@@ -183,6 +180,8 @@ private:
     QRect ViewOnTable() const;
     TAnswer Glide(const std::vector<play::TSpreadPlace> &places);
     TAnswer EndBand();
+    // The band in board pixels, while one is drawn.
+    QRect Band() const { return QRect(m_bandFrom, m_bandTo).normalized(); }
     // The sorting state of a new game: empty trays, nothing selected.
     void ResetSorting();
     bool m_banding = false;

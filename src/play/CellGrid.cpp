@@ -92,11 +92,6 @@ std::vector<int> TCellGrid::Collect(const Board &b, const QRect &area,
     return out;
 }
 
-std::vector<int> TCellGrid::PiecesMeeting(const Board &b, const QRect &area) const
-{
-    return Collect(b, area, [&](const QRect &hit) { return hit.intersects(area); });
-}
-
 std::vector<int> TCellGrid::PiecesCentredIn(const Board &b, const QRect &area) const
 {
     return Collect(b, area, [&](const QRect &hit) { return area.contains(hit.center()); });

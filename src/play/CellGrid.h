@@ -1,7 +1,7 @@
 // A uniform grid of cells one pitch wide over the table: each shown piece
 // is filed under the cell of its hit square's centre, so that the pieces
 // near a place are found without walking them all.  It is built afresh
-// after a drop; the rubber band, the trays and the spread ask it.
+// for each rubber band, which asks it for the pieces it holds.
 #pragma once
 
 #include <QRect>
@@ -19,9 +19,6 @@ public:
     // Files every piece the table shows.
     void Build(const Board &b);
 
-    // The pieces whose hit squares meet `area` (board pixels), each once,
-    // in piece order.
-    std::vector<int> PiecesMeeting(const Board &b, const QRect &area) const;
     // The pieces whose hit square's centre lies in `area`, in piece order.
     std::vector<int> PiecesCentredIn(const Board &b, const QRect &area) const;
 

@@ -96,6 +96,12 @@ TEST(Trays, GroupGoesInWholeIsOffTheTableAndComesOutInShape)
     EXPECT_EQ(b.Trays[2].Pieces, std::vector<int>{5});
     EXPECT_EQ(b.DrawOrder.back(), 1);
     EXPECT_EQ(PutInTray(b, MaxTrays, {3}), 0);
+
+    RenameTray(b, 2, QStringLiteral("  Небо\n и облака ") + QString(MaxTrayNameChars, QLatin1Char('x')));
+    EXPECT_EQ(b.Trays[2].Name.size(), MaxTrayNameChars);
+    EXPECT_TRUE(b.Trays[2].Name.startsWith(QStringLiteral("Небо и облака x")));
+    RenameTray(b, 2, QStringLiteral(" "));
+    EXPECT_EQ(b.Trays[2].Name, DefaultTrayName(2));
 }
 
 TEST(Trays, DraggedSelectionGoesInAndAllComeOutApartInTheArea)
