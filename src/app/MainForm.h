@@ -174,6 +174,8 @@ private:
     bool SortingPress(Qt::MouseButton button, int x, int y);
     // A release over a tray ends the drag there; false when not over one.
     bool ReleaseOverTray(int x, int y);
+    // The tray a drag would go into is lit.
+    void ShowTrayUnderDrag(int x, int y);
     // Keys 1..9 put what is under the pointer into a tray.
     bool TrayKey(int key);
     void TrayPieceDropped(int piece, QPoint global);

@@ -53,7 +53,11 @@ void TMainForm::DrawPanelMouseDown(Qt::MouseButton button, int x, int y)
         Act(Game->Press(btn, QPoint(x, y)));
 }
 
-void TMainForm::DrawPanelMouseMove(int x, int y) { Act(Game->MoveTo(QPoint(x, y))); }
+void TMainForm::DrawPanelMouseMove(int x, int y)
+{
+    Act(Game->MoveTo(QPoint(x, y)));
+    ShowTrayUnderDrag(x, y);
+}
 
 void TMainForm::DrawPanelMouseUp(Qt::MouseButton button, int x, int y)
 {

@@ -49,11 +49,20 @@ bool TMainForm::SortingPress(Qt::MouseButton button, int x, int y)
     return false;
 }
 
+void TMainForm::ShowTrayUnderDrag(int x, int y)
+{
+    if (TrayStrip && TrayStrip->isVisible())
+        TrayStrip->Highlight(Game->board().Dragging ? TrayStrip->TrayAt(TrayStrip->mapFromGlobal(
+                                                          DrawPanel->mapToGlobal(QPoint(x, y))))
+                                                    : -1);
+}
+
 bool TMainForm::ReleaseOverTray(int x, int y)
 {
     if (!TrayStrip || !Game->board().Dragging)
         return false;
     const int tray = TrayStrip->TrayAt(TrayStrip->mapFromGlobal(DrawPanel->mapToGlobal(QPoint(x, y))));
+    TrayStrip->Highlight(-1);
     if (tray < 0)
         return false;
     Act(Game->DropInTray(tray));

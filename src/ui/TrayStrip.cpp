@@ -58,6 +58,14 @@ void TTrayStrip::ShowTrays(const Board &b, const std::function<QImage(int)> &ima
     update();
 }
 
+void TTrayStrip::Highlight(int tray)
+{
+    if (tray == m_lit)
+        return;
+    m_lit = tray;
+    update();
+}
+
 // ---- geometry ----
 
 QRect TTrayStrip::CommandRect(TCommand c) const
@@ -180,7 +188,7 @@ void TTrayStrip::paintEvent(QPaintEvent *)
     for (int k = 0; k < MaxTrays; ++k) {
         const TShownTray &t = m_trays[size_t(k)];
         const QRect panel = PanelRect(k), title = TitleRect(k);
-        p.fillRect(panel, QColor(40, 52, 70));
+        p.fillRect(panel, k == m_lit ? QColor(70, 96, 130) : QColor(40, 52, 70));
         p.fillRect(title, ToolbarColor());
         int left = title.left() + 3;
         if (t.Swatch >= 0) {

@@ -25,6 +25,9 @@ public:
     bool Open() const { return m_open; }
     // The tray under a point of the strip, or -1.
     int TrayAt(QPoint local) const;
+    // A drag from the table is over this tray (-1: over none): its panel
+    // is lit as the place the drag would go.
+    void Highlight(int tray);
 
     QSize sizeHint() const override;
 
@@ -74,6 +77,7 @@ private:
     double m_imageScale = 1.0;     // strip pixels a texture pixel
     int m_texSize = 64;
     std::vector<int> m_scroll;     // rows scrolled, by tray
+    int m_lit = -1;
     int m_dragPiece = -1;
     QPoint m_pressAt;
     bool m_dragging = false;
