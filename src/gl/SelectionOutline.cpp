@@ -13,7 +13,7 @@ struct TTone {
     float R, G, B, A;
 };
 // Dark first and wider, the light line over its middle.
-const TTone kTones[2] = {{3.0f, 0.0f, 0.0f, 0.0f, 0.85f}, {1.0f, 1.0f, 0.92f, 0.3f, 1.0f}};
+const TTone kTones[2] = {{4.0f, 0.0f, 0.0f, 0.0f, 0.85f}, {2.0f, 1.0f, 0.92f, 0.3f, 1.0f}};
 
 void Rect(float l, float t, float r, float b)
 {
