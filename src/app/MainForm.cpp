@@ -11,6 +11,7 @@
 #include <QPalette>
 #include <QShortcut>
 #include <QTimer>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -66,21 +67,27 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(45);
     lay->addWidget(Panel1);
+    // The table with the trays' strip along its right side.
+    auto *row = new QWidget(this);
+    auto *rowLay = new QHBoxLayout(row);
+    rowLay->setContentsMargins(0, 0, 0, 0);
+    rowLay->setSpacing(0);
+    lay->addWidget(row, 1);
     if (OpenGLAvailable()) {
-        DrawPanel = new TDrawPanel(this);
-        lay->addWidget(DrawPanel, 1);
+        DrawPanel = new TDrawPanel(row);
+        rowLay->addWidget(DrawPanel, 1);
         LidPanel = new TLidPanel(DrawPanel);
     } else {
         // Without OpenGL the window must not hold an OpenGL widget at all
         // (its composition would fail); a plain table of the clear colour
         // stands in, and the missing context is named once the window is up.
         DrawPanel = new TDrawPanel(nullptr);
-        auto *table = new QWidget(this);
+        auto *table = new QWidget(row);
         table->setAutoFillBackground(true);
         QPalette tp = table->palette();
         tp.setColor(QPalette::Window, QColor(77, 102, 153));
         table->setPalette(tp);
-        lay->addWidget(table, 1);
+        rowLay->addWidget(table, 1);
         NoteMissing(QStringLiteral("контекст OpenGL (стол не может быть нарисован)"));
     }
     connect(DrawPanel, &TDrawPanel::Initialized, this, &TMainForm::FormCreateGL);
@@ -105,6 +112,7 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
     Atlas = std::make_unique<TPieceAtlas>();
     Game = std::make_unique<game::TGame>(GameRandom(), game::TGameDevices{Atlas.get(), GL.get(), [this] { Draw(); }});
     CreateToolbar();
+    CreateTrayStrip(row);
     CreateKeys();
     CreateSettings();
     SetTextureContextHook([this] { return MakeTableCurrent(); });
@@ -139,7 +147,7 @@ void TMainForm::CreateToolbar()
     for (int i = 0; i < ToolbarButtonCount; ++i)
         *buttons[i] = MakeToolbarButton(Panel1, ToolbarButtons[i]);
     TimeLab = MakeClockLabel(Panel1, SettingsButton.X + ToolbarButtonWidth);
-    TMySpeedButton **comforts[PlayButtonCount] = {&PauseBtn, &LidBtn, &EdgeBtn};
+    TMySpeedButton **comforts[PlayButtonCount] = {&PauseBtn, &LidBtn, &EdgeBtn, &HideBtn};
     for (int i = 0; i < PlayButtonCount; ++i)
         *comforts[i] = MakeToolbarButton(Panel1, PlayButtons[i]);
     ProgressLab = MakeProgressLabel(Panel1);
@@ -159,6 +167,7 @@ void TMainForm::CreateToolbar()
     wire(PauseBtn, &TMainForm::PauseBtnClick);
     wire(LidBtn, &TMainForm::LidBtnClick);
     wire(EdgeBtn, &TMainForm::EdgeBtnClick);
+    wire(HideBtn, [this] { Act(Game->SetHideAssembled(HideBtn->Down())); });
 }
 
 void TMainForm::CreateKeys()
@@ -411,6 +420,8 @@ void TMainForm::Act(const game::TAnswer &a)
         ShowButtons();
     if (a.Lid)
         PlaceLid();
+    if (a.Trays || a.Progress)
+        ShowTrays();
     if (a.JoinClick)
         wl->Play(0);
     if (a.Milestone)
@@ -448,6 +459,7 @@ void TMainForm::ShowButtons()
     SetDown(PauseBtn, Game->Paused());
     SetDown(LidBtn, Game->LidShown());
     SetDown(EdgeBtn, Game->EdgeOnly());
+    SetDown(HideBtn, Game->HideAssembled());
     SaveBtn->setEnabled(Game->CanSave());
     ShowAccess();
 }

@@ -8,6 +8,7 @@
 //                         closing, acting on the game's answers
 //   MainForm_Events.cpp   the table's mouse, keys, timers, toolbar buttons
 //                         and dialogs, the table's background
+//   MainForm_Trays.cpp    the trays' strip, Ctrl+click, Shift+band, keys 1..9
 #pragma once
 
 #include <QLabel>
@@ -35,6 +36,7 @@ class TPieceAtlas;
 class TSettingsFrm;
 class TKeysFrm;
 class TFirstSteps;
+class TTrayStrip;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -81,9 +83,11 @@ private:
     TMySpeedButton *PauseBtn = nullptr;
     TMySpeedButton *LidBtn = nullptr;
     TMySpeedButton *EdgeBtn = nullptr;
+    TMySpeedButton *HideBtn = nullptr;
     TDrawPanel *DrawPanel = nullptr;
     TLidPanel *LidPanel = nullptr;
     TRecordsFrm *RecordsFrm = nullptr;
+    TTrayStrip *TrayStrip = nullptr;
 
     QTimer ReSizeTimer; // 100 ms one-shot projection rebuild
     QTimer Timer1;      // 500 ms after start-up: command-line game, start-up sound
@@ -187,4 +191,17 @@ private:
     // The hand of keyboard play as the frame draws it.
     THandMark HandMark() const;
     bool focusNextPrevChild(bool next) override;
+    // ---- MainForm_Trays.cpp: the trays' strip, the selection's keys and mouse ----
+    void CreateTrayStrip(QWidget *row);
+    void ShowTrays();
+    // A press with Ctrl or Shift on the table; false when it is a plain one.
+    bool SortingPress(Qt::MouseButton button, int x, int y);
+    // A release over a tray ends the drag there; false when not over one.
+    bool ReleaseOverTray(int x, int y);
+    // The tray a drag would go into is lit.
+    void ShowTrayUnderDrag(int x, int y);
+    // Keys 1..9 put what is under the pointer into a tray.
+    bool TrayKey(int key);
+    void TrayPieceDropped(int piece, QPoint global);
+    void RenameTrayAsked(int tray);
 };

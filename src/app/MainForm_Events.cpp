@@ -49,16 +49,20 @@ bool ToPlayButton(Qt::MouseButton button, play::TMouseBtn &out)
 void TMainForm::DrawPanelMouseDown(Qt::MouseButton button, int x, int y)
 {
     play::TMouseBtn btn;
-    if (ToPlayButton(button, btn))
+    if (!SortingPress(button, x, y) && ToPlayButton(button, btn))
         Act(Game->Press(btn, QPoint(x, y)));
 }
 
-void TMainForm::DrawPanelMouseMove(int x, int y) { Act(Game->MoveTo(QPoint(x, y))); }
+void TMainForm::DrawPanelMouseMove(int x, int y)
+{
+    Act(Game->MoveTo(QPoint(x, y)));
+    ShowTrayUnderDrag(x, y);
+}
 
 void TMainForm::DrawPanelMouseUp(Qt::MouseButton button, int x, int y)
 {
     play::TMouseBtn btn;
-    if (ToPlayButton(button, btn))
+    if (ToPlayButton(button, btn) && !ReleaseOverTray(x, y))
         Act(Game->Release(btn, QPoint(x, y), QDate::currentDate()));
 }
 
@@ -67,6 +71,10 @@ void TMainForm::DrawPanelWheel(int steps, double x, double y) { Act(Game->Wheel(
 void TMainForm::keyPressEvent(QKeyEvent *e)
 {
     bool taken = false;
+    if (!e->isAutoRepeat() && e->modifiers() == Qt::NoModifier && TrayKey(e->key())) {
+        e->accept();
+        return;
+    }
     game::TKeyPress k;
     k.Key = e->key();
     k.Shift = e->modifiers() & Qt::ShiftModifier;

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <cstdint>
 #include <vector>
 
 #include "board/ShapeBits.h"
+#include "board/Tray.h"
 
 // Geometry of one cut.  Seven signed 32-bit fields, in this order.
 struct TCutInfo {
@@ -32,6 +34,9 @@ inline bool ValidSizeIndex(int sizeIndex) { return sizeIndex >= 1 && sizeIndex <
 // than the window, and their edge layout keeps the middle free.
 constexpr int FirstBigCut = 3;
 inline bool IsBigCut(int sizeIndex) { return sizeIndex >= FirstBigCut && sizeIndex <= CutCount; }
+// A big cut's game opens with the trays' strip beside the table; the
+// classic cuts keep the whole window for their table until it is asked for.
+inline bool TraysOpenAtStart(int sizeIndex) { return IsBigCut(sizeIndex); }
 
 // Derived values; nothing caches them.
 inline int Pitch(const TCutInfo &c) { return c.CellSize - c.Overlap; }
@@ -130,6 +135,13 @@ struct Board {
     int32_t HintsUsed = 0;  // hints asked for in this game
     int32_t HintPiece = -1; // the piece the hint points at, pulsing; -1: none
     int32_t HintTicks = 0;  // animation ticks the hint has pulsed for
+    // ---- Sorting a big puzzle: trays, the selection, assembled groups hidden ----
+    std::vector<TTray> Trays = DefaultTrays(); // MaxTrays of them
+    bool TraysShown = false;     // the trays' strip is open beside the table
+    std::vector<int> Selected;   // selected pieces, whole groups, in the order chosen
+    bool DragSelection = false;  // the drag under way moves the whole selection
+    bool HideAssembled = false;  // every group of two or more is hidden
+    QRect Band;                  // the rubber band being drawn (board pixels), empty when none
 
     const TCutInfo &Cut() const { return CutTable[ValidSizeIndex(SizeIndex) ? SizeIndex : 1]; }
     // Whether g names an entry of Groups.

@@ -11,6 +11,7 @@
 // A piece cut from a border cell of the picture: one of its sides is straight.
 bool IsEdgePiece(const TCutInfo &cut, const Tpiece &p);
 
-// One flag per piece, in piece order: whether it is shown.  Every piece is
-// shown while the filter is off.
+// One flag per piece, in piece order: whether it is shown on the table.
+// Hidden are: pieces lying in a tray, every group of two or more while
+// assembled groups are hidden, and with the edge filter on what it hides.
 std::vector<char> ShownPieces(const Board &b);

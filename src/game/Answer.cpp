@@ -24,6 +24,7 @@ TAnswer &TAnswer::operator|=(const TAnswer &o)
     ShowRecords |= o.ShowRecords;
     OfferHintJump |= o.OfferHintJump;
     Close |= o.Close;
+    Trays |= o.Trays;
     KeepSoon |= o.KeepSoon;
     if (o.BrowserChoice)
         BrowserChoice = o.BrowserChoice;

@@ -29,6 +29,7 @@ struct TAnswer {
     bool ShowRecords = false; // the records window of the game on the table
     bool OfferHintJump = false; // the hinted piece lies beyond the window: offer to show it
     bool Close = false;       // without its piece shapes the game cannot go on
+    bool Trays = false;       // the trays' strip: its trays, names or showing changed
     // The game moved on: it is kept for the next start within two seconds
     // (KeepForResume), a burst of moves in one write.
     bool KeepSoon = false;

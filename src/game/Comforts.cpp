@@ -61,6 +61,7 @@ void TGame::SetSwitches(const TStartSettings &s)
         m_switches.Motion = DesktopMotion();
     m_board.BgIndex = s.BgIndex;
     m_board.EdgeOnly = s.EdgeOnly;
+    m_board.HideAssembled = s.HideAssembled;
 }
 
 TAnswer TGame::SetEdgeOnly(bool on) { return SetSwitch(TSwitch::EdgeOnly, on); }
@@ -82,6 +83,10 @@ TAnswer TGame::SetSwitch(TSwitch which, bool down)
         break;
     case TSwitch::ClickToPick: m_switches.ClickToPick = down; break; // the next press
     case TSwitch::GamePlayed: m_switches.GamePlayed = down; break;
+    case TSwitch::HideAssembled:
+        m_switches.HideAssembled = m_board.HideAssembled = down;
+        a.Redraw = a.Buttons = true;
+        break;
     }
     QString error;
     if (!TSettingsFile().WriteSwitch(which, down, &error))

@@ -71,9 +71,12 @@ TAnswer TGame::Press(play::TMouseBtn button, QPoint at)
     m_hand.Shown = false;
     if (ClickHoldPress(button))
         return a; // the click that drops the piece held
+    m_glide.Finish(m_board); // a spread under way lands at once
     const QPoint p = BoardPoint(at);
     const bool overPiece = play::PieceAt(m_board, p.x(), p.y()) >= 0;
     if (!overPiece && !m_board.Dragging) {
+        if (button == play::TMouseBtn::Left)
+            a = ClearSelection();
         if (button == play::TMouseBtn::Left && LidVisible() && LidRect().contains(at))
             return PressLid(at);
         // The corner plate stands in the window's corner, under the pieces.
@@ -151,6 +154,12 @@ TAnswer TGame::MoveTo(QPoint at)
     if (HandHolding())
         return a;
     const QPoint p = BoardPoint(at);
+    if (m_banding) {
+        m_bandTo = p;
+        m_board.Band = Band();
+        a.Redraw = true;
+        return a;
+    }
     a.Redraw = play::DragTo(m_board, p.x(), p.y()).Redraw;
     if (m_board.Dragging && !play::EdgeScrollStep(m_view.Window(), QPointF(at)).isNull())
         a.AniTimer = TTimer::Start; // near the edge: the table scrolls on its ticks
@@ -181,6 +190,8 @@ TAnswer TGame::Release(play::TMouseBtn button, QPoint at, QDate today)
             m_view.EndPan();
         return a;
     }
+    if (m_banding)
+        return button == play::TMouseBtn::Left ? EndBand() : a;
     if (HandHolding() || ClickHoldRelease())
         return a; // the piece stays in hand
     m_pointer = at;
@@ -251,7 +262,7 @@ TAnswer TGame::Key(int key, bool *taken)
     if (m_board.Paused)
         return SetPaused(false); // any key goes on with the game
     if (key == Qt::Key_Escape)
-        return Settled(play::CancelDrag(m_board));
+        return m_board.Dragging ? Settled(play::CancelDrag(m_board)) : ClearSelection();
     if (key == Qt::Key_R || key == Qt::Key_Space)
         return Settled(play::TurnDragged(m_board));
     if (key == Qt::Key_Home)
@@ -282,17 +293,21 @@ TAnswer TGame::TickClock(bool windowOnScreen)
 
 TAnswer TGame::TickAnimation()
 {
-    // The timer also carries the edge scroll of a drag and the hint's
-    // pulse; the turn and the fade only tick while they run.
-    const bool turning = m_board.AniTurning && m_board.TurnPiece >= 0;
-    const bool fading = !m_board.AniTurning && m_board.ShowFinished && m_board.PiecesVisible;
+    // The timer also carries a spread's glide, the edge scroll of a drag
+    // and the hint's pulse; the turn and the fade only tick while they run.
     TAnswer a;
     bool busy = false;
+    if (m_glide.Running()) {
+        a.Redraw = true;
+        busy = m_glide.Tick(m_board);
+    }
+    const bool turning = m_board.AniTurning && m_board.TurnPiece >= 0;
+    const bool fading = !m_board.AniTurning && m_board.ShowFinished && m_board.PiecesVisible;
     if (turning || fading) {
-        a = Settled(play::TickAnimation(m_board));
+        a |= Settled(play::TickAnimation(m_board));
         if (a.Redraw)
             Changed(a);
-        busy = a.AniTimer != TTimer::Stop;
+        busy = busy || a.AniTimer != TTimer::Stop;
     }
     if (EdgeScrollTick())
         a.Redraw = busy = true;

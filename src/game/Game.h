@@ -27,9 +27,11 @@
 #include "game/Answer.h"
 #include "persist/Records.h"
 #include "persist/Settings.h"
+#include "play/ColourSort.h"
 #include "play/Drag.h"
 #include "play/Hand.h"
 #include "play/Undo.h"
+#include "play/Spread.h"
 #include "play/View.h"
 
 class ITextureSink;
@@ -194,6 +196,53 @@ public:
     TAnswer KeyUp(int key);
     // Where the lid's lens stands, in the lid's pixels, while it shows.
     std::optional<QPoint> LidLens() const;
+    // ---- sorting a big puzzle: trays, the selection, spreading (Game_Trays.cpp) ----
+    // Ctrl+click: the piece and its group into or out of the selection.
+    TAnswer ToggleSelect(QPoint at);
+    // Shift+left press: on the empty table a rubber band begins; on a piece
+    // it is a plain press.
+    TAnswer PressShifted(QPoint at);
+    TAnswer ClearSelection();
+    // Keys 1..9 over a piece (with its group, or the selection it is in), or
+    // during a drag: what is under the pointer goes into tray `tray`.
+    TAnswer PutInTray(int tray, QPoint at);
+    // The drag under way was released over tray `tray`.
+    TAnswer DropInTray(int tray);
+    // A piece of a tray (with its group) to the end of another tray.
+    TAnswer MovePieceToTray(int piece, int tray);
+    // A piece dragged out of its tray and let go over the table at `at`.
+    TAnswer TakeOutOfTray(int piece, QPoint at);
+    // Every piece of the tray into the view.
+    TAnswer TakeAllOutOfTray(int tray);
+    TAnswer RenameTray(int tray, const QString &name);
+    TAnswer SetTraysShown(bool on);
+    bool TraysShown() const { return m_board.TraysShown; }
+    TAnswer SetHideAssembled(bool on);
+    bool HideAssembled() const { return m_board.HideAssembled; }
+    // «Разложить»: the selection's loose pieces, or every loose piece, laid
+    // apart on the free parts of the table.
+    TAnswer Spread();
+    // «Собрать потерянные»: every loose piece outside the view comes into it.
+    TAnswer BringBackLost();
+    TAnswer SortByColour();
+    TAnswer SortByShape();
+    // A small copy of the piece's picture (its texture square) for the
+    // trays' strip; null before the first cut.
+    QImage PieceImage(int piece) const;
+
+private:
+    // The window rect of the table the view shows, in board pixels.
+    QRect ViewOnTable() const;
+    TAnswer Glide(const std::vector<play::TSpreadPlace> &places);
+    TAnswer EndBand();
+    // The band in board pixels, while one is drawn.
+    QRect Band() const { return QRect(m_bandFrom, m_bandTo).normalized(); }
+    // The sorting state of a new game: empty trays, nothing selected.
+    void ResetSorting();
+    bool m_banding = false;
+    QPoint m_bandFrom, m_bandTo;
+    play::TSpreadGlide m_glide;
+    std::vector<QImage> m_pieceImages; // by piece, kept from the cutting
 
 private:
     TAnswer MoveHand(int dx, int dy, play::THandPace pace);

@@ -9,6 +9,7 @@
 #include "base/FileName.h"
 #include "board/InstalledPicture.h"
 #include "game/Game.h"
+#include "game/PieceImages.h"
 #include "persist/Resume.h"
 #include "persist/SaveGame.h"
 #include "persist/StartedGames.h"
@@ -91,13 +92,15 @@ bool TGame::CutPieces(TAnswer &a)
     clock.start();
     play::TPacer pacer(play::ProgressFrameMs);
     pacer.Done(0);
-    ::CutPieces(m_board, assets, *m_dev.Pieces, [&] {
+    TPieceImageSink kept(*m_dev.Pieces, PieceImageSide); // the trays' strip shows them
+    ::CutPieces(m_board, assets, kept, [&] {
         if (pacer.Due(clock.elapsed())) {
             DrawNow(m_dev);
             pacer.Done(clock.elapsed());
         }
     });
     m_board.Shapes = ShapeBitsOf(assets.Mask);
+    m_pieceImages = kept.PieceImages(m_board);
     m_board.Cutting = false;
     return true;
 }
@@ -156,6 +159,7 @@ TAnswer TGame::NewGame(const TNewGameChoice &c)
     if (!play::NewGame(m_board, m_random, table.width(), table.height(), m_switches.RoundPlace,
                        [&] { return CutPieces(a); }))
         return a; // the cutting has said why
+    ResetSorting();
     m_resumeMine = true;
     WaitForKeeping();
     TResumeFile().Retire(); // a new game: the old one is not resumed
@@ -216,6 +220,7 @@ bool TGame::LoadSaved(const TSavedGame &g, bool resume, TAnswer &a)
     m_board.TurnAngle = 0;
     m_board.Dragging = false;
     m_board.DragGroup = false;
+    ResetSorting(); // the saved game's trays come with its pieces
 
     const uint8_t playersBackground = m_board.BgIndex;
     ApplySavedFlags(m_board, g);

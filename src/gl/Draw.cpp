@@ -10,6 +10,7 @@
 #include "board/EdgeFilter.h"
 #include "play/CornerPlate.h"
 #include "gl/TableHints.h"
+#include "gl/SelectionOutline.h"
 
 namespace {
 
@@ -396,6 +397,7 @@ void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const
     if (b.PiecesVisible)
         DrawPieces(b, atlas, OnePixelATexel(W, H, view), view.DragShadow);
     DrawHintGlow(b, atlas);
+    DrawSelectionOutline(b);
 
     glColor4f(1, 1, 1, 1);
     onWindow();

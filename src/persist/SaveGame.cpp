@@ -274,6 +274,75 @@ bool ReadGroups(TChecker &c, TSavedGame &g)
     return true;
 }
 
+const QString kTrays = QStringLiteral("Trays");
+QString TrayKey(const char *what, int k) { return QLatin1String(what) + QString::number(k); }
+
+// The trays: at most MaxTrays, short names, real pieces, each piece in one
+// tray at most and a group wholly in one tray or wholly on the table.  A
+// file without the section has empty trays.
+bool ReadTrays(TChecker &c, TSavedGame &g)
+{
+    g.Trays = DefaultTrays();
+    g.TraysShown = c.Bool(kTrays, QStringLiteral("shown"), TraysOpenAtStart(g.SizeIndex));
+    const int32_t count = c.Integer(kTrays, QStringLiteral("count"), 0);
+    if (count < 0 || count > MaxTrays)
+        return c.Fail(QStringLiteral("число лотков «count» в разделе «%1» вне 0..%2").arg(kTrays).arg(MaxTrays));
+    std::vector<int> trayOf(size_t(g.PiecesCount), -1);
+    for (int k = 0; k < count; ++k) {
+        TTray &t = g.Trays[size_t(k)];
+        QString name;
+        bool found = false;
+        if (!c.Raw(kTrays, TrayKey("name", k), name, found))
+            return false;
+        if (name.size() > MaxTrayNameChars)
+            return c.Fail(QStringLiteral("имя лотка «%1» длиннее %2 знаков").arg(TrayKey("name", k)).arg(MaxTrayNameChars));
+        if (found && !name.trimmed().isEmpty())
+            t.Name = name.trimmed();
+        const int32_t swatch = c.Integer(kTrays, TrayKey("colour", k), -1);
+        t.Swatch = swatch >= 0 && swatch <= 0xFFFFFF ? swatch : -1;
+        if (!c.Indices(kTrays, TrayKey("list", k), g.PiecesCount, t.Pieces))
+            return false;
+        for (const int p : t.Pieces) {
+            if (trayOf[size_t(p)] >= 0)
+                return c.Fail(QStringLiteral("«%1» называет кусочек %2, который уже лежит в лотке")
+                                  .arg(TrayKey("list", k))
+                                  .arg(p));
+            trayOf[size_t(p)] = k;
+        }
+    }
+    // A piece of a group lies where its whole group lies.
+    for (int i = 0; i < g.PiecesCount; ++i) {
+        const int grind = g.Pieces[size_t(i)].Group;
+        if (grind < 0)
+            continue;
+        for (const int m : g.Groups[size_t(grind)])
+            if (trayOf[size_t(m)] != trayOf[size_t(i)]) {
+                const int k = std::max(trayOf[size_t(m)], trayOf[size_t(i)]);
+                return c.Fail(QStringLiteral("кусочек %1 и на столе, и в лотке («%2»): его группа лежит не вся в лотке")
+                                  .arg(trayOf[size_t(m)] >= 0 ? m : i)
+                                  .arg(TrayKey("list", k)));
+            }
+    }
+    return true;
+}
+
+void WriteTrays(TProfileFile &f, const TSavedGame &g)
+{
+    if (g.TraysShown == TraysOpenAtStart(g.SizeIndex) && TraysAreDefault(g.Trays))
+        return; // nothing to keep: an older reader's file, exactly
+    f.WriteInteger(kTrays, QStringLiteral("count"), int(g.Trays.size()));
+    f.WriteBool(kTrays, QStringLiteral("shown"), g.TraysShown);
+    for (size_t k = 0; k < g.Trays.size(); ++k) {
+        const TTray &t = g.Trays[k];
+        f.WriteString(kTrays, TrayKey("name", int(k)), t.Name);
+        f.WriteInteger(kTrays, TrayKey("colour", int(k)), t.Swatch);
+        QStringList list;
+        for (const int p : t.Pieces)
+            list.append(QString::number(p));
+        f.WriteList(kTrays, TrayKey("list", int(k)), list);
+    }
+}
+
 } // namespace
 
 QString PictureNotFoundText() { return QStringLiteral("Файл картинки не найден!"); }
@@ -305,6 +374,8 @@ TSavedGame SavedGameFromBoard(const Board &b, const QString &imgFileName)
     g.TableW = b.TableW;
     g.TableH = b.TableH;
     g.HintsUsed = b.HintsUsed;
+    g.Trays = b.Trays;
+    g.TraysShown = b.TraysShown;
     return g;
 }
 
@@ -349,6 +420,7 @@ bool WriteGameInto(TProfileFile &f, const TSavedGame &g, QString *error)
     f.WriteInteger(kGroups, QStringLiteral("count"), int(g.Groups.size()));
     for (size_t j = 0; j < g.Groups.size(); ++j)
         f.WriteList(kGroups, GroupKey(int(j)), DecimalList(g.Groups[j]));
+    WriteTrays(f, g);
     return f.Close(error);
 }
 
@@ -399,7 +471,7 @@ bool CheckSavedGame(const TProfileFile &f, const Board &current, TSavedGame &out
     TSavedGame g;
     bool found = false;
     if (!c.Raw(kSet, QStringLiteral("ImgFileName"), g.ImgFileName, found) || !ReadSet(c, current, g) ||
-        !ReadPieces(c, g) || !ReadGroups(c, g)) {
+        !ReadPieces(c, g) || !ReadGroups(c, g) || !ReadTrays(c, g)) {
         if (reason)
             *reason = c.Reason();
         return false;
@@ -424,6 +496,9 @@ bool ApplySavedPieces(Board &b, const TSavedGame &g)
     }
     b.DrawOrder = g.DrawOrder;
     b.Groups = g.Groups;
+    b.Trays = g.Trays;
+    b.TraysShown = g.TraysShown;
+    b.Selected.clear(); // a selection is never kept
     return true;
 }
 

@@ -41,6 +41,10 @@ struct TSavedGame {
     int32_t TableW = 0;      // "TableW", "TableH": the table it was laid on;
     int32_t TableH = 0;      //   0: not known
     int32_t HintsUsed = 0;   // "Hints"
+
+    // ---- Section "Trays", written only when a tray holds or says anything ----
+    std::vector<TTray> Trays = DefaultTrays(); // "name<k>", "list<k>", "colour<k>"
+    bool TraysShown = false;                   // "shown": the strip is open (a big cut's by default)
 };
 
 // The game on the table, with the path of its picture.

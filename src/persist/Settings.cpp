@@ -24,6 +24,7 @@ QString SwitchKey(TSwitch which)
     case TSwitch::EdgeOnly: return QStringLiteral("EdgeOnly");
     case TSwitch::ClickToPick: return QStringLiteral("ClickToPick");
     case TSwitch::GamePlayed: return QStringLiteral("GamePlayed");
+    case TSwitch::HideAssembled: return QStringLiteral("HideAssembled");
     }
     return {};
 }
@@ -76,6 +77,7 @@ TStartSettings TSettingsFile::Read(bool roundPlaceDefault) const
     s.GamePlayed = f.ReadBool(Set, SwitchKey(TSwitch::GamePlayed), false);
     s.JoinPx = JoinPxWithin(f.ReadInteger(Set, QStringLiteral("JoinPx"), s.JoinPx));
     s.GhostPercent = GhostStrength(f.ReadInteger(Set, QStringLiteral("Ghost"), s.GhostPercent));
+    s.HideAssembled = f.ReadBool(Set, SwitchKey(TSwitch::HideAssembled), false);
     f.Close();
     return s;
 }

@@ -40,6 +40,7 @@ struct TStartSettings {
     // Finding one's way on a big table.
     int JoinPx = 8;            // "JoinPx": «Точность стыковки», screen pixels, 3..15
     int GhostPercent = 0;      // "Ghost": the picture's ghost on the home area, 0/15/30/50
+    bool HideAssembled = false; // "HideAssembled": groups of two or more are hidden
 };
 
 // The settings window's rows of more than two values, one key each; the
@@ -61,6 +62,7 @@ enum class TSwitch {
     EdgeOnly,   // "EdgeOnly": the edge filter of the game on the table
     ClickToPick, // "ClickToPick"
     GamePlayed, // "GamePlayed": written once, by the first game
+    HideAssembled, // "HideAssembled": only the loose pieces are shown
 };
 
 class TSettingsFile {

@@ -4,6 +4,7 @@
 #include "play/Fitting.h"
 #include "play/HitTest.h"
 #include "play/Reach.h"
+#include "play/Selection.h"
 
 namespace play {
 
@@ -28,6 +29,8 @@ TPlayResult Press(Board &b, TMouseBtn button, int x, int y)
         r.Redraw = true;
         return r;
     }
+    if (IsSelected(b, piece)) // the selection moves and turns as one
+        return button == TMouseBtn::Right ? TurnSelection(b) : PressSelection(b, piece, x, y);
     if (button == TMouseBtn::Right) {
         // The animation's first tick redraws.  A drag in progress goes on.
         b.TurnPiece = piece;
@@ -68,6 +71,8 @@ TPlayResult DragTo(Board &b, int x, int y)
         return r;
     if (b.DragPiece < 0 || b.DragPiece >= b.Pieces.Count())
         return r;
+    if (b.DragSelection)
+        return DragSelectionTo(b, x, y);
     if (b.DragGroup && InGroup(b, b.DragPiece)) {
         for (int m : b.Members(b.Pieces[b.DragPiece].Group)) {
             if (m < 0 || m >= b.Pieces.Count())
@@ -89,6 +94,12 @@ TPlayResult Drop(Board &b, int tableWidth, int tableHeight)
 {
     if (!b.Dragging)
         return {};
+    if (b.DragSelection) {
+        TPlayResult r = DropSelection(b);
+        for (const int u : Units(b, b.Selected))
+            KeepDroppedOnTable(b, u, tableWidth, tableHeight);
+        return r;
+    }
     b.Dragging = false;
     b.DragGroup = false;
     TPlayResult r = TestPsAdd(b);

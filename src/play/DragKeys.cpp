@@ -22,13 +22,22 @@ TPlayResult CancelDrag(Board &b)
     if (!b.Dragging)
         return r;
     b.Dragging = false;
-    const bool group = b.DragGroup;
+    const bool group = b.DragGroup, selection = b.DragSelection;
     b.DragGroup = false;
+    b.DragSelection = false;
     r.Redraw = true;
     if (!ValidPiece(b, b.DragPiece))
         return r;
     const Tpiece &d = b.Pieces[b.DragPiece];
     const int dx = b.DragStartX - d.X, dy = b.DragStartY - d.Y;
+    if (selection) {
+        for (int m : b.Selected)
+            if (ValidPiece(b, m)) {
+                b.Pieces[m].X += dx;
+                b.Pieces[m].Y += dy;
+            }
+        return r;
+    }
     if (!group || d.Group < 0) {
         b.Pieces[b.DragPiece].X += dx;
         b.Pieces[b.DragPiece].Y += dy;
@@ -46,7 +55,7 @@ TPlayResult CancelDrag(Board &b)
 TPlayResult TurnDragged(Board &b)
 {
     TPlayResult r;
-    if (!b.Dragging || !b.RotateEnabled || b.TurnPiece >= 0 || !ValidPiece(b, b.DragPiece))
+    if (!b.Dragging || b.DragSelection || !b.RotateEnabled || b.TurnPiece >= 0 || !ValidPiece(b, b.DragPiece))
         return r;
     b.TurnPiece = b.DragPiece;
     b.TurnAngle = 0;

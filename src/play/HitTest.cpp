@@ -39,11 +39,12 @@ int PieceAt(const Board &b, int x, int y)
 {
     const int n = b.Pieces.Count();
     const int T = b.Cut().TexSize;
-    const bool filtered = b.EdgeOnly;
-    const std::vector<char> shown = filtered ? ShownPieces(b) : std::vector<char>();
+    // Pieces filtered out, hidden with their group or lying in a tray are
+    // not on the table.
+    const std::vector<char> shown = ShownPieces(b);
     for (int i = int(b.DrawOrder.size()) - 1; i >= 0; --i) {
         const int piece = b.DrawOrder[size_t(i)];
-        if (piece < 0 || piece >= n || (filtered && !shown[size_t(piece)]))
+        if (piece < 0 || piece >= n || !shown[size_t(piece)])
             continue;
         const Tpiece &p = b.Pieces[piece];
         if (x < p.X || y < p.Y || x >= p.X + T || y >= p.Y + T)

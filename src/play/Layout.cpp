@@ -19,8 +19,57 @@ void ChooseFlips(Board &b, TRandom &rng)
     }
 }
 
+namespace {
+
+// A big cut's pieces on a grid of order as far apart as the table allows,
+// in a random order, each shaken within its slot by as much as keeps it
+// from covering a neighbour by more than a fifth of its square.
+void ScatterApart(Board &b, TRandom &rng, int width, int height)
+{
+    const TCutInfo &c = b.Cut();
+    const int n = b.Pieces.Count();
+    const int rangeX = std::max(1, width - c.CellSize), rangeY = std::max(1, height - c.CellSize);
+    int nx = 1, ny = n, step = 0;
+    for (int cols = 1; cols <= n; ++cols) {
+        const int rows = (n + cols - 1) / cols;
+        const int s = std::min(rangeX / cols, rangeY / rows);
+        if (s > step) {
+            step = s;
+            nx = cols;
+            ny = rows;
+        }
+    }
+    const int sx = rangeX / nx, sy = rangeY / ny;
+    // Neighbours' squares overlap by (CellSize - distance) x CellSize at
+    // most: a distance of four fifths of a square or more keeps it a fifth.
+    const int shake = std::max(0, (std::min(sx, sy) - (4 * c.CellSize + 4) / 5) / 2);
+    std::vector<int> order(size_t(nx) * size_t(ny));
+    for (size_t k = 0; k < order.size(); ++k)
+        order[k] = int(k);
+    for (int k = int(order.size()) - 1; k > 0; --k)
+        std::swap(order[size_t(k)], order[size_t(rng.Random(k + 1))]);
+    b.DrawOrder.clear();
+    for (int i = 0; i < n; ++i) {
+        Tpiece &p = b.Pieces[i];
+        const int slot = order[size_t(i)];
+        const int jx = shake > 0 ? rng.Random(2 * shake + 1) - shake : 0;
+        const int jy = shake > 0 ? rng.Random(2 * shake + 1) - shake : 0;
+        p.X = std::clamp((slot % nx) * sx + sx / 2 + jx, 0, rangeX - 1);
+        p.Y = std::clamp((slot / nx) * sy + sy / 2 + jy, 0, rangeY - 1);
+        p.Group = -1;
+        p.Rotation = b.RotateEnabled ? uint8_t(rng.Random(4)) : uint8_t(0);
+        b.DrawOrder.push_back(i);
+    }
+}
+
+} // namespace
+
 void ScatterPieces(Board &b, TRandom &rng, int width, int height)
 {
+    if (IsBigCut(b.SizeIndex) && b.Pieces.Count() > 0) {
+        ScatterApart(b, rng, width, height);
+        return;
+    }
     const TCutInfo &c = b.Cut();
     const int rangeX = std::max(1, width - c.CellSize);
     const int rangeY = std::max(1, height - c.CellSize);

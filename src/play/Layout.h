@@ -20,7 +20,10 @@ void ChooseFlips(Board &b, TRandom &rng);
 // Every piece at a random place with its whole square on the table (X in
 // [0, width - CellSize), Y likewise; the range is at least one pixel), no
 // group, a random turn when turning is allowed; DrawOrder 0..n-1.  The
-// numbers are drawn X, Y, turn, piece by piece.
+// numbers are drawn X, Y, turn, piece by piece.  A big cut's pieces lie
+// instead on a shuffled grid of slots over the same range, shaken within
+// them, so that none covers another by more than a fifth of its square
+// where the table has room for that.
 void ScatterPieces(Board &b, TRandom &rng, int width, int height);
 
 // The slot grid of the edge layout: columns 0..nx, rows 0..ny, slot (c, r)

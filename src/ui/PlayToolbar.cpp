@@ -8,6 +8,7 @@ const TToolbarButtonDef PlayButtons[PlayButtonCount] = {
     {"PauseBtn", 412, "Пауза", 5, true},
     {"LidBtn", 454, "Картинка", 6, true},
     {"EdgeBtn", 496, "Края", 7, true},
+    {"HideBtn", 538, "Скрыть собранное", 8, true},
 };
 
 int ToolbarButtonsEnd() { return PlayButtons[PlayButtonCount - 1].X + ToolbarButtonWidth; }

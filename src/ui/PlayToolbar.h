@@ -1,13 +1,14 @@
 // The toolbar's comforts of play, right of the nine classic buttons and
-// before the clock: three switches (pause, the box-lid picture, edge pieces
-// only) and the progress label "N из M" beside the clock.
+// before the clock: four switches (pause, the box-lid picture, edge pieces
+// only, assembled groups hidden) and the progress label "N из M" beside the
+// clock.  The trays' strip opens and closes by its own handle.
 #pragma once
 
 #include <vector>
 
 #include "ui/MainToolbar.h"
 
-constexpr int PlayButtonCount = 3;
+constexpr int PlayButtonCount = 4;
 extern const TToolbarButtonDef PlayButtons[PlayButtonCount];
 
 // Where the toolbar's buttons end: the clock and progress labels start here.

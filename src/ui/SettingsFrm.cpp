@@ -9,7 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-const TToolbarButtonDef SettingsButton = {"SettingsBtn", 538, "Настройки", 0, true};
+const TToolbarButtonDef SettingsButton = {"SettingsBtn", 580, "Настройки", 0, true};
 
 TSettingsFrm::TSettingsFrm(QWidget *parent) : QDialog(parent)
 {

@@ -118,8 +118,34 @@ inline QByteArray WithKey(QByteArray text, const QByteArray &section, const QByt
     return text.replace(at, lineEnd - at, line);
 }
 
+// Trays beside the game of MakeGameInPlay: tray 0 renamed with loose
+// pieces 5, 7 and group gr3, tray 3 with piece 6 and a swatch; the strip
+// closed.
+inline void PutGameInTrays(Board &b)
+{
+    const int n = b.Pieces.Count();
+    b.Trays = DefaultTrays();
+    b.Trays[0].Name = QStringLiteral("Небо, синее");
+    b.Trays[0].Pieces = {7, 5, n / 2, n / 2 + 1};
+    b.Trays[3].Pieces = {6};
+    b.Trays[3].Swatch = 0x2080c0;
+    b.TraysShown = false;
+}
+
+inline void ExpectSameTrays(const TSavedGame &a, const TSavedGame &b)
+{
+    EXPECT_EQ(a.TraysShown, b.TraysShown);
+    ASSERT_EQ(a.Trays.size(), b.Trays.size());
+    for (size_t k = 0; k < a.Trays.size(); ++k) {
+        EXPECT_EQ(a.Trays[k].Name, b.Trays[k].Name) << k;
+        EXPECT_EQ(a.Trays[k].Pieces, b.Trays[k].Pieces) << k;
+        EXPECT_EQ(a.Trays[k].Swatch, b.Trays[k].Swatch) << k;
+    }
+}
+
 inline void ExpectSameGame(const TSavedGame &a, const TSavedGame &b)
 {
+    ExpectSameTrays(a, b);
     EXPECT_EQ(a.SizeIndex, b.SizeIndex);
     EXPECT_EQ(a.OwnImage, b.OwnImage);
     EXPECT_EQ(a.PiecesCount, b.PiecesCount);

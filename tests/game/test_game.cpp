@@ -20,6 +20,7 @@
 #include "persist/StartedGames.h"
 #include "TestBoard.h"
 #include "play/CornerPlate.h"
+#include "play/Trays.h"
 
 namespace {
 
@@ -267,6 +268,9 @@ TEST_F(GameTest, TheEdgeFilterIsRememberedAndANewGameShowsEveryPiece)
     ASSERT_TRUE(game.NewGame({picture, false, 1, true}).Messages.isEmpty());
     EXPECT_FALSE(game.EdgeOnly());
     EXPECT_FALSE(TSettingsFile().Read(false).EdgeOnly);
+    // Hiding the assembled groups is remembered the same way.
+    game.SetHideAssembled(true);
+    EXPECT_TRUE(TSettingsFile().Read(false).HideAssembled);
 }
 
 TEST_F(GameTest, PauseTakesTheLidDown)
@@ -655,4 +659,48 @@ TEST_F(GameTest, APieceHeldAtTheEdgeScrollsTheTable)
     EXPECT_EQ(grab(edge), held);
     game.MoveTo(QPoint(kWindow.width() / 2, kWindow.height() / 2));
     EXPECT_EQ(game.TickAnimation().AniTimer, game::TTimer::Stop);
+}
+
+// Sorted by shape, the edge pieces taken out and spread, ten of them banded
+// and moved, saved and loaded: everything where it was.
+TEST_F(GameTest, SortingTheTableSurvivesASaveAndALoad)
+{
+    ASSERT_TRUE(game.NewGame({picture, false, 2, false}).Messages.isEmpty());
+    EXPECT_TRUE(game.SortByShape().Trays);
+    const int edges = 2 * (17 + 11) - 8; // the edges tray, after the corners
+    ASSERT_EQ(game.board().Trays[1].Pieces.size(), size_t(edges));
+    EXPECT_TRUE(game.TakeAllOutOfTray(1).Trays);
+    game.Spread();
+    while (game.TickAnimation().AniTimer != game::TTimer::Stop) {
+    }
+    // A band round the first ten places of the spread's first row.
+    EXPECT_TRUE(game.board().Trays[1].Pieces.empty());
+    std::vector<std::pair<int, int>> placed; // (X, piece) of the top row
+    const Board &b = game.board();
+    int top = 1 << 30;
+    for (int i = 0; i < b.Pieces.Count(); ++i)
+        if (play::TrayHolding(b, i) < 0)
+            top = std::min(top, b.Pieces[i].Y);
+    for (int i = 0; i < b.Pieces.Count(); ++i)
+        if (play::TrayHolding(b, i) < 0 && b.Pieces[i].Y == top)
+            placed.emplace_back(b.Pieces[i].X, i);
+    std::sort(placed.begin(), placed.end());
+    ASSERT_GE(placed.size(), 10u);
+    const QPoint from = Over(placed[0].second) - QPoint(30, 30), to = Over(placed[9].second) + QPoint(5, 5);
+    game.PressShifted(from);
+    game.MoveTo(to);
+    game.Release(play::TMouseBtn::Left, to, kToday);
+    ASSERT_EQ(game.board().Selected.size(), 10u);
+    game.Press(play::TMouseBtn::Left, Over(placed[0].second));
+    game.MoveTo(Over(placed[0].second) + QPoint(0, 300));
+    game.Release(play::TMouseBtn::Left, Over(placed[0].second) + QPoint(0, 300), kToday);
+    EXPECT_EQ(game.board().Pieces[placed[9].second].Y, top + 300 / game.View().Zoom());
+
+    const QString path = dir.filePath("sorted.jgy");
+    ASSERT_TRUE(game.SaveGame(path).Messages.isEmpty());
+    const TSavedGame before = SavedGameFromBoard(game.board(), picture);
+    ASSERT_TRUE(game.NewGame({picture, false, 1, true}).Messages.isEmpty());
+    ASSERT_TRUE(game.LoadGame(path).Messages.isEmpty());
+    ExpectSameGame(SavedGameFromBoard(game.board(), picture), before);
+    EXPECT_TRUE(game.board().Selected.empty());
 }

@@ -470,3 +470,63 @@ TEST_F(SaveGameTest, EveryStateOfARealGameSavesAndLoads)
         EXPECT_GT(stale, 0); // absorbed groups were part of what was saved
     }
 }
+
+TEST_F(SaveGameTest, TraysComeBackAndBrokenTrayKeysAreRefusedNamingTheKey)
+{
+    Board b;
+    MakeGameInPlay(b, 2, 5); // gr3 = 93,94
+    PutGameInTrays(b);
+    b.Selected = {1, 2}; // never kept
+    const QString good = Path(QStringLiteral("trays.jgy"));
+    ASSERT_TRUE(WriteSavedGame(good, SavedGameFromBoard(b, picture)));
+    TSavedGame g;
+    ASSERT_EQ(ReadSavedGame(good, b, g), TSaveCheck::Ok);
+    ExpectSameTrays(g, SavedGameFromBoard(b, picture));
+    Board table;
+    MakeFreshlyCut(table, 2);
+    ASSERT_TRUE(ApplySavedPieces(table, g));
+    EXPECT_TRUE(table.Selected.empty());
+    EXPECT_FALSE(table.TraysShown);
+
+    const QByteArray text = ReadAll(good);
+    struct Row {
+        const char *what;
+        std::function<QByteArray(QByteArray)> edit;
+        const char *key; // named in the message; none: the file loads
+    };
+    const std::vector<Row> rows = {
+        {"unknown piece", [](auto t) { return WithKey(t, "Trays", "list3", "6,187"); }, "list3"},
+        {"a piece in two trays", [](auto t) { return WithKey(t, "Trays", "list4", "7"); }, "list4"},
+        {"a piece on the table and in a tray (half its group)",
+         [](auto t) { return WithKey(t, "Trays", "list0", "7,5,93"); }, "list0"},
+        {"10000 trays", [](auto t) { return WithKey(t, "Trays", "count", "10000"); }, "count"},
+        {"a 1 MB name", [](auto t) { return WithKey(t, "Trays", "name2", QByteArray(1000 * 1000, 'x')); }, "name2"},
+        {"a name too long for a tray",
+         [](auto t) { return WithKey(t, "Trays", "name2", QByteArray(MaxTrayNameChars + 1, 'x')); }, "name2"},
+        {"a tray's list missing is an empty tray", [](auto t) { return WithKey(t, "Trays", "list3", "", true); },
+         nullptr},
+    };
+    const QString bad = Path(QStringLiteral("bad trays.jgy"));
+    for (const Row &r : rows) {
+        SCOPED_TRACE(r.what);
+        WriteAll(bad, r.edit(text));
+        TSavedGame out;
+        QString message;
+        const TSaveCheck rc = ReadSavedGame(bad, b, out, &message);
+        if (!r.key) {
+            EXPECT_EQ(rc, TSaveCheck::Ok);
+            EXPECT_TRUE(out.Trays[3].Pieces.empty());
+            continue;
+        }
+        EXPECT_EQ(rc, TSaveCheck::Invalid);
+        EXPECT_TRUE(out.Pieces.empty());
+        EXPECT_TRUE(message.contains(QLatin1String(r.key))) << message.toStdString();
+    }
+
+    // A game without trays writes no section: the file is as it always was.
+    PutGameInTrays(b);
+    b.Trays = DefaultTrays();
+    b.TraysShown = TraysOpenAtStart(b.SizeIndex);
+    ASSERT_TRUE(WriteFreshSavedGame(good, SavedGameFromBoard(b, picture)));
+    EXPECT_FALSE(ReadAll(good).contains("[Trays]"));
+}

@@ -263,6 +263,20 @@ void SettingsGlyph(QPainter &p)
     p.strokePath(wheel, Outline(1.3));
 }
 
+void HideGlyph(QPainter &p)
+{
+    // Loose pieces shown, an assembled block crossed out.
+    QPainterPath block;
+    block.addRoundedRect(QRectF(4, 4, 15, 15), 1.5, 1.5);
+    p.fillPath(block, Vertical(block.boundingRect(), Sky.lighter(110), Sky.darker(115)));
+    p.strokePath(block, Outline(1.2));
+    p.setPen(Outline(2.2, Coral));
+    p.drawLine(QPointF(5, 18), QPointF(18, 5));
+    Bevel(p, Piece(QRectF(19, 18, 9, 9), 0, 0, 0, 1), Gold, 0.7, 1.2);
+    Bevel(p, Piece(QRectF(6, 23, 7, 6), -1, 0, 0, 0), Blue, 0.6, 1.0);
+}
+
+
 } // namespace
 
 const std::vector<ToolGlyph> &ToolGlyphs()
@@ -273,6 +287,7 @@ const std::vector<ToolGlyph> &ToolGlyphs()
         {"ShadowBtn", ShadowGlyph}, {"BgBtn", BgGlyph},        {"ChMusBtn", ChMusGlyph},
         {"PauseBtn", PauseGlyph},   {"LidBtn", LidGlyph},      {"EdgeBtn", EdgeGlyph},
         {"SettingsBtn", SettingsGlyph},
+        {"HideBtn", HideGlyph},
     };
     return glyphs;
 }

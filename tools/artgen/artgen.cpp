@@ -1,6 +1,6 @@
 // Draws the game's artwork: the table overlays (corner plate, time panel,
 // digits, colon, cutting label, progress fill, record label, pause plate),
-// the twelve toolbar glyphs at 1x and 2x, the splash picture and the window
+// the toolbar glyphs at 1x and 2x, the splash picture and the window
 // icon, and writes the Qt resource file that carries them into the program;
 // with --icons, also the desktop's icons (PNG at 48 to 256 px and SVG) in
 // the hicolor layout.
