@@ -146,7 +146,7 @@ void TMainForm::CreateToolbar()
                                                     &Eff3dBtn,   &ShadowBtn, &BgBtn,  &ChMusBtn};
     for (int i = 0; i < ToolbarButtonCount; ++i)
         *buttons[i] = MakeToolbarButton(Panel1, ToolbarButtons[i]);
-    TimeLab = MakeClockLabel(Panel1, SettingsButton.X + ToolbarButtonWidth);
+    TimeLab = MakeClockLabel(Panel1, ToolbarButtonsEnd());
     TMySpeedButton **comforts[PlayButtonCount] = {&PauseBtn, &LidBtn, &EdgeBtn, &HideBtn};
     for (int i = 0; i < PlayButtonCount; ++i)
         *comforts[i] = MakeToolbarButton(Panel1, PlayButtons[i]);

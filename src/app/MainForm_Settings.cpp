@@ -18,6 +18,7 @@
 #include "ui/KeysFrm.h"
 #include "ui/MySpeedButton.h"
 #include "ui/NewGameFrm.h"
+#include "ui/PlayToolbar.h"
 #include "ui/RecordsFrm.h"
 #include "ui/SettingsFrm.h"
 

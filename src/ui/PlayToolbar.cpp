@@ -11,7 +11,9 @@ const TToolbarButtonDef PlayButtons[PlayButtonCount] = {
     {"HideBtn", 538, "Скрыть собранное", 8, true},
 };
 
-int ToolbarButtonsEnd() { return PlayButtons[PlayButtonCount - 1].X + ToolbarButtonWidth; }
+const TToolbarButtonDef SettingsButton = {"SettingsBtn", 580, "Настройки", 0, true};
+
+int ToolbarButtonsEnd() { return SettingsButton.X + ToolbarButtonWidth; }
 
 QLabel *MakeProgressLabel(QWidget *panel)
 {

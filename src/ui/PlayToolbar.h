@@ -10,6 +10,8 @@
 
 constexpr int PlayButtonCount = 4;
 extern const TToolbarButtonDef PlayButtons[PlayButtonCount];
+// The button that opens the settings window, the toolbar's last.
+extern const TToolbarButtonDef SettingsButton;
 
 // Where the toolbar's buttons end: the clock and progress labels start here.
 int ToolbarButtonsEnd();

@@ -9,8 +9,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-const TToolbarButtonDef SettingsButton = {"SettingsBtn", 580, "Настройки", 0, true};
-
 TSettingsFrm::TSettingsFrm(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("SettingsFrm"));

@@ -15,9 +15,6 @@
 class QFormLayout;
 class QPushButton;
 
-// The toolbar's button that opens the window, right of the comforts of play.
-extern const TToolbarButtonDef SettingsButton;
-
 // What every row tells the player and a screen reader.
 struct TSettingsRowText {
     QString Caption;     // the row's label, also its accessible name
