@@ -102,10 +102,10 @@ TAnswer TGame::PressPiece(play::TMouseBtn button, QPoint p)
     const bool busy = m_board.Dragging;
     const play::TTableState before = busy ? play::TTableState() : play::TakeTable(m_board);
     const play::TPlayResult r = play::Press(m_board, button, p.x(), p.y());
-    if (!busy && r.StartAniTimer)
-        m_undo.Record(before); // a turn always changes the table and never joins
-    else if (!busy && m_board.Dragging)
+    if (!busy && m_board.Dragging)
         m_beforeMove = before; // kept once the drop shows what the drag did
+    else if (!busy && (r.StartAniTimer || !(play::TakeTable(m_board) == before)))
+        m_undo.Record(before); // a turn (a selection's is done at once) never joins
     return Settled(r);
 }
 

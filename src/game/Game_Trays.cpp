@@ -121,8 +121,10 @@ TAnswer TGame::PutInTray(int tray, QPoint at)
     if (piece < 0)
         return {};
     const std::vector<int> pieces = play::IsSelected(m_board, piece) ? m_board.Selected : std::vector<int>{piece};
+    const play::TTableState before = play::TakeTable(m_board);
     if (play::PutInTray(m_board, tray, pieces) == 0)
         return {};
+    m_undo.Record(before);
     TAnswer a = TraysChanged();
     Changed(a);
     return a;
@@ -130,8 +132,12 @@ TAnswer TGame::PutInTray(int tray, QPoint at)
 
 TAnswer TGame::DropInTray(int tray)
 {
+    // The drag began where the step goes back to.
+    const play::TTableState before = m_beforeMove.Pieces.empty() ? play::TakeTable(m_board) : m_beforeMove;
     if (!play::ValidTray(tray) || play::PutDraggedInTray(m_board, tray) == 0)
         return {};
+    m_undo.Record(before);
+    m_beforeMove = {};
     TAnswer a = TraysChanged();
     Changed(a);
     return a;
@@ -139,8 +145,10 @@ TAnswer TGame::DropInTray(int tray)
 
 TAnswer TGame::MovePieceToTray(int piece, int tray)
 {
+    const play::TTableState before = play::TakeTable(m_board);
     if (m_board.Paused || play::TrayHolding(m_board, piece) < 0 || play::PutInTray(m_board, tray, {piece}) == 0)
         return {};
+    m_undo.Record(before);
     TAnswer a = TraysChanged();
     Changed(a);
     return a;
@@ -149,8 +157,10 @@ TAnswer TGame::MovePieceToTray(int piece, int tray)
 TAnswer TGame::TakeOutOfTray(int piece, QPoint at)
 {
     const QPoint p = BoardPoint(at);
+    const play::TTableState before = play::TakeTable(m_board);
     if (m_board.Paused || !play::TakeOutOfTray(m_board, piece, p.x(), p.y()))
         return {};
+    m_undo.Record(before);
     play::KeepDroppedOnTable(m_board, piece, m_view.Table().width(), m_view.Table().height());
     TAnswer a = TraysChanged();
     Changed(a);
@@ -162,6 +172,7 @@ TAnswer TGame::TakeAllOutOfTray(int tray)
     if (m_board.Paused || !play::ValidTray(tray) || m_board.Trays[size_t(tray)].Pieces.empty())
         return {};
     play::CancelDrag(m_board);
+    RecordStep();
     play::TakeAllOutOfTray(m_board, tray, ViewOnTable());
     TAnswer a = TraysChanged();
     Changed(a);
@@ -196,6 +207,7 @@ TAnswer TGame::Glide(const std::vector<play::TSpreadPlace> &places)
     TAnswer a;
     if (places.empty())
         return a;
+    RecordStep();
     m_glide.Start(m_board, places);
     std::vector<int> moved;
     for (const play::TSpreadPlace &s : places)
@@ -239,6 +251,7 @@ TAnswer TGame::SortByColour()
     if (m_board.Dragging || m_board.Paused || !HasGame())
         return {};
     m_glide.Finish(m_board);
+    RecordStep();
     play::SortTraysByColour(m_board, m_board.PictureBmp);
     m_board.TraysShown = true;
     TAnswer a = TraysChanged();
@@ -252,6 +265,7 @@ TAnswer TGame::SortByShape()
     if (m_board.Dragging || m_board.Paused || !HasGame())
         return {};
     m_glide.Finish(m_board);
+    RecordStep();
     play::SortTraysByShape(m_board, CutClasses(m_board));
     m_board.TraysShown = true;
     TAnswer a = TraysChanged();

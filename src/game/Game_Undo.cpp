@@ -20,20 +20,22 @@ void TGame::MoveDone(bool joined)
 TAnswer TGame::Undo()
 {
     TAnswer a;
+    m_glide.Finish(m_board); // a spread under way lands first
     if (m_board.Dragging || m_board.TurnPiece >= 0 || m_board.Paused || !HasGame() || !m_undo.Undo(m_board))
         return a;
     Changed(a);
-    a.Redraw = true;
+    a.Redraw = a.Trays = true;
     return a;
 }
 
 TAnswer TGame::Redo()
 {
     TAnswer a;
+    m_glide.Finish(m_board);
     if (m_board.Dragging || m_board.TurnPiece >= 0 || m_board.Paused || !HasGame() || !m_undo.Redo(m_board))
         return a;
     Changed(a);
-    a.Redraw = true;
+    a.Redraw = a.Trays = true;
     return a;
 }
 

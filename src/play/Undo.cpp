@@ -9,12 +9,15 @@ TTableState TakeTable(const Board &b)
     for (const Tpiece &p : b.Pieces)
         s.Pieces.push_back({p.X, p.Y, p.Rotation});
     s.DrawOrder = b.DrawOrder;
+    for (const TTray &t : b.Trays)
+        s.Trays.push_back(t.Pieces);
     return s;
 }
 
 bool PutTable(Board &b, const TTableState &s)
 {
-    if (s.Pieces.size() != size_t(b.Pieces.Count()) || s.DrawOrder.size() != b.DrawOrder.size())
+    if (s.Pieces.size() != size_t(b.Pieces.Count()) || s.DrawOrder.size() != b.DrawOrder.size() ||
+        s.Trays.size() != b.Trays.size())
         return false;
     for (int i = 0; i < b.Pieces.Count(); ++i) {
         Tpiece &p = b.Pieces[i];
@@ -23,6 +26,9 @@ bool PutTable(Board &b, const TTableState &s)
         p.Rotation = s.Pieces[size_t(i)].Rotation;
     }
     b.DrawOrder = s.DrawOrder;
+    for (size_t k = 0; k < s.Trays.size(); ++k)
+        b.Trays[k].Pieces = s.Trays[k];
+    b.Selected.clear(); // a selection may not outlive the pieces' places
     return true;
 }
 

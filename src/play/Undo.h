@@ -26,7 +26,11 @@ struct TPiecePlace {
 struct TTableState {
     std::vector<TPiecePlace> Pieces; // in piece order
     std::vector<int> DrawOrder;
-    bool operator==(const TTableState &o) const { return Pieces == o.Pieces && DrawOrder == o.DrawOrder; }
+    std::vector<std::vector<int>> Trays; // each tray's pieces, in order
+    bool operator==(const TTableState &o) const
+    {
+        return Pieces == o.Pieces && DrawOrder == o.DrawOrder && Trays == o.Trays;
+    }
 };
 
 TTableState TakeTable(const Board &b);

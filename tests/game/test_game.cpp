@@ -582,6 +582,11 @@ TEST_F(GameTest, AMoveIsUndoneAndRedoneAndAJoinIsFinal)
     EXPECT_EQ(QPoint(game.board().Pieces[0].X, game.board().Pieces[0].Y), placeX);
     EXPECT_TRUE(game.Redo().Redraw);
     EXPECT_EQ(QPoint(game.board().Pieces[0].X, game.board().Pieces[0].Y), moved);
+    // A piece put into a tray comes back out of it.
+    ASSERT_TRUE(game.PutInTray(3, to).Trays);
+    EXPECT_TRUE(game.Undo().Redraw);
+    EXPECT_TRUE(game.board().Trays[3].Pieces.empty());
+    EXPECT_EQ(QPoint(game.board().Pieces[0].X, game.board().Pieces[0].Y), moved);
     game.Undo();
     ASSERT_TRUE(DropWhereItLies(0).Finish);
     EXPECT_FALSE(game.Undo().Redraw);
