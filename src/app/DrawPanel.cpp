@@ -1,8 +1,11 @@
 #include "app/DrawPanel.h"
 
 #include <QMouseEvent>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 #include <cmath>
+
+#include "app/TableSurface.h"
 
 namespace {
 
@@ -14,22 +17,60 @@ QPoint BoardPoint(const QMouseEvent *e)
 
 } // namespace
 
-TDrawPanel::TDrawPanel(QWidget *parent) : QOpenGLWidget(parent)
+TDrawPanel::TDrawPanel(QWidget *parent) : QWidget(parent), m_surface(new TTableSurface)
 {
     setMouseTracking(true);
     setMinimumSize(1, 1);
+    // Under the surface before its first frame: the bare table's colour.
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(77, 102, 153));
+    setPalette(p);
+    m_surface->OnInitialized = [this] { emit Initialized(); };
+    m_surface->OnPaint = [this] {
+        m_painting = true;
+        emit Painted();
+        m_painting = false;
+    };
+    m_container = QWidget::createWindowContainer(m_surface, this);
+    m_container->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_container->setFocusPolicy(Qt::NoFocus);
+    auto *lay = new QVBoxLayout(this);
+    lay->setContentsMargins(0, 0, 0, 0);
+    lay->addWidget(m_container);
 }
 
-void TDrawPanel::initializeGL() { emit Initialized(); }
-
-void TDrawPanel::paintGL()
+TDrawPanel::~TDrawPanel()
 {
-    m_painting = true;
-    emit Painted();
-    m_painting = false;
+    m_surface->OnInitialized = nullptr;
+    m_surface->OnPaint = nullptr;
 }
 
-void TDrawPanel::resizeGL(int, int) { emit Resized(); }
+bool TDrawPanel::isValid() const { return m_surface->HasContext(); }
+
+void TDrawPanel::makeCurrent() { m_surface->MakeCurrent(); }
+
+void TDrawPanel::doneCurrent() { m_surface->DoneCurrent(); }
+
+void TDrawPanel::Update() { m_surface->requestUpdate(); }
+
+void TDrawPanel::PaintNow()
+{
+    if (!m_painting)
+        m_surface->Render(true);
+}
+
+QImage TDrawPanel::grabFramebuffer()
+{
+    m_surface->Render(false);
+    return m_surface->ReadBack();
+}
+
+void TDrawPanel::resizeEvent(QResizeEvent *e)
+{
+    QWidget::resizeEvent(e);
+    emit Resized();
+}
 
 void TDrawPanel::mousePressEvent(QMouseEvent *e)
 {

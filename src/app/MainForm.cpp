@@ -19,6 +19,7 @@
 #include "gl/Draw.h"
 #include "gl/GLTextures.h"
 #include "gl/PieceAtlas.h"
+#include "gl/TableFrames.h"
 #include "gl/Textures.h"
 #include "sound/SdlSound.h"
 #include "sound/SoundRules.h"
@@ -69,6 +70,8 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
         DrawPanel = new TDrawPanel(this);
         lay->addWidget(DrawPanel, 1);
         LidPanel = new TLidPanel(DrawPanel);
+        // Over the table's native surface only a native window shows.
+        LidPanel->setAttribute(Qt::WA_NativeWindow);
     } else {
         // Without OpenGL the window must not hold an OpenGL widget at all
         // (its composition would fail); a plain table of the clear colour
@@ -102,6 +105,7 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
 
     GL = std::make_unique<TGLTextures>();
     Atlas = std::make_unique<TPieceAtlas>();
+    Frames = std::make_unique<TTableFrames>();
     Game = std::make_unique<game::TGame>(GameRandom(), game::TGameDevices{Atlas.get(), GL.get(), [this] { Draw(); }});
     CreateToolbar();
     CreateKeys();
@@ -264,9 +268,9 @@ bool TMainForm::MakeTableCurrent()
     if (InTableGLInit || DrawPanel->Painting())
         return true;
     if (!DrawPanel->isValid()) {
-        // The context comes with the first paint of a shown table.
+        // The context comes with the shown table.
         if (DrawPanel->isVisible())
-            DrawPanel->repaint();
+            DrawPanel->makeCurrent();
         if (!DrawPanel->isValid())
             return false;
     }
@@ -333,6 +337,7 @@ void TMainForm::FormDestroy()
         DrawPanel->makeCurrent();
         if (!TextureList.empty() || Game->board().Pieces.Count() > 0)
             FormClose();
+        Frames->Release();
         DrawPanel->doneCurrent();
     }
     SetTextureContextHook(nullptr);
@@ -357,7 +362,10 @@ void TMainForm::PaintTable()
     view.TableW = v.Table().width();
     view.TableH = v.Table().height();
     view.DragShadow = Game->Switches().ShadowOn;
-    DrawFrame(Game->board(), TextureList, w, h, TimeLab->text(), view, Atlas->Layout());
+    view.Reduced = view.Zoom < ReducedZoom && Atlas->PrepareReduced();
+    const TFrameScene scene{Game->board(), TextureList, w, h, int(std::lround(w * dpr)), int(std::lround(h * dpr)),
+                            TimeLab->text(), view, Atlas->Layout()};
+    Frames->Paint(scene, QOpenGLContext::currentContext()->defaultFramebufferObject());
 }
 
 void TMainForm::Draw()
@@ -365,7 +373,13 @@ void TMainForm::Draw()
     // Inside the table's own paint or its first set-up the frame follows
     // by itself; a nested repaint would recurse.
     if (DrawPanel && DrawPanel->isValid() && !DrawPanel->Painting() && !InTableGLInit)
-        DrawPanel->repaint();
+        DrawPanel->PaintNow();
+}
+
+void TMainForm::DrawSoon()
+{
+    if (DrawPanel && DrawPanel->isValid())
+        DrawPanel->Update();
 }
 
 // ---- the game's answers ----
@@ -411,7 +425,7 @@ void TMainForm::Act(const game::TAnswer &a)
     if (a.NewTrack)
         ChMusBtnClick();
     if (a.Redraw)
-        Draw();
+        DrawSoon();
     // Told once the move is over, so the table already shows its outcome.
     for (const QString &m : a.Messages)
         ShowMessage(m);

@@ -31,6 +31,7 @@ class TGLTextures;
 class TLidPanel;
 class TRecordsFrm;
 class TPieceAtlas;
+class TTableFrames;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -91,7 +92,8 @@ private:
     QStringList MusicList;
     TTextureList TextureList;
     std::unique_ptr<TGLTextures> GL;    // texture uploads, valid while the context lives
-    std::unique_ptr<TPieceAtlas> Atlas; // the pieces' textures, one texture for a whole game
+    std::unique_ptr<TPieceAtlas> Atlas; // the pieces' textures, a few pages for a whole game
+    std::unique_ptr<TTableFrames> Frames; // the table's frames, the cached table with them
     std::unique_ptr<game::TGame> Game;
 
     std::unique_ptr<IMediaPlayer> Player;  // music and the start-up sound
@@ -123,8 +125,10 @@ private:
     void FormClose();
     void FormDestroy();
     void PaintTable();
-    // One complete frame, painted and shown before returning.
+    // One frame, painted and shown before returning.
     void Draw();
+    // One frame at the next display refresh: what a move asks for.
+    void DrawSoon();
     // Makes the table's context current; false while there is none.
     bool MakeTableCurrent();
     void LoadBG();

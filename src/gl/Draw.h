@@ -3,8 +3,10 @@
 // the projection of SetupProjection in force.
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 #include "picture/AtlasLayout.h"
 #include "board/Board.h"
@@ -19,8 +21,12 @@ struct TTableView {
     double Zoom = 1;
     int TableW = 0;
     int TableH = 0;
-    bool DragShadow = true; // the dragged pieces cast their shadows
+    bool DragShadow = true; // shadows on: the dragged pieces cast strong ones, resting pieces faint ones
+    bool Reduced = false;   // the atlas has its reduced copies, sampled below ReducedZoom
 };
+
+// Below this zoom the pieces are sampled from the atlas's reduced copies.
+constexpr double ReducedZoom = 0.75;
 
 // The table's colour where no background covers it: (0.3, 0.4, 0.6).
 void SetTableClearColour();
@@ -46,3 +52,35 @@ void DrawQuad(uint32_t tex, float x, float y, float height, float width);
 // texture.
 void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
                const TTableView &view = {}, const TAtlasLayout &atlas = {});
+
+// ---- the frame in two layers, for drawing only what changed ----
+// The frame is the table layer (everything DrawFrame draws up to the
+// pieces, less the moving ones) with the moving layer over it; the two
+// together give DrawFrame's pixels exactly.  A piece the table should not
+// show at all (the edge filter's hidden ones) is left out by PieceOnTable
+// in Draw.cpp for every layer alike; drawing of one's own under the pieces
+// belongs to DrawTable, over them to DrawMoving's end, and whatever it
+// reads must be part of TableSignature.
+
+// The pieces on the move, drawn last in this order: the dragged piece or
+// group while nothing else moves and no overlay covers the table (no turn,
+// no cutting, no finish, no pause).  Empty otherwise: then every frame is
+// drawn whole.
+std::vector<int> MovingPieces(const Board &b, bool dragShadow);
+// Everything of the frame but the moving pieces and the window's overlays
+// over them.
+void DrawTable(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+               const TAtlasLayout &atlas, const std::vector<int> &moving);
+// The moving pieces (and their shadows) alone, those within `clip` (window
+// pixels) only.
+void DrawMoving(const Board &b, int W, int H, const TTableView &view, const TAtlasLayout &atlas,
+                const std::vector<int> &moving, const QRect &clip);
+// The window pixels the moving pieces and their shadows can touch.
+QRect MovingBounds(const Board &b, const TTableView &view, const std::vector<int> &moving);
+// A digest of everything DrawTable draws with these moving pieces: two
+// equal digests draw the same table.
+uint64_t TableSignature(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+                        const TAtlasLayout &atlas, const std::vector<int> &moving);
+// The same for the whole frame DrawFrame draws.
+uint64_t FrameSignature(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
+                        const TTableView &view, const TAtlasLayout &atlas);

@@ -94,7 +94,8 @@ TEST_F(MainFormTest, DrawShowsTheBoardAtOnceAndClosingDeletesEveryTexture)
     for (const TTexture &t : win->TextureList)
         if (t.Id > 0)
             names.push_back(GLuint(t.Id));
-    names.push_back(win->Atlas().Layout().Texture);
+    for (const uint32_t page : win->Atlas().Layout().Pages)
+        names.push_back(page);
     form->close();
     EXPECT_TRUE(win->TextureList.empty());
     EXPECT_EQ(win->board.Pieces.Count(), 0);
