@@ -1,8 +1,10 @@
 #include "app/DrawPanel.h"
 
 #include <QMouseEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "app/TableSurface.h"
@@ -28,10 +30,17 @@ TDrawPanel::TDrawPanel(QWidget *parent) : QWidget(parent), m_surface(new TTableS
     setPalette(p);
     m_surface->OnInitialized = [this] { emit Initialized(); };
     m_surface->OnPaint = [this] {
+        m_refresh.stop(); // this frame shows the latest state
+        m_shown.start();
+        m_changed = rect();
         m_painting = true;
         emit Painted();
         m_painting = false;
+        return m_changed;
     };
+    m_refresh.setSingleShot(true);
+    m_refresh.setTimerType(Qt::PreciseTimer);
+    connect(&m_refresh, &QTimer::timeout, this, [this] { m_surface->Render(true); });
     m_container = QWidget::createWindowContainer(m_surface, this);
     m_container->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_container->setFocusPolicy(Qt::NoFocus);
@@ -52,7 +61,15 @@ void TDrawPanel::makeCurrent() { m_surface->MakeCurrent(); }
 
 void TDrawPanel::doneCurrent() { m_surface->DoneCurrent(); }
 
-void TDrawPanel::Update() { m_surface->requestUpdate(); }
+void TDrawPanel::Update()
+{
+    if (m_refresh.isActive())
+        return; // the frame asked for will show the latest state
+    const qreal hz = screen() && screen()->refreshRate() > 1 ? screen()->refreshRate() : 60.0;
+    const int interval = int(1000.0 / hz);
+    const qint64 since = m_shown.isValid() ? m_shown.elapsed() : interval;
+    m_refresh.start(int(std::max<qint64>(0, interval - since)));
+}
 
 void TDrawPanel::PaintNow()
 {

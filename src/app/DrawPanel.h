@@ -7,7 +7,9 @@
 // display refresh, the latest state winning.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 class TTableSurface;
@@ -25,6 +27,9 @@ public:
     void doneCurrent();
     // A frame at the next display refresh.
     void Update();
+    // Said by the receiver of Painted: the part of the table (logical
+    // pixels) the frame changed; the whole table unless said.
+    void SetChanged(const QRect &part) { m_changed = part; }
     // A frame drawn and shown before returning.
     void PaintNow();
     // A frame drawn now and read back, upright, in device pixels.
@@ -53,5 +58,8 @@ private:
     TTableSurface *m_surface = nullptr; // owned by its container
     QWidget *m_container = nullptr;
     bool m_painting = false;
+    QRect m_changed;
+    QTimer m_refresh;      // the next frame asked for, at the next refresh
+    QElapsedTimer m_shown; // since the last frame
     int m_wheel = 0; // eighths of a degree not yet a whole notch
 };

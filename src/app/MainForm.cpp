@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "app/DrawPanel.h"
+#include "app/TableSurface.h"
 #include "base/Random.h"
 #include "gl/Draw.h"
 #include "gl/GLTextures.h"
@@ -365,7 +366,9 @@ void TMainForm::PaintTable()
     view.Reduced = view.Zoom < ReducedZoom && Atlas->PrepareReduced();
     const TFrameScene scene{Game->board(), TextureList, w, h, int(std::lround(w * dpr)), int(std::lround(h * dpr)),
                             TimeLab->text(), view, Atlas->Layout()};
+    Frames->SetWindowKeeps(DrawPanel->Surface()->KeepsFrame());
     Frames->Paint(scene, QOpenGLContext::currentContext()->defaultFramebufferObject());
+    DrawPanel->SetChanged(Frames->Changed());
 }
 
 void TMainForm::Draw()

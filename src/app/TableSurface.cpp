@@ -5,6 +5,8 @@
 #include <QOpenGLContext>
 #include <cmath>
 
+#include "app/PartPresent.h"
+
 TTableSurface::TTableSurface()
 {
     setSurfaceType(QSurface::OpenGLSurface);
@@ -31,6 +33,7 @@ bool TTableSurface::MakeCurrent()
         return false;
     if (!m_initialized) {
         m_initialized = true;
+        m_keeps = CanPresentPart();
         if (OnInitialized)
             OnInitialized();
     }
@@ -43,14 +46,24 @@ void TTableSurface::DoneCurrent()
         m_context->doneCurrent();
 }
 
-void TTableSurface::Render(bool swap)
+void TTableSurface::Render(bool swap, bool whole)
 {
     if (!MakeCurrent())
         return;
-    if (OnPaint)
-        OnPaint();
-    if (swap && isExposed())
+    const QRect all(0, 0, width(), height());
+    const QRect changed = OnPaint ? OnPaint() : all;
+    if (!swap || !isExposed())
+        return;
+    if (!m_keeps) {
         m_context->swapBuffers(this);
+        return;
+    }
+    const QRect part = whole ? all : changed & all;
+    const qreal dpr = devicePixelRatio();
+    const int x0 = int(std::floor(part.left() * dpr)), x1 = int(std::ceil((part.left() + part.width()) * dpr));
+    const int y0 = int(std::floor(part.top() * dpr)), y1 = int(std::ceil((part.top() + part.height()) * dpr));
+    const int deviceH = int(std::lround(height() * dpr));
+    PresentPart(x0, deviceH - y1, x1 - x0, y1 - y0);
 }
 
 QImage TTableSurface::ReadBack()
@@ -68,15 +81,5 @@ QImage TTableSurface::ReadBack()
 void TTableSurface::exposeEvent(QExposeEvent *)
 {
     if (isExposed())
-        Render(true);
-}
-
-bool TTableSurface::event(QEvent *e)
-{
-    if (e->type() == QEvent::UpdateRequest) {
-        if (isExposed())
-            Render(true);
-        return true;
-    }
-    return QWindow::event(e);
+        Render(true, true);
 }

@@ -17,26 +17,31 @@ public:
     ~TTableSurface() override;
 
     // Called with the context current: once when it is first made, and for
-    // every frame.
+    // every frame, which answers the part of the window (logical pixels)
+    // it changed.
     std::function<void()> OnInitialized;
-    std::function<void()> OnPaint;
+    std::function<QRect()> OnPaint;
 
     bool HasContext() const;
     // Makes (once) and binds the context; false while there is none.
     bool MakeCurrent();
     void DoneCurrent();
+    // The back buffer keeps the last frame: frames are shown by copying
+    // the part they changed to the screen, never by swapping.
+    bool KeepsFrame() const { return m_keeps; }
     // The frame drawn and shown now (swap: presented; else left in the
-    // back buffer to be read).
-    void Render(bool swap);
+    // back buffer to be read).  `whole`: the whole window is shown, also
+    // what the frame did not change (the window was uncovered).
+    void Render(bool swap, bool whole = false);
     // The frame read back from the back buffer after Render(false), upright.
     QImage ReadBack();
 
 protected:
     void exposeEvent(QExposeEvent *e) override;
-    bool event(QEvent *e) override;
 
 private:
     std::unique_ptr<QOpenGLContext> m_context;
     bool m_failed = false;
+    bool m_keeps = false;
     bool m_initialized = false;
 };

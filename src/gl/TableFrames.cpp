@@ -60,6 +60,13 @@ void TTableFrames::SetLimits(const TCacheLimits &limits)
     m_deviceW = m_deviceH = -1; // chosen again with the next frame
 }
 
+void TTableFrames::SetWindowKeeps(bool keeps)
+{
+    if (keeps != m_keeps)
+        m_deviceW = m_deviceH = -1;
+    m_keeps = keeps;
+}
+
 void TTableFrames::Invalidate()
 {
     m_tableDigest = 0;
@@ -102,9 +109,10 @@ bool TTableFrames::MakeTargets(int deviceW, int deviceH)
             return std::make_unique<QOpenGLFramebufferObject>(deviceW, deviceH, QOpenGLFramebufferObject::NoAttachment,
                                                               GL_TEXTURE_2D, GL_RGBA8);
         };
-        m_frame = make();
+        if (!m_keeps)
+            m_frame = make();
         m_table = make();
-        return m_frame->isValid() && m_table->isValid();
+        return (m_keeps || m_frame->isValid()) && m_table->isValid();
     }
     while (glGetError() != GL_NO_ERROR) {
     }
@@ -153,8 +161,10 @@ TFrameKind TTableFrames::Paint(const TFrameScene &s, uint32_t window)
     TFrameKind kind = TFrameKind::Shown;
     const std::vector<int> moving = m_mode == TCacheMode::None ? std::vector<int>()
                                                                 : MovingPieces(s.B, s.View.DragShadow);
-    if (m_frame && frame == m_frameDigest) {
+    m_changed = QRect(0, 0, s.W, s.H);
+    if (Kept() && frame == m_frameDigest) {
         // Nothing changed (the window was uncovered): shown again.
+        m_changed = QRect();
     } else if (moving.empty()) {
         BindFrame(window);
         DrawFrame(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas);
@@ -169,7 +179,7 @@ TFrameKind TTableFrames::Paint(const TFrameScene &s, uint32_t window)
             kind = TFrameKind::Motion;
         }
     }
-    m_frameDigest = m_frame ? frame : 0;
+    m_frameDigest = Kept() ? frame : 0;
     Show(s, window);
     SetupProjection(s.W, s.H, s.DeviceW, s.DeviceH);
     return kind;
@@ -204,8 +214,9 @@ void TTableFrames::DrawMotion(const TFrameScene &s, const std::vector<int> &movi
     const QRect now = MovingBounds(s.B, s.View, moving);
     // Without a frame of its own the back buffer holds nothing of the last
     // frame: the whole cached table goes down first.
-    const QRect part = m_frame ? (now | m_movingWas) & all : all;
+    const QRect part = Kept() ? (now | m_movingWas) & all : all;
     m_movingWas = now;
+    m_changed = part;
     BindFrame(window);
     if (part.isEmpty())
         return;

@@ -55,6 +55,10 @@ public:
     ~TTableFrames();
 
     void SetLimits(const TCacheLimits &limits);
+    // The window's framebuffer keeps each frame until the next (it is shown
+    // by copying, not swapping): frames then repaint it in place, without a
+    // framebuffer of their own.
+    void SetWindowKeeps(bool keeps);
     // Draws the frame and leaves it in `window`, the framebuffer the
     // window shows (0: the context's default), with the projection of
     // SetupProjection in force.  Context current.
@@ -65,6 +69,8 @@ public:
     // Lets the cache's framebuffers and textures go (context current).
     void Release();
     TCacheMode Mode() const { return m_mode; }
+    // The part of the window (logical pixels) the last Paint changed.
+    QRect Changed() const { return m_changed; }
 
 private:
     TCacheMode ChooseMode(int deviceW, int deviceH) const;
@@ -75,7 +81,13 @@ private:
     TFrameKind DrawCache(const TFrameScene &s, const std::vector<int> &moving, uint64_t table, uint32_t window);
     void DrawMotion(const TFrameScene &s, const std::vector<int> &moving, uint32_t window);
 
+    // The last frame is there to be repainted in part: in the window's
+    // framebuffer or in a framebuffer of the frames' own.
+    bool Kept() const { return m_keeps || m_frame; }
+
     TCacheLimits m_limits;
+    bool m_keeps = false;
+    QRect m_changed;
     TCacheMode m_mode = TCacheMode::None;
     std::unique_ptr<QOpenGLFramebufferObject> m_frame; // the frame, kept between frames
     std::unique_ptr<QOpenGLFramebufferObject> m_table; // the cached table (Framebuffer mode)
