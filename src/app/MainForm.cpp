@@ -21,6 +21,7 @@
 #include "gl/GLTextures.h"
 #include "gl/PieceAtlas.h"
 #include "gl/TableFrames.h"
+#include "picture/AtlasLayout.h"
 #include "gl/Textures.h"
 #include "sound/SdlSound.h"
 #include "sound/SoundRules.h"
@@ -28,6 +29,7 @@
 #include "ui/LidPanel.h"
 #include "ui/MainToolbar.h"
 #include "ui/MySpeedButton.h"
+#include "ui/NewGameFrm.h"
 #include "ui/PlayToolbar.h"
 #include "ui/RecordsFrm.h"
 
@@ -131,6 +133,11 @@ void TMainForm::SetDialogs(TBrowseFrm *browse, TNewGameFrm *newGame, TBGChangeFr
     BrowseFrm = browse;
     NewGameFrm = newGame;
     BGChangeFrm = bgChange;
+    // A cut whose pieces the card cannot hold is refused in the dialog.
+    if (NewGameFrm)
+        NewGameFrm->CutShown = [this](int sizeIndex) {
+            return LargestTexture <= 0 || CutFitsCard(CutTable[sizeIndex], LargestTexture);
+        };
 }
 
 void TMainForm::CreateToolbar()
@@ -233,6 +240,9 @@ void TMainForm::FormCreateGL()
 
     SetTableClearColour();
     InitGLState();
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    LargestTexture = int(largest);
     Board &scene = Game->Scene();
     // Entry 0, the background slot, from the first overlay picture; the
     // background replaces its image right after.

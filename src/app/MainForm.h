@@ -111,6 +111,7 @@ private:
     bool InTableGLInit = false; // inside FormCreateGL (context current)
     bool MissingShown = false;
     bool WasMaximized = false;  // before full screen
+    int LargestTexture = 0;     // texels a side the card takes; 0 until the context exists
 
     // ---- MainForm.cpp ----
     void CreateToolbar();

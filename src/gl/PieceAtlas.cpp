@@ -13,8 +13,6 @@
 
 namespace {
 
-// Rows of a whole game stay below this width; the height follows.
-constexpr int WidestAtlas = 2048;
 // Reduced copies down to an eighth: enough for the table at a quarter and
 // below, and every level's slot still starts on a whole texel of its own.
 constexpr int ReducedLevels = 3;
@@ -29,7 +27,7 @@ void TPieceAtlas::Reserve(int count, int side)
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
     if (m_cap > 0)
         largest = std::min<GLint>(largest, m_cap);
-    const TAtlasLayout want = TAtlasLayout::For(count, side, WidestAtlas, int(largest));
+    const TAtlasLayout want = TAtlasLayout::For(count, side, AtlasWidest, int(largest));
     const bool fits = !m_layout.Pages.empty() && m_layout.Side == side && m_layout.Capacity() >= count &&
                       m_layout.Width <= largest && m_layout.Height <= largest;
     if (!fits) {

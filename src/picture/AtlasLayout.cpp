@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "board/Board.h"
+
 int TAtlasLayout::PageOf(uint32_t handle) const
 {
     if (handle == 0 || int64_t(handle) > Capacity())
@@ -45,4 +47,10 @@ TAtlasLayout TAtlasLayout::For(int count, int side, int widest, int largest)
     a.Side = side;
     a.PageCount = (count + perPage - 1) / perPage;
     return a;
+}
+
+bool CutFitsCard(const TCutInfo &cut, int largest)
+{
+    const TAtlasLayout a = TAtlasLayout::For(2 * PieceCount(cut), cut.TexSize, AtlasWidest, largest);
+    return a.Side > 0 && a.PageCount <= AtlasMostPages;
 }

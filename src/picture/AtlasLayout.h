@@ -9,6 +9,13 @@
 #include <cstdint>
 #include <vector>
 
+struct TCutInfo;
+
+// Rows of a page stay within this width; its height follows.
+constexpr int AtlasWidest = 2048;
+// A game spread over more pages than this is more than the card can hold.
+constexpr int AtlasMostPages = 16;
+
 struct TAtlasLayout {
     std::vector<uint32_t> Pages; // the pages' texture names; empty = no atlas
     int Width = 0;               // of one page, in texels
@@ -35,3 +42,7 @@ struct TAtlasLayout {
     // one slot fits the card.
     static TAtlasLayout For(int count, int side, int widest, int largest);
 };
+
+// Whether a card whose textures are at most `largest` texels a side holds
+// every piece and shadow of the cut.
+bool CutFitsCard(const TCutInfo &cut, int largest);

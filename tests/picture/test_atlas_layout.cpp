@@ -2,6 +2,7 @@
 // pages as the card's largest texture asks for.
 #include <gtest/gtest.h>
 
+#include "board/Board.h"
 #include "picture/AtlasLayout.h"
 
 TEST(AtlasLayout, SlotsRunRowByRowWithinTheWidestRow)
@@ -43,4 +44,12 @@ TEST(AtlasLayout, AFewSlotsMakeANarrowAtlasAndASlotBeyondTheCardNone)
     EXPECT_EQ(few.Height, 128);
     EXPECT_EQ(TAtlasLayout::For(2000, 64, 2048, 32).Side, 0);
     EXPECT_EQ(TAtlasLayout::For(0, 64, 2048, 16384).Side, 0);
+}
+
+TEST(AtlasLayout, ACutTooBigForTheCardIsKnownBeforeItIsCut)
+{
+    const TCutInfo &biggest = CutTable[CutCount];
+    EXPECT_TRUE(CutFitsCard(biggest, 1024));
+    EXPECT_FALSE(CutFitsCard(biggest, biggest.TexSize - 1));
+    EXPECT_FALSE(CutFitsCard(biggest, 256)); // pages of 16 slots: far too many
 }
