@@ -215,6 +215,8 @@ public:
             DrawFrame(*scene, textures, w, h, caption, view, atlas.Layout());
         else {
             frames.SetWindowKeeps(KeepsFrame());
+            if (TakeResized())
+                frames.Invalidate();
             frames.Paint({*scene, textures, w, h, w, h, caption, view, atlas.Layout()}, 0);
         }
         glFinish();

@@ -33,6 +33,7 @@ TDrawPanel::TDrawPanel(QWidget *parent) : QWidget(parent), m_surface(new TTableS
         m_refresh.stop(); // this frame shows the latest state
         m_shown.start();
         m_changed = rect();
+        m_lost = m_surface->TakeResized();
         m_painting = true;
         emit Painted();
         m_painting = false;

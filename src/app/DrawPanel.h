@@ -30,6 +30,9 @@ public:
     // Said by the receiver of Painted: the part of the table (logical
     // pixels) the frame changed; the whole table unless said.
     void SetChanged(const QRect &part) { m_changed = part; }
+    // Inside Painted: the surface's back buffer lost the last frame (it
+    // changed size), so this frame must be drawn whole.
+    bool FrameLost() const { return m_lost; }
     // A frame drawn and shown before returning.
     void PaintNow();
     // A frame drawn now and read back, upright, in device pixels.
@@ -59,6 +62,7 @@ private:
     QWidget *m_container = nullptr;
     bool m_painting = false;
     QRect m_changed;
+    bool m_lost = true;
     QTimer m_refresh;      // the next frame asked for, at the next refresh
     QElapsedTimer m_shown; // since the last frame
     int m_wheel = 0; // eighths of a degree not yet a whole notch

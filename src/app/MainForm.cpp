@@ -377,6 +377,8 @@ void TMainForm::PaintTable()
     const TFrameScene scene{Game->board(), TextureList, w, h, int(std::lround(w * dpr)), int(std::lround(h * dpr)),
                             TimeLab->text(), view, Atlas->Layout()};
     Frames->SetWindowKeeps(DrawPanel->Surface()->KeepsFrame());
+    if (DrawPanel->FrameLost())
+        Frames->Invalidate();
     Frames->Paint(scene, QOpenGLContext::currentContext()->defaultFramebufferObject());
     DrawPanel->SetChanged(Frames->Changed());
 }

@@ -51,10 +51,11 @@ void TTableSurface::Render(bool swap, bool whole)
     if (!MakeCurrent())
         return;
     const QRect all(0, 0, width(), height());
+    const bool resized = m_resized;
     const QRect changed = OnPaint ? OnPaint() : all;
     if (!swap || !isExposed())
         return;
-    if (!m_keeps) {
+    if (!m_keeps || resized) {
         m_context->swapBuffers(this);
         return;
     }
@@ -77,6 +78,8 @@ QImage TTableSurface::ReadBack()
     glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, img.bits());
     return img.mirrored().convertToFormat(QImage::Format_RGB32);
 }
+
+void TTableSurface::resizeEvent(QResizeEvent *) { m_resized = true; }
 
 void TTableSurface::exposeEvent(QExposeEvent *)
 {

@@ -33,15 +33,25 @@ public:
     // back buffer to be read).  `whole`: the whole window is shown, also
     // what the frame did not change (the window was uncovered).
     void Render(bool swap, bool whole = false);
+    // Whether the surface changed size since last asked: its back buffer
+    // then holds nothing of the last frame.
+    bool TakeResized()
+    {
+        const bool r = m_resized;
+        m_resized = false;
+        return r;
+    }
     // The frame read back from the back buffer after Render(false), upright.
     QImage ReadBack();
 
 protected:
     void exposeEvent(QExposeEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
 
 private:
     std::unique_ptr<QOpenGLContext> m_context;
     bool m_failed = false;
     bool m_keeps = false;
+    bool m_resized = true;
     bool m_initialized = false;
 };
