@@ -43,13 +43,14 @@ void DrawQuad(uint32_t tex, float x, float y, float height, float width);
 
 // One complete frame of the table for a panel of W x H logical pixels:
 // background tiles over the table, finished picture, resting pieces (those
-// the edge filter shows), the turning piece or group, the dragged piece or
-// group with its shadows, all seen through the view; then, on the window
-// itself, the corner plate, the finish time (and the record label) and the
-// cutting overlay.  A paused table shows only its background, the corner
-// plate and the pause plate.  The pieces and shadows go out as one vertex
-// array, bound once when they share an atlas.  Reads the board; changes no
-// texture.
+// the edge filter shows, each over its faint shadow when shadows are on),
+// the turning piece or group, the dragged piece or group with its strong
+// shadows, all seen through the view; then, on the window itself, the
+// corner plate, the finish time (and the record label) and the cutting
+// overlay.  A paused table shows only its background, the corner plate and
+// the pause plate.  Pieces wholly outside the window are not sent; the rest
+// and their shadows go out as one vertex array, one run per atlas page.
+// Reads the board; changes no texture.
 void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
                const TTableView &view = {}, const TAtlasLayout &atlas = {});
 
@@ -58,9 +59,13 @@ void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const
 // pieces, less the moving ones) with the moving layer over it; the two
 // together give DrawFrame's pixels exactly.  A piece the table should not
 // show at all (the edge filter's hidden ones) is left out by PieceOnTable
-// in Draw.cpp for every layer alike; drawing of one's own under the pieces
-// belongs to DrawTable, over them to DrawMoving's end, and whatever it
-// reads must be part of TableSignature.
+// in Draw.cpp for every layer alike.  Drawing of one's own under the pieces
+// goes into DrawUnderPieces (both layers draw it), over the resting pieces
+// into DrawPieces after them; whatever either reads must be added to the
+// digest in AddScene.  Drawing over everything that changes while a piece
+// moves (a pulse, a hand) either makes MovingPieces answer none while it
+// shows (its frames are then drawn whole) or is drawn at the end of both
+// DrawFrame and DrawMoving with its rectangle in MovingBounds.
 
 // The pieces on the move, drawn last in this order: the dragged piece or
 // group while nothing else moves and no overlay covers the table (no turn,
