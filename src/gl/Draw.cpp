@@ -561,10 +561,32 @@ void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const
     EndFrame();
 }
 
+namespace {
+
+// Nothing but pieces changes on the table: no turn, no overlay over it.
+bool OnlyPiecesChange(const Board &b)
+{
+    return !ValidPiece(b, b.TurnPiece) && !b.Cutting && !b.ShowFinished && !b.Paused && b.PiecesVisible;
+}
+
+// The top of the stacking order when it holds exactly `pieces`.
+std::vector<int> TopHolding(const Board &b, const std::vector<int> &pieces)
+{
+    const std::vector<char> mine = Flags(b, pieces);
+    if (pieces.empty() || pieces.size() > b.DrawOrder.size())
+        return {};
+    const std::vector<int> tail(b.DrawOrder.end() - std::ptrdiff_t(pieces.size()), b.DrawOrder.end());
+    for (int u : tail)
+        if (!ValidPiece(b, u) || !mine[size_t(u)])
+            return {};
+    return tail;
+}
+
+} // namespace
+
 std::vector<int> MovingPieces(const Board &b, bool dragShadow)
 {
-    if (!b.Dragging || !ValidPiece(b, b.DragPiece) || ValidPiece(b, b.TurnPiece) || b.Cutting || b.ShowFinished ||
-        b.Paused || !b.PiecesVisible)
+    if (!b.Dragging || !ValidPiece(b, b.DragPiece) || !OnlyPiecesChange(b))
         return {};
     const int g = b.Pieces[b.DragPiece].Group;
     std::vector<int> members = g >= 0 ? b.Members(g) : std::vector<int>{b.DragPiece};
@@ -572,14 +594,36 @@ std::vector<int> MovingPieces(const Board &b, bool dragShadow)
         return members;
     // Without shadows the dragged pieces keep their place in the stacking
     // order: they move alone only while they lie on top of it.
-    const std::vector<char> mine = Flags(b, members);
-    if (members.size() > b.DrawOrder.size())
+    return TopHolding(b, members);
+}
+
+std::vector<int> SettledPieces(const Board &b, const std::vector<int> &dropped)
+{
+    if (b.Dragging || !OnlyPiecesChange(b))
         return {};
-    const std::vector<int> tail(b.DrawOrder.end() - std::ptrdiff_t(members.size()), b.DrawOrder.end());
-    for (int u : tail)
-        if (!ValidPiece(b, u) || !mine[size_t(u)])
-            return {};
-    return tail;
+    return TopHolding(b, dropped);
+}
+
+void DrawSettled(const Board &b, int W, int H, const TTableView &view, const TAtlasLayout &atlas,
+                 const std::vector<int> &settled, const QRect &clip)
+{
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+    OnTable(W, H, view);
+    TQuadBatch batch(atlas);
+    const TPieceQuads q{batch, b, BoardOfWindow(clip, view), b.PieceAlpha};
+    {
+        const TPageFilters filters(atlas, OnePixelATexel(W, H, view), view);
+        const std::vector<char> shown = PieceOnTable(b);
+        for (int u : settled) {
+            if (!ValidPiece(b, u) || !shown[size_t(u)])
+                continue;
+            if (view.DragShadow)
+                q.Add(u, TShadow::Resting);
+            q.Add(u, TShadow::None);
+        }
+        batch.Draw();
+    }
+    EndFrame();
 }
 
 void DrawTable(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,

@@ -80,6 +80,15 @@ void DrawTable(const Board &b, const TTextureList &textures, int W, int H, const
 // pixels) only.
 void DrawMoving(const Board &b, int W, int H, const TTableView &view, const TAtlasLayout &atlas,
                 const std::vector<int> &moving, const QRect &clip);
+// The pieces just dropped, when they lie on top of the stacking order
+// (`dropped` in any order) and no overlay covers the table; the table under
+// them is then the one drawn while they moved.  In stacking order; empty
+// otherwise.
+std::vector<int> SettledPieces(const Board &b, const std::vector<int> &dropped);
+// Those pieces alone, as resting ones (each over its faint shadow), within
+// `clip` (window pixels).
+void DrawSettled(const Board &b, int W, int H, const TTableView &view, const TAtlasLayout &atlas,
+                 const std::vector<int> &settled, const QRect &clip);
 // The window pixels the moving pieces and their shadows can touch.
 QRect MovingBounds(const Board &b, const TTableView &view, const std::vector<int> &moving);
 // A digest of everything DrawTable draws with these moving pieces: two

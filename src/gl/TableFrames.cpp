@@ -165,6 +165,8 @@ TFrameKind TTableFrames::Paint(const TFrameScene &s, uint32_t window)
     if (Kept() && frame == m_frameDigest) {
         // Nothing changed (the window was uncovered): shown again.
         m_changed = QRect();
+    } else if (moving.empty() && DrawDrop(s, window)) {
+        kind = TFrameKind::Settled;
     } else if (moving.empty()) {
         BindFrame(window);
         DrawFrame(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas);
@@ -208,16 +210,16 @@ TFrameKind TTableFrames::DrawCache(const TFrameScene &s, const std::vector<int> 
     return TFrameKind::CacheDrawn;
 }
 
-void TTableFrames::DrawMotion(const TFrameScene &s, const std::vector<int> &moving, uint32_t window)
+QRect TTableFrames::PartFor(const QRect &now, const TFrameScene &s) const
 {
     const QRect all(0, 0, s.W, s.H);
-    const QRect now = MovingBounds(s.B, s.View, moving);
-    // Without a frame of its own the back buffer holds nothing of the last
-    // frame: the whole cached table goes down first.
-    const QRect part = Kept() ? (now | m_movingWas) & all : all;
-    m_movingWas = now;
-    m_changed = part;
-    BindFrame(window);
+    // Without a kept frame the window holds nothing of the last one: the
+    // whole cached table goes down first.
+    return Kept() ? (now | m_movingWas) & all : all;
+}
+
+void TTableFrames::RepaintPart(const TFrameScene &s, const QRect &part, const std::function<void()> &pieces) const
+{
     if (part.isEmpty())
         return;
     const double dpr = double(s.DeviceW) / std::max(1, s.W);
@@ -226,6 +228,32 @@ void TTableFrames::DrawMotion(const TFrameScene &s, const std::vector<int> &movi
     const int y0 = int(std::floor(part.top() * dpr)), y1 = int(std::ceil((part.top() + part.height()) * dpr));
     glScissor(x0, s.DeviceH - y1, x1 - x0, y1 - y0);
     LayCache(s, part);
-    DrawMoving(s.B, s.W, s.H, s.View, s.Atlas, moving, part);
+    pieces();
     glDisable(GL_SCISSOR_TEST);
+}
+
+void TTableFrames::DrawMotion(const TFrameScene &s, const std::vector<int> &moving, uint32_t window)
+{
+    const QRect now = MovingBounds(s.B, s.View, moving);
+    const QRect part = PartFor(now, s);
+    m_movingWas = now;
+    m_changed = part;
+    BindFrame(window);
+    RepaintPart(s, part, [&] { DrawMoving(s.B, s.W, s.H, s.View, s.Atlas, moving, part); });
+}
+
+bool TTableFrames::DrawDrop(const TFrameScene &s, uint32_t window)
+{
+    if (m_mode == TCacheMode::None || m_tableDigest == 0)
+        return false;
+    const std::vector<int> settled = SettledPieces(s.B, m_moving);
+    if (settled.empty() || TableSignature(s.B, s.Textures, s.W, s.H, s.View, s.Atlas, settled) != m_tableDigest)
+        return false;
+    const QRect now = MovingBounds(s.B, s.View, settled);
+    const QRect part = PartFor(now, s);
+    m_movingWas = now;
+    m_changed = part;
+    BindFrame(window);
+    RepaintPart(s, part, [&] { DrawSettled(s.B, s.W, s.H, s.View, s.Atlas, settled, part); });
+    return true;
 }

@@ -17,6 +17,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -47,7 +48,8 @@ struct TCacheLimits {
 };
 
 // What a frame was.
-enum class TFrameKind { Shown, Whole, CacheDrawn, Motion };
+// Settled: the pieces just dropped laid on the cached table they moved over.
+enum class TFrameKind { Shown, Whole, CacheDrawn, Motion, Settled };
 
 class TTableFrames {
 public:
@@ -80,6 +82,12 @@ private:
     void LayCache(const TFrameScene &s, const QRect &part) const;
     TFrameKind DrawCache(const TFrameScene &s, const std::vector<int> &moving, uint64_t table, uint32_t window);
     void DrawMotion(const TFrameScene &s, const std::vector<int> &moving, uint32_t window);
+    // The dropped pieces over the cached table, when it is the table under
+    // them; false (nothing drawn) otherwise.
+    bool DrawDrop(const TFrameScene &s, uint32_t window);
+    // The part of the window to repaint for pieces now at `now`.
+    QRect PartFor(const QRect &now, const TFrameScene &s) const;
+    void RepaintPart(const TFrameScene &s, const QRect &part, const std::function<void()> &pieces) const;
 
     // The last frame is there to be repainted in part: in the window's
     // framebuffer or in a framebuffer of the frames' own.

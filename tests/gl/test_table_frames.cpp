@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <random>
 
 #include "GLTestContext.h"
@@ -58,6 +59,8 @@ struct TScene {
             }
             b.DrawOrder.push_back(i);
         }
+        // Picked up: the group on top of the stacking order.
+        std::rotate(b.DrawOrder.begin(), b.DrawOrder.begin() + 4, b.DrawOrder.end());
         b.PiecesVisible = true;
         b.Dragging = true;
         b.DragGroup = true;
@@ -79,7 +82,7 @@ struct TScene {
 
 } // namespace
 
-TEST(TableFrames, AMotionFrameIsTheWholeRedrawPixelForPixelAndEachFallbackDrawsWhole)
+TEST(TableFrames, MotionAndDropFramesAreTheWholeRedrawPixelForPixelAndEachFallbackDrawsWhole)
 {
     struct TRow {
         const char *name;
@@ -125,8 +128,15 @@ TEST(TableFrames, AMotionFrameIsTheWholeRedrawPixelForPixelAndEachFallbackDrawsW
         }
 
         DrawFrame(sc.b, sc.list, r.W, r.H, QString(), TTableView(), sc.atlas.Layout());
-        const QImage whole = GLTestContext::Frame();
-        EXPECT_TRUE(motion == whole);
+        EXPECT_TRUE(motion == GLTestContext::Frame());
+
+        sc.b.Dragging = false; // dropped, a little off where it was last drawn
+        sc.MoveGroup(-3, 2);
+        EXPECT_EQ(frames.Paint(scene, uint32_t(window)),
+                  r.mode == TCacheMode::None ? TFrameKind::Whole : TFrameKind::Settled);
+        const QImage dropped = GLTestContext::Frame();
+        DrawFrame(sc.b, sc.list, r.W, r.H, QString(), TTableView(), sc.atlas.Layout());
+        EXPECT_TRUE(dropped == GLTestContext::Frame());
         frames.Release();
     }
 }
