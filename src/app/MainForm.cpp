@@ -373,7 +373,9 @@ void TMainForm::PaintTable()
     view.TableW = v.Table().width();
     view.TableH = v.Table().height();
     view.DragShadow = Game->Switches().ShadowOn;
-    view.Reduced = view.Zoom < ReducedZoom && Atlas->PrepareReduced();
+    // The reduced copies are made once the pieces are all cut, not for
+    // every progress frame.
+    view.Reduced = view.Zoom < ReducedZoom && !Game->board().Cutting && Atlas->PrepareReduced();
     const TFrameScene scene{Game->board(), TextureList, w, h, int(std::lround(w * dpr)), int(std::lround(h * dpr)),
                             TimeLab->text(), view, Atlas->Layout()};
     Frames->SetWindowKeeps(DrawPanel->Surface()->KeepsFrame());
