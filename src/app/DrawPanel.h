@@ -1,19 +1,43 @@
-// The table: an OpenGL widget that says what happens to it and leaves the
-// game to whoever listens.  Mouse positions are the widget's logical pixels
-// (the window maps them to the board through its view).  Every signal is
-// delivered at once, inside the event that raised it: Initialized and
-// Painted with the table's context current, so the receiver sets up OpenGL
-// or draws the frame right there.
+// The table: a widget around the table's own native OpenGL surface, that
+// says what happens to it and leaves the game to whoever listens.  Mouse
+// positions are the widget's logical pixels (the window maps them to the
+// board through its view).  Initialized and Painted are delivered with the
+// table's context current, so the receiver sets up OpenGL or draws the
+// frame right there.  Frames asked for with Update come at most once a
+// display refresh, the latest state winning.
 #pragma once
 
-#include <QOpenGLWidget>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
 
-class TDrawPanel : public QOpenGLWidget {
+class TTableSurface;
+
+class TDrawPanel : public QWidget {
     Q_OBJECT
 public:
     explicit TDrawPanel(QWidget *parent = nullptr);
-    // Inside paintGL: the context is current and the frame is being made.
+    ~TDrawPanel() override;
+    // Inside a frame: the context is current and the frame is being made.
     bool Painting() const { return m_painting; }
+    // The table's context exists.
+    bool isValid() const;
+    void makeCurrent();
+    void doneCurrent();
+    // A frame at the next display refresh.
+    void Update();
+    // Said by the receiver of Painted: the part of the table (logical
+    // pixels) the frame changed; the whole table unless said.
+    void SetChanged(const QRect &part) { m_changed = part; }
+    // Inside Painted: the surface's back buffer lost the last frame (it
+    // changed size), so this frame must be drawn whole.
+    bool FrameLost() const { return m_lost; }
+    // A frame drawn and shown before returning.
+    void PaintNow();
+    // A frame drawn now and read back, upright, in device pixels.
+    QImage grabFramebuffer();
+    TTableSurface *Surface() const { return m_surface; }
 
 signals:
     void Initialized();
@@ -26,9 +50,7 @@ signals:
     void Wheeled(int steps, double x, double y);
 
 protected:
-    void initializeGL() override;
-    void paintGL() override;
-    void resizeGL(int w, int h) override;
+    void resizeEvent(QResizeEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
@@ -36,6 +58,12 @@ protected:
     void wheelEvent(QWheelEvent *e) override;
 
 private:
+    TTableSurface *m_surface = nullptr; // owned by its container
+    QWidget *m_container = nullptr;
     bool m_painting = false;
+    QRect m_changed;
+    bool m_lost = true;
+    QTimer m_refresh;      // the next frame asked for, at the next refresh
+    QElapsedTimer m_shown; // since the last frame
     int m_wheel = 0; // eighths of a degree not yet a whole notch
 };

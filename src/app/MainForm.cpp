@@ -16,10 +16,13 @@
 #include <cmath>
 
 #include "app/DrawPanel.h"
+#include "app/TableSurface.h"
 #include "base/Random.h"
 #include "gl/Draw.h"
 #include "gl/GLTextures.h"
 #include "gl/PieceAtlas.h"
+#include "gl/TableFrames.h"
+#include "picture/AtlasLayout.h"
 #include "gl/Textures.h"
 #include "sound/SdlSound.h"
 #include "sound/SoundRules.h"
@@ -27,6 +30,7 @@
 #include "ui/LidPanel.h"
 #include "ui/MainToolbar.h"
 #include "ui/MySpeedButton.h"
+#include "ui/NewGameFrm.h"
 #include "ui/PlayToolbar.h"
 #include "ui/RecordsFrm.h"
 #include "ui/SettingsFrm.h"
@@ -77,6 +81,8 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
         DrawPanel = new TDrawPanel(row);
         rowLay->addWidget(DrawPanel, 1);
         LidPanel = new TLidPanel(DrawPanel);
+        // Over the table's native surface only a native window shows.
+        LidPanel->setAttribute(Qt::WA_NativeWindow);
     } else {
         // Without OpenGL the window must not hold an OpenGL widget at all
         // (its composition would fail); a plain table of the clear colour
@@ -110,6 +116,7 @@ TMainForm::TMainForm(QWidget *parent) : QWidget(parent)
 
     GL = std::make_unique<TGLTextures>();
     Atlas = std::make_unique<TPieceAtlas>();
+    Frames = std::make_unique<TTableFrames>();
     Game = std::make_unique<game::TGame>(GameRandom(), game::TGameDevices{Atlas.get(), GL.get(), [this] { Draw(); }});
     CreateToolbar();
     CreateTrayStrip(row);
@@ -137,6 +144,11 @@ void TMainForm::SetDialogs(TBrowseFrm *browse, TNewGameFrm *newGame, TBGChangeFr
     NewGameFrm = newGame;
     BGChangeFrm = bgChange;
     ScaleDialogs();
+    // A cut whose pieces the card cannot hold is refused in the dialog.
+    if (NewGameFrm)
+        NewGameFrm->CutShown = [this](int sizeIndex) {
+            return LargestTexture <= 0 || CutFitsCard(CutTable[sizeIndex], LargestTexture);
+        };
 }
 
 void TMainForm::CreateToolbar()
@@ -245,6 +257,9 @@ void TMainForm::FormCreateGL()
 
     SetTableClearColour();
     InitGLState();
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    LargestTexture = int(largest);
     Board &scene = Game->Scene();
     // Entry 0, the background slot, from the first overlay picture; the
     // background replaces its image right after.
@@ -281,9 +296,9 @@ bool TMainForm::MakeTableCurrent()
     if (InTableGLInit || DrawPanel->Painting())
         return true;
     if (!DrawPanel->isValid()) {
-        // The context comes with the first paint of a shown table.
+        // The context comes with the shown table.
         if (DrawPanel->isVisible())
-            DrawPanel->repaint();
+            DrawPanel->makeCurrent();
         if (!DrawPanel->isValid())
             return false;
     }
@@ -350,6 +365,7 @@ void TMainForm::FormDestroy()
         DrawPanel->makeCurrent();
         if (!TextureList.empty() || Game->board().Pieces.Count() > 0)
             FormClose();
+        Frames->Release();
         DrawPanel->doneCurrent();
     }
     SetTextureContextHook(nullptr);
@@ -377,7 +393,16 @@ void TMainForm::PaintTable()
     view.Hand = HandMark();
     view.UiScale = float(Game->Switches().UiScale / 100.0);
     view.Ghost = float(Game->Switches().GhostPercent) / 100.0f;
-    DrawFrame(Game->board(), TextureList, w, h, TimeLab->text(), view, Atlas->Layout());
+    // The reduced copies are made once the pieces are all cut, not for
+    // every progress frame.
+    view.Reduced = view.Zoom < ReducedZoom && !Game->board().Cutting && Atlas->PrepareReduced();
+    const TFrameScene scene{Game->board(), TextureList, w, h, int(std::lround(w * dpr)), int(std::lround(h * dpr)),
+                            TimeLab->text(), view, Atlas->Layout()};
+    Frames->SetWindowKeeps(DrawPanel->Surface()->KeepsFrame());
+    if (DrawPanel->FrameLost())
+        Frames->Invalidate();
+    Frames->Paint(scene, QOpenGLContext::currentContext()->defaultFramebufferObject());
+    DrawPanel->SetChanged(Frames->Changed());
 }
 
 void TMainForm::Draw()
@@ -385,7 +410,13 @@ void TMainForm::Draw()
     // Inside the table's own paint or its first set-up the frame follows
     // by itself; a nested repaint would recurse.
     if (DrawPanel && DrawPanel->isValid() && !DrawPanel->Painting() && !InTableGLInit)
-        DrawPanel->repaint();
+        DrawPanel->PaintNow();
+}
+
+void TMainForm::DrawSoon()
+{
+    if (DrawPanel && DrawPanel->isValid())
+        DrawPanel->Update();
 }
 
 // ---- the game's answers ----
@@ -436,7 +467,7 @@ void TMainForm::Act(const game::TAnswer &a)
         ChMusBtnClick();
     if (a.Redraw) {
         ZoomLab->setText(Game->ZoomText());
-        Draw();
+        DrawSoon();
     }
     // Told once the move is over, so the table already shows its outcome.
     for (const QString &m : a.Messages)

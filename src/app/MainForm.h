@@ -37,6 +37,7 @@ class TSettingsFrm;
 class TKeysFrm;
 class TFirstSteps;
 class TTrayStrip;
+class TTableFrames;
 
 class TMainForm : public QWidget {
     Q_OBJECT
@@ -101,7 +102,8 @@ private:
     QStringList MusicList;
     TTextureList TextureList;
     std::unique_ptr<TGLTextures> GL;    // texture uploads, valid while the context lives
-    std::unique_ptr<TPieceAtlas> Atlas; // the pieces' textures, one texture for a whole game
+    std::unique_ptr<TPieceAtlas> Atlas; // the pieces' textures, a few pages for a whole game
+    std::unique_ptr<TTableFrames> Frames; // the table's frames, the cached table with them
     std::unique_ptr<game::TGame> Game;
 
     std::unique_ptr<IMediaPlayer> Player;  // music and the start-up sound
@@ -119,6 +121,7 @@ private:
     bool InTableGLInit = false; // inside FormCreateGL (context current)
     bool MissingShown = false;
     bool WasMaximized = false;  // before full screen
+    int LargestTexture = 0;     // texels a side the card takes; 0 until the context exists
 
     // ---- MainForm.cpp ----
     void CreateToolbar();
@@ -133,8 +136,10 @@ private:
     void FormClose();
     void FormDestroy();
     void PaintTable();
-    // One complete frame, painted and shown before returning.
+    // One frame, painted and shown before returning.
     void Draw();
+    // One frame at the next display refresh: what a move asks for.
+    void DrawSoon();
     // Makes the table's context current; false while there is none.
     bool MakeTableCurrent();
     void LoadBG();

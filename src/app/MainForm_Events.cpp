@@ -18,6 +18,7 @@
 #include "base/ProgramFiles.h"
 #include "base/Random.h"
 #include "gl/BackgroundTexture.h"
+#include "gl/TableFrames.h"
 #include "persist/Background.h"
 #include "persist/GameFolder.h"
 #include "persist/StartedGames.h"
@@ -242,6 +243,7 @@ void TMainForm::SetBgBmp(bool fromFile, const QString &fileName)
     TPicture pic;
     const bool fileUsable = fromFile && LoadBackgroundPicture(fileName, pic) && BackgroundFitsCard(pic);
     ApplyBackground(TextureList, Game->Scene(), bg, fileUsable ? &pic : nullptr);
+    Frames->Invalidate(); // the same texture may hold another picture now
 }
 
 // ---- the switches ----
@@ -277,6 +279,7 @@ void TMainForm::BgBtnClick()
     }
     const game::TAnswer a = Game->SetBackground(uint8_t(BGChangeFrm->ChosenIndex), fromFile, BGChangeFrm->BgFile);
     ApplyBackground(TextureList, Game->Scene(), bg, fromFile ? &pic : nullptr);
+    Frames->Invalidate();
     Act(a);
 }
 

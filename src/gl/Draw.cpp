@@ -15,6 +15,13 @@
 namespace {
 
 const long long MaxBackgroundTiles = 4096;
+// The dragged pieces' shadow lies 2 px off them at full strength; a resting
+// piece's lies 1 px off at a fraction of it.
+const int DragShadowOffset = 2;
+const int RestingShadowOffset = 1;
+const float RestingShadowAlpha = 0.4f;
+
+enum class TShadow { None, Drag, Resting };
 
 // The texture of a role, or -1 when the artwork is missing.
 int32_t RoleTex(const TTextureList &list, int role)
@@ -90,7 +97,9 @@ void DrawRole(const TTextureList &list, int role, float x, float y, float h, flo
 }
 
 // The quads of one frame's pieces and shadows, in drawing order, with the
-// texture of each run of quads that share one.
+// texture of each run of quads that share one (one run per atlas page as
+// long as the stacking order stays on it).  Each quad carries its own
+// opacity, so faint and strong shadows and the pieces go out together.
 class TQuadBatch {
 public:
     explicit TQuadBatch(const TAtlasLayout &atlas) : m_atlas(atlas) {}
@@ -99,17 +108,18 @@ public:
     // centre, then (when `turn`) by the turn's angle about its centre.  Only
     // its middle `cell` square is sent: the ring around it is transparent in
     // every piece texture, and costs a software renderer as much as the rest.
-    void AddSquare(uint32_t handle, float x, float y, float side, float cell, int quarters, const float *turn)
+    void AddSquare(uint32_t handle, float x, float y, float side, float cell, int quarters, const float *turn,
+                   float alpha)
     {
         if (handle == 0)
             return;
         QRectF uv(0, 0, 1, 1);
         uint32_t tex = handle;
-        if (m_atlas.Texture != 0) {
+        if (!m_atlas.Pages.empty()) {
             uv = m_atlas.SlotCoords(handle);
-            if (uv.isEmpty())
+            tex = m_atlas.TextureOf(handle);
+            if (uv.isEmpty() || tex == 0)
                 return;
-            tex = m_atlas.Texture;
         }
         // The cell lies at the texture's inset, (side - cell) div 2.
         const float in = std::floor((side - cell) / 2), before = in / side, after = (side - in - cell) / side;
@@ -126,12 +136,10 @@ public:
         if (turn)
             Turn(px, py, turn[0], turn[1], turn[2]);
         if (m_runs.empty() || m_runs.back().Texture != tex)
-            m_runs.push_back({tex, int(m_v.size() / 4)});
+            m_runs.push_back({tex, int(m_v.size() / Floats)});
         for (int k = 0; k < 4; ++k) {
-            m_v.push_back(px[k]);
-            m_v.push_back(py[k]);
-            m_v.push_back(s[k]);
-            m_v.push_back(t[k]);
+            const float v[Floats] = {px[k], py[k], s[k], t[k], 1.0f, 1.0f, 1.0f, alpha};
+            m_v.insert(m_v.end(), v, v + Floats);
         }
     }
 
@@ -143,16 +151,19 @@ public:
         // before blending.
         glEnable(GL_ALPHA_TEST);
         glAlphaFunc(GL_GREATER, 0.0f);
-        const int vertices = int(m_v.size() / 4);
+        const int vertices = int(m_v.size() / Floats);
         glEnableClientState(GL_VERTEX_ARRAY);
         glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-        glVertexPointer(2, GL_FLOAT, 4 * sizeof(float), m_v.data());
-        glTexCoordPointer(2, GL_FLOAT, 4 * sizeof(float), m_v.data() + 2);
+        glEnableClientState(GL_COLOR_ARRAY);
+        glVertexPointer(2, GL_FLOAT, Floats * sizeof(float), m_v.data());
+        glTexCoordPointer(2, GL_FLOAT, Floats * sizeof(float), m_v.data() + 2);
+        glColorPointer(4, GL_FLOAT, Floats * sizeof(float), m_v.data() + 4);
         for (size_t r = 0; r < m_runs.size(); ++r) {
             const int end = r + 1 < m_runs.size() ? m_runs[r + 1].First : vertices;
             glBindTexture(GL_TEXTURE_2D, m_runs[r].Texture);
             glDrawArrays(GL_QUADS, m_runs[r].First, end - m_runs[r].First);
         }
+        glDisableClientState(GL_COLOR_ARRAY);
         glDisableClientState(GL_TEXTURE_COORD_ARRAY);
         glDisableClientState(GL_VERTEX_ARRAY);
         glDisable(GL_ALPHA_TEST);
@@ -174,12 +185,13 @@ private:
         }
     }
 
+    static constexpr int Floats = 8; // x, y, s, t, r, g, b, a per vertex
     struct TRun {
         uint32_t Texture;
         int First; // vertex
     };
     const TAtlasLayout &m_atlas;
-    std::vector<float> m_v; // x, y, s, t per vertex
+    std::vector<float> m_v;
     std::vector<TRun> m_runs;
 };
 
@@ -213,71 +225,150 @@ bool InGroupOf(const Board &b, int u, int piece)
     return g >= 0 && b.Pieces[u].Group == g;
 }
 
-void AddPiece(TQuadBatch &batch, const Board &b, int piece, bool shadow, const float *turn = nullptr)
+// Whether the table shows a piece at all.
+std::vector<char> PieceOnTable(const Board &b) { return ShownPieces(b); }
+
+// The pieces' quads of one layer: the board's visible rectangle (or a
+// part of it) in board pixels, outside which nothing is sent.
+struct TPieceQuads {
+    TQuadBatch &Batch;
+    const Board &B;
+    QRectF Cull;
+    float Alpha;
+
+    // The piece (shadow: its shadow, strong or faint), unless it lies
+    // wholly outside the cull rectangle; a turning piece is always sent.
+    void Add(int piece, TShadow shadow, const float *turn = nullptr) const
+    {
+        if (!ValidPiece(B, piece))
+            return;
+        const Tpiece &p = B.Pieces[piece];
+        const TCutInfo &cut = B.Cut();
+        const int offset = shadow == TShadow::Drag ? DragShadowOffset : shadow == TShadow::Resting ? RestingShadowOffset : 0;
+        const float x = float(p.X + offset), y = float(p.Y + offset), side = float(cut.TexSize);
+        if (!turn && !Cull.intersects(QRectF(x, y, side, side)))
+            return;
+        const float alpha = shadow == TShadow::Resting ? Alpha * RestingShadowAlpha : Alpha;
+        Batch.AddSquare(shadow != TShadow::None ? p.ShdTex : p.ImgTex, x, y, side, float(cut.CellSize), p.Rotation,
+                        turn, alpha);
+    }
+};
+
+// The filters of every atlas page for this frame: the nearest texel at full
+// size (every texel lands on one pixel, whole quarter turns included, so it
+// is exactly what filtering would give at a fraction of a software
+// renderer's cost), the reduced copies below ReducedZoom, linear between.
+void SetPageFilters(const TAtlasLayout &atlas, GLint minFilter, GLint magFilter)
 {
-    if (!ValidPiece(b, piece))
-        return;
-    const Tpiece &p = b.Pieces[piece];
-    const int offset = shadow ? 2 : 0;
-    const TCutInfo &cut = b.Cut();
-    batch.AddSquare(shadow ? p.ShdTex : p.ImgTex, float(p.X + offset), float(p.Y + offset), float(cut.TexSize),
-                    float(cut.CellSize), p.Rotation, turn);
+    for (const uint32_t page : atlas.Pages) {
+        glBindTexture(GL_TEXTURE_2D, page);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
+    }
 }
 
-void DrawPieces(const Board &b, const TAtlasLayout &atlas, bool fullSize, bool dragShadow)
-{
-    const int turn = ValidPiece(b, b.TurnPiece) ? b.TurnPiece : -1;
-    const bool dragOnTop = b.Dragging && dragShadow && ValidPiece(b, b.DragPiece);
-    const std::vector<char> shown = ShownPieces(b);
-    TQuadBatch batch(atlas);
-    // At full size every texel lands on one pixel, whole quarter turns
-    // included: the nearest texel is then exactly what filtering would give,
-    // at a fraction of a software renderer's cost.
-    const bool sharp = fullSize && turn < 0 && atlas.Texture != 0;
-    if (sharp) {
-        glBindTexture(GL_TEXTURE_2D, atlas.Texture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+class TPageFilters {
+public:
+    TPageFilters(const TAtlasLayout &atlas, bool fullSize, const TTableView &view) : m_atlas(atlas)
+    {
+        if (fullSize)
+            m_changed = true, SetPageFilters(atlas, GL_NEAREST, GL_NEAREST);
+        else if (view.Reduced && view.Zoom < ReducedZoom)
+            m_changed = true, SetPageFilters(atlas, GL_LINEAR_MIPMAP_NEAREST, GL_LINEAR);
+    }
+    ~TPageFilters()
+    {
+        if (m_changed)
+            SetPageFilters(m_atlas, GL_LINEAR, GL_LINEAR);
     }
 
+private:
+    const TAtlasLayout &m_atlas;
+    bool m_changed = false;
+};
+
+std::vector<char> Flags(const Board &b, const std::vector<int> &pieces)
+{
+    std::vector<char> f(size_t(b.Pieces.Count()), 0);
+    for (int u : pieces)
+        if (ValidPiece(b, u))
+            f[size_t(u)] = 1;
+    return f;
+}
+
+// The resting pieces in stacking order, each over its faint shadow when
+// shadows are on, less the moving ones (drawn by their own layer).
+void AddResting(const TPieceQuads &q, const Board &b, const TTableView &view, const std::vector<char> &moving,
+                const std::vector<char> &skip)
+{
+    const std::vector<char> shown = PieceOnTable(b);
     for (const int u : b.DrawOrder) {
-        if (!ValidPiece(b, u) || !shown[size_t(u)])
+        if (!ValidPiece(b, u) || !shown[size_t(u)] || moving[size_t(u)] || skip[size_t(u)])
             continue;
-        if (turn >= 0 && InGroupOf(b, u, turn))
-            continue; // drawn turning, below
-        if (dragOnTop && InGroupOf(b, u, b.DragPiece))
-            continue; // drawn last, over its shadow
-        AddPiece(batch, b, u, false);
+        if (view.DragShadow)
+            q.Add(u, TShadow::Resting);
+        q.Add(u, TShadow::None);
     }
+}
+
+// The dragged piece or group drawn over everything: with shadows on, the
+// strong shadows of every member first, then the members; with shadows off
+// in stacking order, where picking has put it on top.
+void AddMoving(const TPieceQuads &q, const Board &b, const TTableView &view, const std::vector<int> &moving)
+{
+    if (view.DragShadow)
+        for (int m : moving)
+            q.Add(m, TShadow::Drag);
+    for (int m : moving)
+        q.Add(m, TShadow::None);
+}
+
+// The board's rectangle the window shows, in board pixels.
+QRectF VisibleBoard(int W, int H, const TTableView &view)
+{
+    const double zoom = view.Zoom > 0 ? view.Zoom : 1.0;
+    return QRectF(view.Left, view.Top, W / zoom, H / zoom);
+}
+
+QRectF BoardOfWindow(const QRect &r, const TTableView &view)
+{
+    const double zoom = view.Zoom > 0 ? view.Zoom : 1.0;
+    return QRectF(view.Left + r.x() / zoom, view.Top + r.y() / zoom, r.width() / zoom, r.height() / zoom);
+}
+
+// The resting pieces, the turning piece or group, and (moving empty) the
+// dragged piece or group on top as DrawFrame has them.
+void DrawPieces(const Board &b, const TAtlasLayout &atlas, bool fullSize, const TTableView &view,
+                const std::vector<int> &moving, const QRectF &cull)
+{
+    const int turn = ValidPiece(b, b.TurnPiece) ? b.TurnPiece : -1;
+    TQuadBatch batch(atlas);
+    const TPieceQuads q{batch, b, cull, b.PieceAlpha};
+    const TPageFilters filters(atlas, fullSize && turn < 0, view);
+
+    // Without a moving layer the dragged pieces go on top here.
+    const std::vector<int> onTop = moving.empty() ? MovingPieces(b, view.DragShadow) : std::vector<int>();
+    const bool dragOnTop = moving.empty() && !onTop.empty() && view.DragShadow;
+    std::vector<char> skip(size_t(b.Pieces.Count()), 0);
+    if (turn >= 0)
+        for (int u = 0; u < b.Pieces.Count(); ++u)
+            skip[size_t(u)] = InGroupOf(b, u, turn); // drawn turning, below
+    if (dragOnTop)
+        for (int u : onTop)
+            skip[size_t(u)] = 1; // drawn last, over its shadow
+    AddResting(q, b, view, Flags(b, moving), skip);
 
     if (turn >= 0) {
         const TCutInfo &cut = b.Cut();
         const Tpiece &p = b.Pieces[turn];
         const float about[3] = {float(p.X + HalfTex(cut)), float(p.Y + HalfTex(cut)), float(b.TurnAngle)};
-        AddPiece(batch, b, turn, false, about);
+        q.Add(turn, TShadow::None, about);
         for (int m : b.Members(p.Group))
-            AddPiece(batch, b, m, false, about);
+            q.Add(m, TShadow::None, about);
     }
-
-    if (dragOnTop) {
-        const int g = b.Pieces[b.DragPiece].Group;
-        if (g < 0) {
-            AddPiece(batch, b, b.DragPiece, true);
-            AddPiece(batch, b, b.DragPiece, false);
-        } else {
-            const std::vector<int> members = b.Members(g);
-            for (int m : members)
-                AddPiece(batch, b, m, true);
-            for (int m : members)
-                AddPiece(batch, b, m, false);
-        }
-    }
+    if (dragOnTop)
+        AddMoving(q, b, view, onTop);
     batch.Draw();
-    if (sharp) {
-        glBindTexture(GL_TEXTURE_2D, atlas.Texture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    }
 }
 
 // Whether a board pixel is one device pixel, on whole pixels: 100%, the
@@ -362,45 +453,119 @@ void DrawQuad(uint32_t tex, float x, float y, float height, float width)
     glEnd();
 }
 
-void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
-               const TTableView &view, const TAtlasLayout &atlas)
+namespace {
+
+// The table is opaque: alpha is cleared to 1 and never written, so
+// blended pieces cannot make the window see-through.
+void BeginFrame()
 {
-    // The table is opaque: alpha is cleared to 1 and never written, so
-    // blended pieces cannot make the window see-through.
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glClear(GL_COLOR_BUFFER_BIT);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
     glColor4f(1, 1, 1, 1);
+}
 
-    const double zoom = view.Zoom > 0 ? view.Zoom : 1.0;
+void EndFrame()
+{
+    glColor4f(1, 1, 1, 1);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+}
+
+void OnTable(int W, int H, const TTableView &view)
+{
+    const QRectF r = VisibleBoard(W, H, view);
+    Project(r.left(), r.top(), r.width(), r.height());
+}
+
+void OnWindow(int W, int H) { Project(0, 0, W, H); }
+
+// Background, corner plate and finished picture; a paused table shows its
+// pause plate instead of anything of the picture and answers false.
+bool DrawUnderPieces(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view)
+{
     const int tableW = view.TableW > 0 ? view.TableW : W, tableH = view.TableH > 0 ? view.TableH : H;
-    const auto onTable = [&] { Project(view.Left, view.Top, W / zoom, H / zoom); };
-    const auto onWindow = [&] { Project(0, 0, W, H); };
-
-    onTable();
+    OnTable(W, H, view);
     DrawBackground(textures, b, tableW, tableH);
-    onWindow();
+    OnWindow(W, H);
     DrawRole(textures, texCornerPlate, float(W - play::CornerPlateWidth), float(H - play::CornerPlateHeight),
              play::CornerPlateHeight, play::CornerPlateWidth);
     if (b.Paused) {
         // The table is covered: nothing of the picture shows while the
         // clock stands.
         DrawRole(textures, texPausePlate, float(W / 2 - 128), float(H / 2 - 32), 64, 256);
-        glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-        return;
+        return false;
     }
-    onTable();
+    OnTable(W, H, view);
     DrawGhost(b, view.Ghost);
     DrawFinishedPicture(b);
+    return true;
+}
 
-    glColor4f(1, 1, 1, b.PieceAlpha);
+// FNV-1a over the values that decide a layer's pixels.
+class TDigest {
+public:
+    template <typename T> void Add(const T &v)
+    {
+        const auto *p = reinterpret_cast<const unsigned char *>(&v);
+        for (size_t i = 0; i < sizeof(T); ++i)
+            m_h = (m_h ^ p[i]) * 1099511628211ull;
+    }
+    uint64_t Value() const { return m_h; }
+
+private:
+    uint64_t m_h = 14695981039346656037ull;
+};
+
+void AddScene(TDigest &d, const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+              const TAtlasLayout &atlas)
+{
+    for (const auto v : {W, H, view.TableW, view.TableH, b.BgTileW, b.BgTileH, b.Pieces.Count(), b.FinishedTex,
+                         b.TurnPiece, int(b.SizeIndex), int(b.DrawOrder.size())})
+        d.Add(v);
+    for (const double v : {view.Left, view.Top, view.Zoom, double(b.PieceAlpha), double(b.TurnAngle),
+                           double(view.Ghost), double(view.UiScale)})
+        d.Add(v);
+    for (const bool v : {view.DragShadow, view.Reduced, b.Paused, b.PiecesVisible, b.ShowFinished, b.EdgeOnly})
+        d.Add(v);
+    for (const auto v : {b.HintPiece, b.HintTicks, b.Band.left(), b.Band.top(), b.Band.right(), b.Band.bottom()})
+        d.Add(v);
+    for (const int u : b.Selected)
+        d.Add(u);
+    for (const TTexture &t : textures)
+        d.Add(t.Id);
+    for (const uint32_t page : atlas.Pages)
+        d.Add(page);
+    GLint viewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    d.Add(viewport);
+}
+
+void AddPieceState(TDigest &d, const Tpiece &p)
+{
+    for (const auto v : {p.X, p.Y, int(p.Rotation), p.Group})
+        d.Add(v);
+    d.Add(p.ImgTex);
+    d.Add(p.ShdTex);
+}
+
+} // namespace
+
+void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
+               const TTableView &view, const TAtlasLayout &atlas)
+{
+    BeginFrame();
+    if (!DrawUnderPieces(b, textures, W, H, view)) {
+        EndFrame();
+        return;
+    }
     if (b.PiecesVisible)
-        DrawPieces(b, atlas, OnePixelATexel(W, H, view), view.DragShadow);
+        DrawPieces(b, atlas, OnePixelATexel(W, H, view), view, {}, VisibleBoard(W, H, view));
+    // What the table shows over its pieces: the hint's pulse, the selection.
+    OnTable(W, H, view);
     DrawHintGlow(b, atlas);
     DrawSelectionOutline(b);
-
     glColor4f(1, 1, 1, 1);
-    onWindow();
+    OnWindow(W, H);
     if (b.ShowFinished) {
         // At the interface's scale, about the middle of the bottom edge.
         glPushMatrix();
@@ -413,6 +578,150 @@ void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const
     if (b.Cutting)
         DrawCuttingOverlay(textures, b, W, H);
     DrawHandMark(view.Hand);
+    EndFrame();
+}
 
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+namespace {
+
+// Nothing but pieces changes on the table: no turn, no overlay over it (a
+// hint's pulse, a selection's outline or band); else frames are whole.
+bool OnlyPiecesChange(const Board &b)
+{
+    return !ValidPiece(b, b.TurnPiece) && !b.Cutting && !b.ShowFinished && !b.Paused && b.PiecesVisible &&
+           !ValidPiece(b, b.HintPiece) && b.Selected.empty() && b.Band.isEmpty();
+}
+
+// The top of the stacking order when it holds exactly `pieces`.
+std::vector<int> TopHolding(const Board &b, const std::vector<int> &pieces)
+{
+    const std::vector<char> mine = Flags(b, pieces);
+    if (pieces.empty() || pieces.size() > b.DrawOrder.size())
+        return {};
+    const std::vector<int> tail(b.DrawOrder.end() - std::ptrdiff_t(pieces.size()), b.DrawOrder.end());
+    for (int u : tail)
+        if (!ValidPiece(b, u) || !mine[size_t(u)])
+            return {};
+    return tail;
+}
+
+} // namespace
+
+std::vector<int> MovingPieces(const Board &b, bool dragShadow)
+{
+    if (!b.Dragging || !ValidPiece(b, b.DragPiece) || !OnlyPiecesChange(b))
+        return {};
+    const int g = b.Pieces[b.DragPiece].Group;
+    std::vector<int> members = g >= 0 ? b.Members(g) : std::vector<int>{b.DragPiece};
+    if (dragShadow)
+        return members;
+    // Without shadows the dragged pieces keep their place in the stacking
+    // order: they move alone only while they lie on top of it.
+    return TopHolding(b, members);
+}
+
+std::vector<int> SettledPieces(const Board &b, const std::vector<int> &dropped)
+{
+    if (b.Dragging || !OnlyPiecesChange(b))
+        return {};
+    return TopHolding(b, dropped);
+}
+
+void DrawSettled(const Board &b, int W, int H, const TTableView &view, const TAtlasLayout &atlas,
+                 const std::vector<int> &settled, const QRect &clip)
+{
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+    OnTable(W, H, view);
+    TQuadBatch batch(atlas);
+    const TPieceQuads q{batch, b, BoardOfWindow(clip, view), b.PieceAlpha};
+    {
+        const TPageFilters filters(atlas, OnePixelATexel(W, H, view), view);
+        const std::vector<char> shown = PieceOnTable(b);
+        for (int u : settled) {
+            if (!ValidPiece(b, u) || !shown[size_t(u)])
+                continue;
+            if (view.DragShadow)
+                q.Add(u, TShadow::Resting);
+            q.Add(u, TShadow::None);
+        }
+        batch.Draw();
+    }
+    EndFrame();
+}
+
+void DrawTable(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+               const TAtlasLayout &atlas, const std::vector<int> &moving)
+{
+    BeginFrame();
+    if (DrawUnderPieces(b, textures, W, H, view) && b.PiecesVisible)
+        DrawPieces(b, atlas, OnePixelATexel(W, H, view), view, moving, VisibleBoard(W, H, view));
+    EndFrame();
+}
+
+void DrawMoving(const Board &b, int W, int H, const TTableView &view, const TAtlasLayout &atlas,
+                const std::vector<int> &moving, const QRect &clip)
+{
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
+    OnTable(W, H, view);
+    TQuadBatch batch(atlas);
+    const TPieceQuads q{batch, b, BoardOfWindow(clip, view), b.PieceAlpha};
+    {
+        const TPageFilters filters(atlas, OnePixelATexel(W, H, view), view);
+        AddMoving(q, b, view, moving);
+        batch.Draw();
+    }
+    EndFrame();
+}
+
+QRect MovingBounds(const Board &b, const TTableView &view, const std::vector<int> &moving)
+{
+    const double zoom = view.Zoom > 0 ? view.Zoom : 1.0;
+    const int side = b.Cut().TexSize + DragShadowOffset;
+    QRect r;
+    for (int m : moving) {
+        if (!ValidPiece(b, m))
+            continue;
+        const Tpiece &p = b.Pieces[m];
+        const int x0 = int(std::floor((p.X - view.Left) * zoom)) - 1, y0 = int(std::floor((p.Y - view.Top) * zoom)) - 1;
+        const int x1 = int(std::ceil((p.X + side - view.Left) * zoom)) + 1;
+        const int y1 = int(std::ceil((p.Y + side - view.Top) * zoom)) + 1;
+        r |= QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
+    }
+    return r;
+}
+
+uint64_t TableSignature(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+                        const TAtlasLayout &atlas, const std::vector<int> &moving)
+{
+    TDigest d;
+    AddScene(d, b, textures, W, H, view, atlas);
+    const std::vector<char> mine = Flags(b, moving);
+    const std::vector<char> shown = PieceOnTable(b);
+    for (const int u : b.DrawOrder) {
+        d.Add(u);
+        if (!ValidPiece(b, u))
+            continue;
+        d.Add(mine[size_t(u)]);
+        d.Add(shown[size_t(u)]);
+        if (!mine[size_t(u)])
+            AddPieceState(d, b.Pieces[u]);
+    }
+    return d.Value();
+}
+
+uint64_t FrameSignature(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
+                        const TTableView &view, const TAtlasLayout &atlas)
+{
+    TDigest d;
+    d.Add(TableSignature(b, textures, W, H, view, atlas, {}));
+    for (const auto v : {b.Dragging, b.Cutting, b.NewRecord})
+        d.Add(v);
+    d.Add(b.DragPiece);
+    d.Add(b.CutProgress);
+    d.Add(view.Hand.Shown);
+    d.Add(view.Hand.Holding);
+    for (const float v : {view.Hand.X, view.Hand.Y, view.Hand.Side})
+        d.Add(v);
+    if (b.ShowFinished)
+        d.Add(qHash(timeCaption));
+    return d.Value();
 }

@@ -3,8 +3,10 @@
 // the projection of SetupProjection in force.
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 #include "picture/AtlasLayout.h"
 #include "board/Board.h"
@@ -20,11 +22,15 @@ struct TTableView {
     double Zoom = 1;
     int TableW = 0;
     int TableH = 0;
-    bool DragShadow = true; // the dragged pieces cast their shadows
+    bool DragShadow = true; // shadows on: the dragged pieces cast strong ones, resting pieces faint ones
+    bool Reduced = false;   // the atlas has its reduced copies, sampled below ReducedZoom
     THandMark Hand = {};    // the hand of keyboard play
     float UiScale = 1;      // the interface's scale: the finish time's size
     float Ghost = 0;        // the picture's ghost on the home area, 0..1
 };
+
+// Below this zoom the pieces are sampled from the atlas's reduced copies.
+constexpr double ReducedZoom = 0.75;
 
 // The table's colour where no background covers it: (0.3, 0.4, 0.6).
 void SetTableClearColour();
@@ -41,12 +47,58 @@ void DrawQuad(uint32_t tex, float x, float y, float height, float width);
 
 // One complete frame of the table for a panel of W x H logical pixels:
 // background tiles over the table, finished picture, resting pieces (those
-// the edge filter shows), the turning piece or group, the dragged piece or
-// group with its shadows, all seen through the view; then, on the window
-// itself, the corner plate, the finish time (and the record label) and the
-// cutting overlay.  A paused table shows only its background, the corner
-// plate and the pause plate.  The pieces and shadows go out as one vertex
-// array, bound once when they share an atlas.  Reads the board; changes no
-// texture.
+// the edge filter shows, each over its faint shadow when shadows are on),
+// the turning piece or group, the dragged piece or group with its strong
+// shadows, all seen through the view; then, on the window itself, the
+// corner plate, the finish time (and the record label) and the cutting
+// overlay.  A paused table shows only its background, the corner plate and
+// the pause plate.  Pieces wholly outside the window are not sent; the rest
+// and their shadows go out as one vertex array, one run per atlas page.
+// Reads the board; changes no texture.
 void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
                const TTableView &view = {}, const TAtlasLayout &atlas = {});
+
+// ---- the frame in two layers, for drawing only what changed ----
+// The frame is the table layer (everything DrawFrame draws up to the
+// pieces, less the moving ones) with the moving layer over it; the two
+// together give DrawFrame's pixels exactly.  A piece the table should not
+// show at all (the edge filter's hidden ones) is left out by PieceOnTable
+// in Draw.cpp for every layer alike.  Drawing of one's own under the pieces
+// goes into DrawUnderPieces (both layers draw it), over the resting pieces
+// into DrawPieces after them; whatever either reads must be added to the
+// digest in AddScene.  Drawing over everything that changes while a piece
+// moves (a pulse, a hand) either makes MovingPieces answer none while it
+// shows (its frames are then drawn whole) or is drawn at the end of both
+// DrawFrame and DrawMoving with its rectangle in MovingBounds.
+
+// The pieces on the move, drawn last in this order: the dragged piece or
+// group while nothing else moves and no overlay covers the table (no turn,
+// no cutting, no finish, no pause).  Empty otherwise: then every frame is
+// drawn whole.
+std::vector<int> MovingPieces(const Board &b, bool dragShadow);
+// Everything of the frame but the moving pieces and the window's overlays
+// over them.
+void DrawTable(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+               const TAtlasLayout &atlas, const std::vector<int> &moving);
+// The moving pieces (and their shadows) alone, those within `clip` (window
+// pixels) only.
+void DrawMoving(const Board &b, int W, int H, const TTableView &view, const TAtlasLayout &atlas,
+                const std::vector<int> &moving, const QRect &clip);
+// The pieces just dropped, when they lie on top of the stacking order
+// (`dropped` in any order) and no overlay covers the table; the table under
+// them is then the one drawn while they moved.  In stacking order; empty
+// otherwise.
+std::vector<int> SettledPieces(const Board &b, const std::vector<int> &dropped);
+// Those pieces alone, as resting ones (each over its faint shadow), within
+// `clip` (window pixels).
+void DrawSettled(const Board &b, int W, int H, const TTableView &view, const TAtlasLayout &atlas,
+                 const std::vector<int> &settled, const QRect &clip);
+// The window pixels the moving pieces and their shadows can touch.
+QRect MovingBounds(const Board &b, const TTableView &view, const std::vector<int> &moving);
+// A digest of everything DrawTable draws with these moving pieces: two
+// equal digests draw the same table.
+uint64_t TableSignature(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+                        const TAtlasLayout &atlas, const std::vector<int> &moving);
+// The same for the whole frame DrawFrame draws.
+uint64_t FrameSignature(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
+                        const TTableView &view, const TAtlasLayout &atlas);

@@ -33,9 +33,9 @@ void DrawHintGlow(const Board &b, const TAtlasLayout &atlas)
     const Tpiece &p = b.Pieces[piece];
     QRectF uv(0, 0, 1, 1);
     uint32_t tex = p.ImgTex;
-    if (atlas.Texture != 0) {
+    if (!atlas.Pages.empty()) {
         uv = atlas.SlotCoords(p.ImgTex);
-        tex = atlas.Texture;
+        tex = atlas.TextureOf(p.ImgTex);
     }
     if (tex == 0 || uv.isEmpty())
         return;

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "board/Board.h"
@@ -115,4 +116,15 @@ void TNewGameFrm::keyPressEvent(QKeyEvent *e)
         return;
     }
     QDialog::keyPressEvent(e);
+}
+
+void TNewGameFrm::done(int result)
+{
+    const int sizeIndex = result - 2;
+    if (ValidSizeIndex(sizeIndex) && CutShown && !CutShown(sizeIndex)) {
+        QMessageBox::information(this, QStringLiteral("Jigsy"),
+                                 QStringLiteral("Видеокарта не может показать столько деталей, выбери вилору поменьше!"));
+        return;
+    }
+    QDialog::done(result);
 }

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 
 #include "board/Board.h"
 
@@ -34,6 +35,12 @@ public:
     void SpeedButton1Click() { done(2); }
 
     void reject() override { done(2); }
+
+    // ---- cuts the table cannot show ----
+    // Whether the table can show a cut (by SizeIndex); a cut it cannot is
+    // refused with a message and the dialog stays open.  Unset: every cut.
+    std::function<bool(int sizeIndex)> CutShown;
+    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent *e) override;

@@ -69,6 +69,26 @@ TEST_F(MainFormTest, ShrinkingAndGrowingTheTableMovesNoPiece)
     }
 }
 
+TEST_F(MainFormTest, MovesAskForOneFrameAtTheNextRefreshAndTheClockForNone)
+{
+    QTest::qWait(250);
+    QSignalSpy painted(win->DrawPanel(), &TDrawPanel::Painted);
+    game::TAnswer moved;
+    moved.Redraw = true;
+    for (int k = 0; k < 3; ++k)
+        win->Act(moved); // never a frame inside the move itself
+    EXPECT_EQ(painted.count(), 0);
+    ASSERT_TRUE(painted.wait(1000));
+    QTest::qWait(100);
+    EXPECT_EQ(painted.count(), 1); // the latest state, once
+
+    game::TAnswer ticked;
+    ticked.Clock = true;
+    win->Act(ticked);
+    QTest::qWait(200);
+    EXPECT_EQ(painted.count(), 1);
+}
+
 TEST_F(MainFormTest, DrawShowsTheBoardAtOnceAndClosingDeletesEveryTexture)
 {
     QTest::qWait(250);
@@ -94,7 +114,8 @@ TEST_F(MainFormTest, DrawShowsTheBoardAtOnceAndClosingDeletesEveryTexture)
     for (const TTexture &t : win->TextureList)
         if (t.Id > 0)
             names.push_back(GLuint(t.Id));
-    names.push_back(win->Atlas().Layout().Texture);
+    for (const uint32_t page : win->Atlas().Layout().Pages)
+        names.push_back(page);
     form->close();
     EXPECT_TRUE(win->TextureList.empty());
     EXPECT_EQ(win->board.Pieces.Count(), 0);

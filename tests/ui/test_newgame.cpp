@@ -48,6 +48,23 @@ TEST(NewGameDialog, AnswersAndKeepsTheCheckBox)
     EXPECT_FALSE(f.CheckBox1->isChecked()); // kept between showings
 }
 
+TEST(NewGameDialog, ACutTheTableCannotShowIsRefusedAndTheDialogStaysOpen)
+{
+    TNewGameFrm f;
+    f.CutShown = [](int sizeIndex) { return sizeIndex != CutCount; };
+    ModalAnswer answer([](QWidget *w) {
+        if (auto *d = qobject_cast<TNewGameFrm *>(w))
+            QTimer::singleShot(0, d, [d] {
+                QTest::mouseClick(d->BigCutButtons.back(), Qt::LeftButton); // its message answered meanwhile
+                EXPECT_TRUE(d->isVisible());
+                QTest::mouseClick(d->BigCutButtons.front(), Qt::LeftButton);
+            });
+    });
+    EXPECT_EQ(f.exec(), 2 + FirstBigCut);
+    ASSERT_EQ(answer.Messages.size(), 1);
+    EXPECT_TRUE(answer.Messages[0].contains(QString("поменьше")));
+}
+
 TEST(NewGameDialog, BigCutsSitInOneRowBetweenTheCheckBoxAndCancel)
 {
     TNewGameFrm f;
