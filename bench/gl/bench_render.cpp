@@ -399,7 +399,7 @@ void BM_NewGameToFirstFrame(benchmark::State &state)
     g_panel->scene = &g_panel->board;
 }
 #define NEW_GAME_BENCH(fn) \
-    BENCHMARK(fn)->Arg(2)->Arg(5)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5)->Repetitions(3)
+    BENCHMARK(fn)->Arg(2)->Arg(5)->Arg(CutCount)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5)->Repetitions(3)
 NEW_GAME_BENCH(BM_NewGameBarePixelWork);
 NEW_GAME_BENCH(BM_NewGameToFirstFrame);
 
@@ -442,7 +442,8 @@ int main(int argc, char **argv)
                     panel.height());
     g_panel = &panel;
 
-    // What a 1000-piece game adds to the idle process, textures included.
+    // What a game of the largest cut adds to the idle process, textures
+    // included.
     {
         const QString photo = PhotoJpeg(4000, 3000);
         const double before = ResidentMB();
@@ -450,8 +451,8 @@ int main(int argc, char **argv)
         panel.scene = &game;
         panel.NewGame(game, photo, CutCount);
         QApplication::processEvents();
-        std::printf("a 1000-piece game adds %.1f MB to the process (%.1f MB -> %.1f MB)\n", ResidentMB() - before,
-                    before, ResidentMB());
+        std::printf("a %d-piece game adds %.1f MB to the process (%.1f MB -> %.1f MB)\n", PieceCount(CutTable[CutCount]),
+                    ResidentMB() - before, before, ResidentMB());
         panel.makeCurrent();
         ClearPieces(game, panel.atlas);
         panel.gl.DeleteTexture(uint32_t(game.FinishedTex));
@@ -477,12 +478,12 @@ int main(int argc, char **argv)
     if (over1000 > 0 && over35 > 0)
         std::printf("a drag step over 1000 pieces: median %.2f ms against %.2f ms over 35: ratio %.2f\n", over1000,
                     over35, over1000 / over35);
-    for (const char *arg : {"/2", "/5"}) {
-        const double bare = reporter.perFrame[std::string("BM_NewGameBarePixelWork") + arg];
-        const double game = reporter.perFrame[std::string("BM_NewGameToFirstFrame") + arg];
+    for (const std::string &arg : std::vector<std::string>{"/2", "/5", "/" + std::to_string(CutCount)}) {
+        const double bare = reporter.perFrame["BM_NewGameBarePixelWork" + arg];
+        const double game = reporter.perFrame["BM_NewGameToFirstFrame" + arg];
         if (bare > 0 && game > 0)
             std::printf("new game of cut %s: median %.0f ms through the game against %.0f ms of bare pixel work: "
-                        "ratio %.2f\n", arg + 1, game, bare, game / bare);
+                        "ratio %.2f\n", arg.c_str() + 1, game, bare, game / bare);
     }
     benchmark::Shutdown();
     return 0;
