@@ -123,7 +123,7 @@ void TNewGameFrm::done(int result)
     const int sizeIndex = result - 2;
     if (ValidSizeIndex(sizeIndex) && CutShown && !CutShown(sizeIndex)) {
         QMessageBox::information(this, QStringLiteral("Jigsy"),
-                                 QStringLiteral("Видеокарта не может показать столько деталей, выбери вилору поменьше!"));
+                                 QStringLiteral("Видеокарта не может показать столько вилор, выбери размер поменьше!"));
         return;
     }
     QDialog::done(result);
