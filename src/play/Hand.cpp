@@ -4,6 +4,7 @@
 
 #include "board/EdgeFilter.h"
 #include "play/HitTest.h"
+#include "play/Spread.h"
 
 namespace play {
 
@@ -42,11 +43,7 @@ std::pair<int, int> TabKey(const Board &b, int piece)
 
 std::vector<int> LoosePiecesInTabOrder(const Board &b)
 {
-    const std::vector<char> shown = ShownPieces(b);
-    std::vector<int> order;
-    for (int i = 0; i < b.Pieces.Count(); ++i)
-        if (shown[size_t(i)] && !b.HasGroup(b.Pieces[i].Group))
-            order.push_back(i);
+    std::vector<int> order = LoosePieces(b);
     std::stable_sort(order.begin(), order.end(), [&](int x, int y) { return TabKey(b, x) < TabKey(b, y); });
     return order;
 }
