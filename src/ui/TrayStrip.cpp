@@ -17,6 +17,7 @@ constexpr int kTitle = 18;       // a tray's title row
 constexpr int kCommandRow = 22;  // one row of commands
 constexpr int kCommands = 2 * kCommandRow + kPad;
 constexpr int kOpenWidth = kColumns * kCell + 2 * kPad + 2;
+constexpr int kFoldedWidth = 16; // folded away: a handle down the table's side
 
 } // namespace
 
@@ -35,7 +36,10 @@ QSize TTrayStrip::sizeHint() const { return QSize(kOpenWidth, 400); }
 void TTrayStrip::ShowTrays(const Board &b, const std::function<QImage(int)> &imageOf)
 {
     m_open = b.TraysShown;
-    setVisible(m_open); // folded away, the table has the whole window
+    // Folded away, the table has the window but for the handle that opens
+    // the strip again.
+    setFixedWidth(m_open ? kOpenWidth : kFoldedWidth);
+    setToolTip(m_open ? QString() : QStringLiteral("Открыть лотки"));
     const TCutInfo &cut = b.Cut();
     m_texSize = cut.TexSize;
     m_imageScale = double(kCell) / play::TrayCell(cut);
@@ -74,6 +78,8 @@ QRect TTrayStrip::CommandRect(TCommand c) const
     // handle in the second.
     const int third = (width() - 4 * kPad) / 3;
     const auto inRow = [&](int row, int left, int w) { return QRect(left, row * kCommandRow + 2, w, kCommandRow - 4); };
+    if (!m_open)
+        return c == TCommand::Fold ? rect() : QRect();
     switch (c) {
     case TCommand::Fold: return inRow(1, width() - 20, 18);
     case TCommand::Spread: return inRow(0, kPad, third);
@@ -167,6 +173,18 @@ void TTrayStrip::paintEvent(QPaintEvent *)
     p.fillRect(rect(), ToolbarColor().darker(108));
     const QColor ink(0, 0, 128);
     p.setPen(ink);
+    if (!m_open) {
+        p.drawText(QRect(0, kPad, width(), kCommandRow), Qt::AlignCenter, QStringLiteral("«"));
+        QFont f = font();
+        f.setPixelSize(10);
+        p.setFont(f);
+        p.save();
+        p.translate(width() / 2 - 4, kCommandRow + 2 * kPad); // the letters run down, to the right of it
+        p.rotate(90);
+        p.drawText(0, 0, QStringLiteral("Лотки"));
+        p.restore();
+        return;
+    }
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     QFont f = font();
     f.setPixelSize(10);
