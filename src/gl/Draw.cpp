@@ -487,8 +487,9 @@ bool DrawUnderPieces(const Board &b, const TTextureList &textures, int W, int H,
     OnTable(W, H, view);
     DrawBackground(textures, b, tableW, tableH);
     OnWindow(W, H);
-    DrawRole(textures, texCornerPlate, float(W - play::CornerPlateWidth), float(H - play::CornerPlateHeight),
-             play::CornerPlateHeight, play::CornerPlateWidth);
+    const QRect plate = FixedOnWindow(W, H);
+    DrawRole(textures, texCornerPlate, float(plate.x()), float(plate.y()), float(plate.height()),
+             float(plate.width()));
     if (b.Paused) {
         // The table is covered: nothing of the picture shows while the
         // clock stands.
@@ -553,13 +554,19 @@ void AddPieceState(TDigest &d, const Tpiece &p)
 void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
                const TTableView &view, const TAtlasLayout &atlas)
 {
+    DrawFramePart(b, textures, W, H, timeCaption, view, atlas, QRect(0, 0, W, H));
+}
+
+void DrawFramePart(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
+                   const TTableView &view, const TAtlasLayout &atlas, const QRect &clip)
+{
     BeginFrame();
     if (!DrawUnderPieces(b, textures, W, H, view)) {
         EndFrame();
         return;
     }
     if (b.PiecesVisible)
-        DrawPieces(b, atlas, OnePixelATexel(W, H, view), view, {}, VisibleBoard(W, H, view));
+        DrawPieces(b, atlas, OnePixelATexel(W, H, view), view, {}, BoardOfWindow(clip, view));
     // What the table shows over its pieces: the hint's pulse, the selection.
     OnTable(W, H, view);
     DrawHintGlow(b, atlas);
@@ -724,4 +731,25 @@ uint64_t FrameSignature(const Board &b, const TTextureList &textures, int W, int
     if (b.ShowFinished)
         d.Add(qHash(timeCaption));
     return d.Value();
+}
+
+bool FrameMovesWithView(const Board &b, const TTableView &view, int W, int H, int deviceW, int deviceH)
+{
+    return view.Zoom == 1.0 && view.Left == std::floor(view.Left) && view.Top == std::floor(view.Top) &&
+           deviceW == W && deviceH == H && !b.Paused && !b.ShowFinished && !b.Cutting && !view.Hand.Shown &&
+           !ValidPiece(b, b.TurnPiece) && !ValidPiece(b, b.HintPiece);
+}
+
+QRect FixedOnWindow(int W, int H)
+{
+    return QRect(W - play::CornerPlateWidth, H - play::CornerPlateHeight, play::CornerPlateWidth,
+                 play::CornerPlateHeight);
+}
+
+uint64_t FrameSignatureAnywhere(const Board &b, const TTextureList &textures, int W, int H,
+                                const QString &timeCaption, const TTableView &view, const TAtlasLayout &atlas)
+{
+    TTableView still = view;
+    still.Left = still.Top = 0;
+    return FrameSignature(b, textures, W, H, timeCaption, still, atlas);
 }

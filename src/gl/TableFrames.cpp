@@ -6,6 +6,8 @@
 #include <QOpenGLFunctions>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <utility>
 
 #ifndef GL_RGBA8
 #define GL_RGBA8 0x8058
@@ -26,9 +28,9 @@ void WindowProjection(int W, int H)
 }
 
 // A part of a texture of the window's size (bottom row first, as a
-// framebuffer keeps it) laid over the same part of the target, texel for
-// pixel, unblended.
-void CopyTexture(uint32_t tex, int W, int H, const QRect &part)
+// framebuffer keeps it) laid over the same part of the target moved by
+// `by`, texel for pixel, unblended.
+void CopyTexture(uint32_t tex, int W, int H, const QRect &part, QPoint by = {})
 {
     WindowProjection(W, H);
     glDisable(GL_BLEND);
@@ -39,12 +41,16 @@ void CopyTexture(uint32_t tex, int W, int H, const QRect &part)
     const float x0 = float(part.left()), y0 = float(part.top());
     const float x1 = float(part.left() + part.width()), y1 = float(part.top() + part.height());
     const float s0 = x0 / float(W), s1 = x1 / float(W), t0 = 1.0f - y0 / float(H), t1 = 1.0f - y1 / float(H);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glTranslatef(float(by.x()), float(by.y()), 0);
     glBegin(GL_QUADS);
     glTexCoord2f(s0, t0); glVertex2f(x0, y0);
     glTexCoord2f(s0, t1); glVertex2f(x0, y1);
     glTexCoord2f(s1, t1); glVertex2f(x1, y1);
     glTexCoord2f(s1, t0); glVertex2f(x1, y0);
     glEnd();
+    glPopMatrix();
     glEnable(GL_BLEND);
 }
 
@@ -71,6 +77,7 @@ void TTableFrames::Invalidate()
 {
     m_tableDigest = 0;
     m_frameDigest = 0;
+    m_anywhere = 0;
 }
 
 void TTableFrames::Release()
@@ -169,6 +176,8 @@ TFrameKind TTableFrames::Paint(const TFrameScene &s, uint32_t window)
         m_changed = QRect();
     } else if (moving.empty() && DrawDrop(s, window)) {
         kind = TFrameKind::Settled;
+    } else if (moving.empty() && DrawPan(s, window)) {
+        kind = TFrameKind::Panned;
     } else if (moving.empty()) {
         BindFrame(window);
         DrawFrame(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas);
@@ -184,6 +193,12 @@ TFrameKind TTableFrames::Paint(const TFrameScene &s, uint32_t window)
         }
     }
     m_frameDigest = Kept() ? frame : 0;
+    m_anywhere = Kept() && m_mode != TCacheMode::None &&
+                         FrameMovesWithView(s.B, s.View, s.W, s.H, s.DeviceW, s.DeviceH)
+                     ? FrameSignatureAnywhere(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas)
+                     : 0;
+    m_left = s.View.Left;
+    m_top = s.View.Top;
     Show(s, window);
     SetupProjection(s.W, s.H, s.DeviceW, s.DeviceH);
     return kind;
@@ -257,5 +272,52 @@ bool TTableFrames::DrawDrop(const TFrameScene &s, uint32_t window)
     m_changed = part;
     BindFrame(window);
     RepaintPart(s, part, [&] { DrawSettled(s.B, s.W, s.H, s.View, s.Atlas, settled, part); });
+    return true;
+}
+
+bool TTableFrames::DrawPan(const TFrameScene &s, uint32_t window)
+{
+    if (m_anywhere == 0 || !FrameMovesWithView(s.B, s.View, s.W, s.H, s.DeviceW, s.DeviceH) ||
+        FrameSignatureAnywhere(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas) != m_anywhere)
+        return false;
+    // At 100% on whole pixels the board's offsets are the window's.
+    const QPoint by(int(m_left - s.View.Left), int(m_top - s.View.Top));
+    if (std::abs(by.x()) >= s.W || std::abs(by.y()) >= s.H)
+        return false;
+    const QRect all(0, 0, s.W, s.H);
+    // The last frame moved, through the cached table's texture (which it
+    // spoils): framebuffers trade places, a kept window is copied first.
+    if (m_frame && m_table) {
+        m_table->bind();
+        CopyTexture(m_frame->texture(), s.W, s.H, all, by);
+        std::swap(m_frame, m_table);
+    } else {
+        const uint32_t scratch = m_table ? m_table->texture() : m_copy;
+        BindFrame(window);
+        glBindTexture(GL_TEXTURE_2D, scratch);
+        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, s.DeviceW, s.DeviceH);
+        CopyTexture(scratch, s.W, s.H, all, by);
+    }
+    m_tableDigest = 0;
+    BindFrame(window);
+    SetupProjection(s.W, s.H, s.DeviceW, s.DeviceH);
+    // What came into view, and the plate where it is and where the move
+    // took its picture.
+    const QRect plate = FixedOnWindow(s.W, s.H);
+    const QRect parts[] = {
+        by.x() > 0 ? QRect(0, 0, by.x(), s.H) : QRect(s.W + by.x(), 0, -by.x(), s.H),
+        by.y() > 0 ? QRect(0, 0, s.W, by.y()) : QRect(0, s.H + by.y(), s.W, -by.y()),
+        plate,
+        plate.translated(by),
+    };
+    glEnable(GL_SCISSOR_TEST);
+    for (const QRect &r : parts) {
+        const QRect part = r & all;
+        if (part.isEmpty())
+            continue;
+        glScissor(part.left(), s.H - part.top() - part.height(), part.width(), part.height());
+        DrawFramePart(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas, part);
+    }
+    glDisable(GL_SCISSOR_TEST);
     return true;
 }

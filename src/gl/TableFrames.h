@@ -4,7 +4,9 @@
 // rectangle the moving pieces left and entered: that part of the cached
 // table, then the pieces and their shadows.  Anything else that changes the
 // table (a drop, a zoom, a pan, the background) changes its digest and the
-// cache is drawn again.  The frame itself is kept in a framebuffer of its
+// cache is drawn again.  A pan step at 100% moves the last frame by its
+// whole pixels and draws only the strips that came into view and the
+// corner plate, which stays on the window.  The frame itself is kept in a framebuffer of its
 // own so that a frame may repaint a part of it, and is copied whole to the
 // window's framebuffer to be shown; a frame that changed nothing is only
 // shown again.
@@ -49,7 +51,8 @@ struct TCacheLimits {
 
 // What a frame was.
 // Settled: the pieces just dropped laid on the cached table they moved over.
-enum class TFrameKind { Shown, Whole, CacheDrawn, Motion, Settled };
+// Panned: the last frame moved by the pan, with what came into view drawn.
+enum class TFrameKind { Shown, Whole, CacheDrawn, Motion, Settled, Panned };
 
 class TTableFrames {
 public:
@@ -85,6 +88,10 @@ private:
     // The dropped pieces over the cached table, when it is the table under
     // them; false (nothing drawn) otherwise.
     bool DrawDrop(const TFrameScene &s, uint32_t window);
+    // The last frame moved by a pan of whole pixels and only the strips
+    // that came into view (and the window's fixed plate) drawn, when that
+    // is the whole redraw; false (nothing drawn) otherwise.
+    bool DrawPan(const TFrameScene &s, uint32_t window);
     // The part of the window to repaint for pieces now at `now`.
     QRect PartFor(const QRect &now, const TFrameScene &s) const;
     void RepaintPart(const TFrameScene &s, const QRect &part, const std::function<void()> &pieces) const;
@@ -106,4 +113,6 @@ private:
     uint64_t m_frameDigest = 0;   // of the frame in m_frame; 0 = none
     std::vector<int> m_moving;    // the cache leaves these out
     QRect m_movingWas;            // where they were drawn last, window pixels
+    uint64_t m_anywhere = 0;      // the kept frame's digest less its offset; 0 = it cannot move
+    double m_left = 0, m_top = 0; // its offset
 };
