@@ -658,9 +658,15 @@ void DrawSettled(const Board &b, int W, int H, const TTableView &view, const TAt
 void DrawTable(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
                const TAtlasLayout &atlas, const std::vector<int> &moving)
 {
+    DrawTablePart(b, textures, W, H, view, atlas, moving, QRect(0, 0, W, H));
+}
+
+void DrawTablePart(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+                   const TAtlasLayout &atlas, const std::vector<int> &moving, const QRect &clip)
+{
     BeginFrame();
     if (DrawUnderPieces(b, textures, W, H, view) && b.PiecesVisible)
-        DrawPieces(b, atlas, OnePixelATexel(W, H, view), view, moving, VisibleBoard(W, H, view));
+        DrawPieces(b, atlas, OnePixelATexel(W, H, view), view, moving, BoardOfWindow(clip, view));
     EndFrame();
 }
 
@@ -752,4 +758,12 @@ uint64_t FrameSignatureAnywhere(const Board &b, const TTextureList &textures, in
     TTableView still = view;
     still.Left = still.Top = 0;
     return FrameSignature(b, textures, W, H, timeCaption, still, atlas);
+}
+
+uint64_t TableSignatureAnywhere(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+                                const TAtlasLayout &atlas, const std::vector<int> &moving)
+{
+    TTableView still = view;
+    still.Left = still.Top = 0;
+    return TableSignature(b, textures, W, H, still, atlas, moving);
 }

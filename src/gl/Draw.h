@@ -118,7 +118,12 @@ QRect FixedOnWindow(int W, int H);
 // differ only in where the window lies over the table.
 uint64_t FrameSignatureAnywhere(const Board &b, const TTextureList &textures, int W, int H,
                                 const QString &timeCaption, const TTableView &view, const TAtlasLayout &atlas);
-// DrawFrame's pixels within `clip` (window pixels), for a caller that
-// scissors to it: pieces wholly outside it are not sent.
+// TableSignature less the view's offset, the same way.
+uint64_t TableSignatureAnywhere(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+                                const TAtlasLayout &atlas, const std::vector<int> &moving);
+// DrawFrame's (DrawTable's) pixels within `clip` (window pixels), for a
+// caller that scissors to it: pieces wholly outside it are not sent.
 void DrawFramePart(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
                    const TTableView &view, const TAtlasLayout &atlas, const QRect &clip);
+void DrawTablePart(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+                   const TAtlasLayout &atlas, const std::vector<int> &moving, const QRect &clip);

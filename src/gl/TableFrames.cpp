@@ -78,6 +78,7 @@ void TTableFrames::Invalidate()
     m_tableDigest = 0;
     m_frameDigest = 0;
     m_anywhere = 0;
+    m_tableAnywhere = 0;
 }
 
 void TTableFrames::Release()
@@ -185,7 +186,9 @@ TFrameKind TTableFrames::Paint(const TFrameScene &s, uint32_t window)
         kind = TFrameKind::Whole;
     } else {
         const uint64_t table = TableSignature(s.B, s.Textures, s.W, s.H, s.View, s.Atlas, moving);
-        if (table != m_tableDigest || moving != m_moving) {
+        if ((table != m_tableDigest || moving != m_moving) && MoveCache(s, moving, table, window)) {
+            kind = TFrameKind::CacheMoved;
+        } else if (table != m_tableDigest || moving != m_moving) {
             kind = DrawCache(s, moving, table, window);
         } else {
             DrawMotion(s, moving, window);
@@ -224,6 +227,11 @@ TFrameKind TTableFrames::DrawCache(const TFrameScene &s, const std::vector<int> 
     m_tableDigest = table;
     m_moving = moving;
     m_movingWas = MovingBounds(s.B, s.View, moving);
+    m_tableAnywhere = FrameMovesWithView(s.B, s.View, s.W, s.H, s.DeviceW, s.DeviceH)
+                          ? TableSignatureAnywhere(s.B, s.Textures, s.W, s.H, s.View, s.Atlas, moving)
+                          : 0;
+    m_tableLeft = s.View.Left;
+    m_tableTop = s.View.Top;
     return TFrameKind::CacheDrawn;
 }
 
@@ -275,35 +283,22 @@ bool TTableFrames::DrawDrop(const TFrameScene &s, uint32_t window)
     return true;
 }
 
-bool TTableFrames::DrawPan(const TFrameScene &s, uint32_t window)
+std::optional<QPoint> TTableFrames::PanSince(const TFrameScene &s, uint64_t was, uint64_t now, double left,
+                                             double top) const
 {
-    if (m_anywhere == 0 || !FrameMovesWithView(s.B, s.View, s.W, s.H, s.DeviceW, s.DeviceH) ||
-        FrameSignatureAnywhere(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas) != m_anywhere)
-        return false;
+    if (was == 0 || was != now || !FrameMovesWithView(s.B, s.View, s.W, s.H, s.DeviceW, s.DeviceH))
+        return std::nullopt;
     // At 100% on whole pixels the board's offsets are the window's.
-    const QPoint by(int(m_left - s.View.Left), int(m_top - s.View.Top));
+    const QPoint by(int(left - s.View.Left), int(top - s.View.Top));
     if (std::abs(by.x()) >= s.W || std::abs(by.y()) >= s.H)
-        return false;
-    const QRect all(0, 0, s.W, s.H);
-    // The last frame moved, through the cached table's texture (which it
-    // spoils): framebuffers trade places, a kept window is copied first.
-    if (m_frame && m_table) {
-        m_table->bind();
-        CopyTexture(m_frame->texture(), s.W, s.H, all, by);
-        std::swap(m_frame, m_table);
-    } else {
-        const uint32_t scratch = m_table ? m_table->texture() : m_copy;
-        BindFrame(window);
-        glBindTexture(GL_TEXTURE_2D, scratch);
-        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, s.DeviceW, s.DeviceH);
-        CopyTexture(scratch, s.W, s.H, all, by);
-    }
-    m_tableDigest = 0;
-    BindFrame(window);
+        return std::nullopt;
+    return by;
+}
+
+void TTableFrames::DrawComing(const TFrameScene &s, QPoint by, const std::function<void(const QRect &)> &draw) const
+{
     SetupProjection(s.W, s.H, s.DeviceW, s.DeviceH);
-    // What came into view, and the plate where it is and where the move
-    // took its picture.
-    const QRect plate = FixedOnWindow(s.W, s.H);
+    const QRect all(0, 0, s.W, s.H), plate = FixedOnWindow(s.W, s.H);
     const QRect parts[] = {
         by.x() > 0 ? QRect(0, 0, by.x(), s.H) : QRect(s.W + by.x(), 0, -by.x(), s.H),
         by.y() > 0 ? QRect(0, 0, s.W, by.y()) : QRect(0, s.H + by.y(), s.W, -by.y()),
@@ -316,8 +311,67 @@ bool TTableFrames::DrawPan(const TFrameScene &s, uint32_t window)
         if (part.isEmpty())
             continue;
         glScissor(part.left(), s.H - part.top() - part.height(), part.width(), part.height());
-        DrawFramePart(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas, part);
+        draw(part);
     }
     glDisable(GL_SCISSOR_TEST);
+}
+
+bool TTableFrames::DrawPan(const TFrameScene &s, uint32_t window)
+{
+    const std::optional<QPoint> by =
+        m_anywhere == 0 ? std::nullopt
+                        : PanSince(s, m_anywhere,
+                                   FrameSignatureAnywhere(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas),
+                                   m_left, m_top);
+    if (!by)
+        return false;
+    const QRect all(0, 0, s.W, s.H);
+    // The last frame moved, through the cached table's texture (which it
+    // spoils): framebuffers trade places, a kept window is copied first.
+    if (m_frame && m_table) {
+        m_table->bind();
+        CopyTexture(m_frame->texture(), s.W, s.H, all, *by);
+        std::swap(m_frame, m_table);
+    } else {
+        const uint32_t scratch = m_table ? m_table->texture() : m_copy;
+        BindFrame(window);
+        glBindTexture(GL_TEXTURE_2D, scratch);
+        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, s.DeviceW, s.DeviceH);
+        CopyTexture(scratch, s.W, s.H, all, *by);
+    }
+    m_tableDigest = 0;
+    m_tableAnywhere = 0;
+    BindFrame(window);
+    DrawComing(s, *by, [&](const QRect &part) {
+        DrawFramePart(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas, part);
+    });
+    return true;
+}
+
+bool TTableFrames::MoveCache(const TFrameScene &s, const std::vector<int> &moving, uint64_t table, uint32_t window)
+{
+    if (m_tableAnywhere == 0 || moving != m_moving)
+        return false;
+    const std::optional<QPoint> by =
+        PanSince(s, m_tableAnywhere, TableSignatureAnywhere(s.B, s.Textures, s.W, s.H, s.View, s.Atlas, moving),
+                 m_tableLeft, m_tableTop);
+    if (!by)
+        return false;
+    // The cached table moved onto the frame, what came into view drawn
+    // there, and the whole taken back into the cache.
+    const QRect all(0, 0, s.W, s.H);
+    const uint32_t cache = m_table ? m_table->texture() : m_copy;
+    BindFrame(window);
+    CopyTexture(cache, s.W, s.H, all, *by);
+    DrawComing(s, *by, [&](const QRect &part) {
+        DrawTablePart(s.B, s.Textures, s.W, s.H, s.View, s.Atlas, moving, part);
+    });
+    glBindTexture(GL_TEXTURE_2D, cache);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, s.DeviceW, s.DeviceH);
+    DrawMoving(s.B, s.W, s.H, s.View, s.Atlas, moving, all);
+    m_tableDigest = table;
+    m_tableLeft = s.View.Left;
+    m_tableTop = s.View.Top;
+    m_movingWas = MovingBounds(s.B, s.View, moving);
     return true;
 }

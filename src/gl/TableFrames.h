@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "gl/Draw.h"
@@ -51,8 +52,9 @@ struct TCacheLimits {
 
 // What a frame was.
 // Settled: the pieces just dropped laid on the cached table they moved over.
-// Panned: the last frame moved by the pan, with what came into view drawn.
-enum class TFrameKind { Shown, Whole, CacheDrawn, Motion, Settled, Panned };
+// Panned: the last frame moved by the pan, with what came into view drawn;
+// CacheMoved: the same done to the cached table under a drag.
+enum class TFrameKind { Shown, Whole, CacheDrawn, Motion, Settled, Panned, CacheMoved };
 
 class TTableFrames {
 public:
@@ -92,6 +94,17 @@ private:
     // that came into view (and the window's fixed plate) drawn, when that
     // is the whole redraw; false (nothing drawn) otherwise.
     bool DrawPan(const TFrameScene &s, uint32_t window);
+    // The same for the cached table under a drag (the table scrolling
+    // under the dragged pieces), the pieces then drawn over it.
+    bool MoveCache(const TFrameScene &s, const std::vector<int> &moving, uint64_t table, uint32_t window);
+    // How far the window moved over the table since a frame at
+    // (left, top) whose digest less its offset was `was`, when that frame
+    // moved is this one but for what DrawComing draws; nullopt otherwise.
+    std::optional<QPoint> PanSince(const TFrameScene &s, uint64_t was, uint64_t now, double left, double top) const;
+    // Draws with `draw`, each part scissored, the strips that came into
+    // view by the move `by` and the fixed plate where it is and where the
+    // move took it (the frame's framebuffer bound).
+    void DrawComing(const TFrameScene &s, QPoint by, const std::function<void(const QRect &)> &draw) const;
     // The part of the window to repaint for pieces now at `now`.
     QRect PartFor(const QRect &now, const TFrameScene &s) const;
     void RepaintPart(const TFrameScene &s, const QRect &part, const std::function<void()> &pieces) const;
@@ -115,4 +128,6 @@ private:
     QRect m_movingWas;            // where they were drawn last, window pixels
     uint64_t m_anywhere = 0;      // the kept frame's digest less its offset; 0 = it cannot move
     double m_left = 0, m_top = 0; // its offset
+    uint64_t m_tableAnywhere = 0; // the same for the cached table
+    double m_tableLeft = 0, m_tableTop = 0;
 };

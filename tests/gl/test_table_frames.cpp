@@ -160,6 +160,24 @@ TEST(TableFrames, MotionDropAndPanFramesAreTheWholeRedrawPixelForPixelAndEachFal
             DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
             EXPECT_TRUE(panned == GLTestContext::Frame());
         }
+
+        // Picked up again, the table scrolling under it.
+        sc.b.Dragging = true;
+        const TFrameScene held{sc.b, sc.list, r.W, r.H, r.W, r.H, QString(), view, sc.atlas.Layout()};
+        frames.Paint(held, uint32_t(window)); // the cached table drawn, or moved where it outlived the pan
+        view.Left += 14 / r.zoom;
+        view.Top -= 9 / r.zoom;
+        sc.MoveGroup(14, -9);
+        const TFrameScene scrolled{sc.b, sc.list, r.W, r.H, r.W, r.H, QString(), view, sc.atlas.Layout()};
+        EXPECT_EQ(frames.Paint(scrolled, uint32_t(window)), r.mode != TCacheMode::None && r.zoom == 1 ? TFrameKind::CacheMoved : first);
+        const QImage underDrag = GLTestContext::Frame();
+        DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
+        EXPECT_TRUE(underDrag == GLTestContext::Frame());
+        sc.MoveGroup(-6, 4); // and the next motion frame over the moved cache
+        EXPECT_EQ(frames.Paint(scrolled, uint32_t(window)), r.motion);
+        const QImage after = GLTestContext::Frame();
+        DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
+        EXPECT_TRUE(after == GLTestContext::Frame());
         frames.Release();
     }
 }
