@@ -341,6 +341,17 @@ void BM_DragOneOver1000Pieces(benchmark::State &state)
     const TLooseDrag drag(g_panel->board, 500);
     Frames(state, TDraws::Frames, g_panel->board, [](int k) { Nudge(g_panel->board, k); });
 }
+// One piece dragged while the table scrolls under it at 100% (the edge's
+// scroll, 12 px a step and back): the cached table moved and what came into
+// view drawn, each frame.
+void BM_DragOneWhileScrolling1000Pieces(benchmark::State &state)
+{
+    const TLooseDrag drag(g_panel->board, 500);
+    Frames(state, TDraws::Frames, g_panel->board, [](int k) {
+        g_panel->view.Left = k % 2 ? 0 : -12;
+        Nudge(g_panel->board, k);
+    });
+}
 void BM_DragOneOver35Pieces(benchmark::State &state)
 {
     Board &b = g_panel->few;
@@ -375,6 +386,7 @@ FRAME_BENCH(BM_WheelStep1000Pieces);
 FRAME_BENCH(BM_PanStep1000Pieces);
 FRAME_BENCH(BM_PanStepWhole1000Pieces);
 FRAME_BENCH(BM_DragOneOver1000Pieces);
+FRAME_BENCH(BM_DragOneWhileScrolling1000Pieces);
 FRAME_BENCH(BM_DragOneOver35Pieces);
 FRAME_BENCH(BM_WholeFrame1000PiecesAt25Percent);
 
@@ -498,6 +510,10 @@ int main(int argc, char **argv)
     if (pan > 0 && panWhole > 0)
         std::printf("a pan step over 1000 pieces: median %.2f ms against %.2f ms drawn whole: ratio %.2f\n", pan,
                     panWhole, pan / panWhole);
+    const double scrolling = reporter.perFrame["BM_DragOneWhileScrolling1000Pieces"];
+    if (scrolling > 0 && panWhole > 0)
+        std::printf("a drag step with the table scrolling, 1000 pieces: median %.2f ms against %.2f ms of a pan step "
+                    "drawn whole: ratio %.2f\n", scrolling, panWhole, scrolling / panWhole);
     for (const char *arg : {"/2", "/5"}) {
         const double bare = reporter.perFrame[std::string("BM_NewGameBarePixelWork") + arg];
         const double game = reporter.perFrame[std::string("BM_NewGameToFirstFrame") + arg];
