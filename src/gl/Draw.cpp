@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <vector>
 
 #include "picture/PictureSetup.h"
@@ -287,6 +288,34 @@ private:
     bool m_changed = false;
 };
 
+// The background's and the picture's textures sampled nearest while a
+// board pixel is one window pixel: every texel then lies on one pixel, so
+// it is what filtering gives, and stays so wherever the window lies over
+// the table (a pan may move the last frame instead of drawing it again).
+class TOneToOne {
+public:
+    TOneToOne(std::initializer_list<int32_t> textures, bool on)
+    {
+        if (on)
+            for (const int32_t t : textures)
+                if (t > 0)
+                    m_textures.push_back(uint32_t(t));
+        Set(GL_NEAREST);
+    }
+    ~TOneToOne() { Set(GL_LINEAR); }
+
+private:
+    void Set(GLint filter) const
+    {
+        for (const uint32_t t : m_textures) {
+            glBindTexture(GL_TEXTURE_2D, t);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+        }
+    }
+    std::vector<uint32_t> m_textures;
+};
+
 std::vector<char> Flags(const Board &b, const std::vector<int> &pieces)
 {
     std::vector<char> f(size_t(b.Pieces.Count()), 0);
@@ -484,6 +513,7 @@ void OnWindow(int W, int H) { Project(0, 0, W, H); }
 bool DrawUnderPieces(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view)
 {
     const int tableW = view.TableW > 0 ? view.TableW : W, tableH = view.TableH > 0 ? view.TableH : H;
+    const TOneToOne sharp({RoleTex(textures, texBackground), b.FinishedTex}, OnePixelATexel(W, H, view));
     OnTable(W, H, view);
     DrawBackground(textures, b, tableW, tableH);
     OnWindow(W, H);
