@@ -4,9 +4,11 @@
 // rectangle the moving pieces left and entered: that part of the cached
 // table, then the pieces and their shadows.  Anything else that changes the
 // table (a drop, a zoom, a pan, the background) changes its digest and the
-// cache is drawn again.  A pan step at 100% moves the last frame by its
-// whole pixels and draws only the strips that came into view and the
-// corner plate, which stays on the window.  The frame itself is kept in a framebuffer of its
+// cache is drawn again.  A pan step at 100% moves the last frame (where it
+// is kept) by its whole pixels and draws only the strips that came into
+// view and the corner plate, which stays on the window; under a drag the
+// cached table is moved the same way.  At any other zoom, or with anything
+// else drawn on the window, a pan draws the frame (or the cache) whole.  The frame itself is kept in a framebuffer of its
 // own so that a frame may repaint a part of it, and is copied whole to the
 // window's framebuffer to be shown; a frame that changed nothing is only
 // shown again.
