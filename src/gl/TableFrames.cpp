@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
+#include <QOpenGLExtraFunctions>
 #include <QOpenGLFunctions>
 #include <algorithm>
 #include <cmath>
@@ -52,6 +53,21 @@ void CopyTexture(uint32_t tex, int W, int H, const QRect &part, QPoint by = {})
     glEnd();
     glPopMatrix();
     glEnable(GL_BLEND);
+}
+
+// The source framebuffer's pixels into the target's moved by `by`
+// (window pixels, device pixels alike), the rest of the target as it was.
+void Blit(uint32_t from, uint32_t to, const TFrameScene &s, QPoint by)
+{
+    const QRect all(0, 0, s.W, s.H), src = all & all.translated(-by), dst = src.translated(by);
+    QOpenGLExtraFunctions *f = QOpenGLContext::currentContext()->extraFunctions();
+    f->glBindFramebuffer(GL_READ_FRAMEBUFFER, from);
+    f->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, to);
+    // Rows bottom first: the window's y runs the other way.
+    f->glBlitFramebuffer(src.left(), s.H - src.top() - src.height(), src.left() + src.width(), s.H - src.top(),
+                         dst.left(), s.H - dst.top() - dst.height(), dst.left() + dst.width(), s.H - dst.top(),
+                         GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    f->glBindFramebuffer(GL_FRAMEBUFFER, to);
 }
 
 } // namespace
@@ -328,7 +344,14 @@ bool TTableFrames::DrawPan(const TFrameScene &s, uint32_t window)
     const QRect all(0, 0, s.W, s.H);
     // The last frame moved, through the cached table's texture (which it
     // spoils): framebuffers trade places, a kept window is copied first.
-    if (m_frame && m_table) {
+    const bool blit = m_table && QOpenGLFramebufferObject::hasOpenGLFramebufferBlit();
+    if (blit && m_frame) {
+        Blit(m_frame->handle(), m_table->handle(), s, *by);
+        std::swap(m_frame, m_table);
+    } else if (blit) {
+        Blit(window, m_table->handle(), s, *by);
+        Blit(m_table->handle(), window, s, QPoint());
+    } else if (m_frame && m_table) {
         m_table->bind();
         CopyTexture(m_frame->texture(), s.W, s.H, all, *by);
         std::swap(m_frame, m_table);
@@ -361,13 +384,24 @@ bool TTableFrames::MoveCache(const TFrameScene &s, const std::vector<int> &movin
     // there, and the whole taken back into the cache.
     const QRect all(0, 0, s.W, s.H);
     const uint32_t cache = m_table ? m_table->texture() : m_copy;
-    BindFrame(window);
-    CopyTexture(cache, s.W, s.H, all, *by);
+    const uint32_t frame = m_frame ? m_frame->handle() : window;
+    const bool blit = m_table && QOpenGLFramebufferObject::hasOpenGLFramebufferBlit();
+    if (blit) {
+        Blit(m_table->handle(), frame, s, *by);
+    } else {
+        BindFrame(window);
+        CopyTexture(cache, s.W, s.H, all, *by);
+    }
     DrawComing(s, *by, [&](const QRect &part) {
         DrawTablePart(s.B, s.Textures, s.W, s.H, s.View, s.Atlas, moving, part);
     });
-    glBindTexture(GL_TEXTURE_2D, cache);
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, s.DeviceW, s.DeviceH);
+    if (blit) {
+        Blit(frame, m_table->handle(), s, QPoint());
+        BindFrame(window);
+    } else {
+        glBindTexture(GL_TEXTURE_2D, cache);
+        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, s.DeviceW, s.DeviceH);
+    }
     DrawMoving(s.B, s.W, s.H, s.View, s.Atlas, moving, all);
     m_tableDigest = table;
     m_tableLeft = s.View.Left;
