@@ -74,6 +74,11 @@ void Blit(uint32_t from, uint32_t to, const TFrameScene &s, QPoint by)
 
 TTableFrames::TTableFrames() = default;
 
+bool TTableFrames::Blits() const
+{
+    return m_table && m_limits.Blits && QOpenGLFramebufferObject::hasOpenGLFramebufferBlit();
+}
+
 TTableFrames::~TTableFrames() = default;
 
 void TTableFrames::SetLimits(const TCacheLimits &limits)
@@ -344,7 +349,7 @@ bool TTableFrames::DrawPan(const TFrameScene &s, uint32_t window)
     const QRect all(0, 0, s.W, s.H);
     // The last frame moved, through the cached table's texture (which it
     // spoils): framebuffers trade places, a kept window is copied first.
-    const bool blit = m_table && QOpenGLFramebufferObject::hasOpenGLFramebufferBlit();
+    const bool blit = Blits();
     if (blit && m_frame) {
         Blit(m_frame->handle(), m_table->handle(), s, *by);
         std::swap(m_frame, m_table);
@@ -385,7 +390,7 @@ bool TTableFrames::MoveCache(const TFrameScene &s, const std::vector<int> &movin
     const QRect all(0, 0, s.W, s.H);
     const uint32_t cache = m_table ? m_table->texture() : m_copy;
     const uint32_t frame = m_frame ? m_frame->handle() : window;
-    const bool blit = m_table && QOpenGLFramebufferObject::hasOpenGLFramebufferBlit();
+    const bool blit = Blits();
     if (blit) {
         Blit(m_table->handle(), frame, s, *by);
     } else {

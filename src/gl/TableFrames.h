@@ -50,6 +50,7 @@ struct TCacheLimits {
     bool Framebuffers = true; // framebuffer objects where the context has them
     int LargestTexture = 0;   // texels a side at most; 0: the card's own limit
     bool FailAllocation = false;
+    bool Blits = true; // framebuffer blits where the context has them
 };
 
 // What a frame was.
@@ -114,6 +115,8 @@ private:
     // The last frame is there to be repainted in part: in the window's
     // framebuffer or in a framebuffer of the frames' own.
     bool Kept() const { return m_keeps || m_frame; }
+    // Framebuffers copy into each other directly.
+    bool Blits() const;
 
     TCacheLimits m_limits;
     bool m_keeps = false;

@@ -104,6 +104,10 @@ TEST(TableFrames, MotionDropAndPanFramesAreTheWholeRedrawPixelForPixelAndEachFal
     const TRow rows[] = {
         {"framebuffers", {}, 400, 300, 0, false, TCacheMode::Framebuffer, Motion, 1, Panned},
         {"a window that keeps its frame", {}, 400, 300, 0, true, TCacheMode::Framebuffer, Motion, 1, Panned},
+        {"framebuffers without blits", {true, 0, false, false}, 400, 300, 0, false, TCacheMode::Framebuffer, Motion,
+         1, Panned},
+        {"a window that keeps, without blits", {true, 0, false, false}, 400, 300, 0, true, TCacheMode::Framebuffer,
+         Motion, 1, Panned},
         {"no framebuffers", {false, 0, false}, 400, 300, 0, false, TCacheMode::BackBufferCopy, Motion, 1, Whole},
         {"no framebuffers, a window that keeps", {false, 0, false}, 400, 300, 0, true, TCacheMode::BackBufferCopy,
          Motion, 1, Panned},
