@@ -217,7 +217,9 @@ TFrameKind TTableFrames::Paint(const TFrameScene &s, uint32_t window)
         }
     }
     m_frameDigest = Kept() ? frame : 0;
-    m_anywhere = Kept() && m_mode != TCacheMode::None &&
+    // A drag's frames are not moved by a pan (the cached table is): their
+    // digest is not worth a second pass over the pieces.
+    m_anywhere = Kept() && m_mode != TCacheMode::None && moving.empty() &&
                          FrameMovesWithView(s.B, s.View, s.W, s.H, s.DeviceW, s.DeviceH)
                      ? FrameSignatureAnywhere(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas)
                      : 0;
