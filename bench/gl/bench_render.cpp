@@ -322,10 +322,35 @@ void BM_WheelStep1000Pieces(benchmark::State &state)
     }
     b.Dragging = true;
 }
+// A step of a pan at 100% (the pointer 12 px right and 6 down, and back)
+// over the resting 1000 pieces: the last frame moved and the strips that
+// came into view drawn, against the whole frame drawn at each step.
+void PanSteps(benchmark::State &state, TDraws draws)
+{
+    Board &b = g_panel->board;
+    b.Dragging = false;
+    Frames(state, draws, b, [](int k) {
+        g_panel->view.Left = k % 2 ? 0 : -12;
+        g_panel->view.Top = k % 2 ? 0 : -6;
+    });
+}
+void BM_PanStep1000Pieces(benchmark::State &state) { PanSteps(state, TDraws::Frames); }
+void BM_PanStepWhole1000Pieces(benchmark::State &state) { PanSteps(state, TDraws::WholeFrame); }
 void BM_DragOneOver1000Pieces(benchmark::State &state)
 {
     const TLooseDrag drag(g_panel->board, 500);
     Frames(state, TDraws::Frames, g_panel->board, [](int k) { Nudge(g_panel->board, k); });
+}
+// One piece dragged while the table scrolls under it at 100% (the edge's
+// scroll, 12 px a step and back): the cached table moved and what came into
+// view drawn, each frame.
+void BM_DragOneWhileScrolling1000Pieces(benchmark::State &state)
+{
+    const TLooseDrag drag(g_panel->board, 500);
+    Frames(state, TDraws::Frames, g_panel->board, [](int k) {
+        g_panel->view.Left = k % 2 ? 0 : -12;
+        Nudge(g_panel->board, k);
+    });
 }
 void BM_DragOneOver35Pieces(benchmark::State &state)
 {
@@ -358,7 +383,10 @@ FRAME_BENCH(BM_MotionFrame1000Pieces300DraggedWithShadows);
 FRAME_BENCH(BM_FullRedrawOnDrop1000Pieces);
 FRAME_BENCH(BM_DropOntoCachedTable1000Pieces);
 FRAME_BENCH(BM_WheelStep1000Pieces);
+FRAME_BENCH(BM_PanStep1000Pieces);
+FRAME_BENCH(BM_PanStepWhole1000Pieces);
 FRAME_BENCH(BM_DragOneOver1000Pieces);
+FRAME_BENCH(BM_DragOneWhileScrolling1000Pieces);
 FRAME_BENCH(BM_DragOneOver35Pieces);
 FRAME_BENCH(BM_WholeFrame1000PiecesAt25Percent);
 
@@ -466,7 +494,7 @@ int main(int argc, char **argv)
     const double empty = reporter.perFrame["BM_EmptyFrame"];
     for (const char *name : {"BM_WholeFrame1000Pieces300DraggedWithShadows", "BM_MotionFrame1000Pieces300DraggedWithShadows",
                              "BM_FullRedrawOnDrop1000Pieces", "BM_DropOntoCachedTable1000Pieces",
-                             "BM_WheelStep1000Pieces",
+                             "BM_WheelStep1000Pieces", "BM_PanStep1000Pieces", "BM_PanStepWhole1000Pieces",
                              "BM_WholeFrame1000PiecesAt25Percent"}) {
         const double full = reporter.perFrame[name];
         if (empty > 0 && full > 0)
@@ -478,6 +506,15 @@ int main(int argc, char **argv)
     if (over1000 > 0 && over35 > 0)
         std::printf("a drag step over 1000 pieces: median %.2f ms against %.2f ms over 35: ratio %.2f\n", over1000,
                     over35, over1000 / over35);
+    const double pan = reporter.perFrame["BM_PanStep1000Pieces"];
+    const double panWhole = reporter.perFrame["BM_PanStepWhole1000Pieces"];
+    if (pan > 0 && panWhole > 0)
+        std::printf("a pan step over 1000 pieces: median %.2f ms against %.2f ms drawn whole: ratio %.2f\n", pan,
+                    panWhole, pan / panWhole);
+    const double scrolling = reporter.perFrame["BM_DragOneWhileScrolling1000Pieces"];
+    if (scrolling > 0 && panWhole > 0)
+        std::printf("a drag step with the table scrolling, 1000 pieces: median %.2f ms against %.2f ms of a pan step "
+                    "drawn whole: ratio %.2f\n", scrolling, panWhole, scrolling / panWhole);
     for (const std::string &arg : std::vector<std::string>{"/2", "/5", "/" + std::to_string(CutCount)}) {
         const double bare = reporter.perFrame["BM_NewGameBarePixelWork" + arg];
         const double game = reporter.perFrame["BM_NewGameToFirstFrame" + arg];

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <vector>
 
 #include "picture/PictureSetup.h"
@@ -287,6 +288,34 @@ private:
     bool m_changed = false;
 };
 
+// The background's and the picture's textures sampled nearest while a
+// board pixel is one window pixel: every texel then lies on one pixel, so
+// it is what filtering gives, and stays so wherever the window lies over
+// the table (a pan may move the last frame instead of drawing it again).
+class TOneToOne {
+public:
+    TOneToOne(std::initializer_list<int32_t> textures, bool on)
+    {
+        if (on)
+            for (const int32_t t : textures)
+                if (t > 0)
+                    m_textures.push_back(uint32_t(t));
+        Set(GL_NEAREST);
+    }
+    ~TOneToOne() { Set(GL_LINEAR); }
+
+private:
+    void Set(GLint filter) const
+    {
+        for (const uint32_t t : m_textures) {
+            glBindTexture(GL_TEXTURE_2D, t);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+        }
+    }
+    std::vector<uint32_t> m_textures;
+};
+
 std::vector<char> Flags(const Board &b, const std::vector<int> &pieces)
 {
     std::vector<char> f(size_t(b.Pieces.Count()), 0);
@@ -484,11 +513,13 @@ void OnWindow(int W, int H) { Project(0, 0, W, H); }
 bool DrawUnderPieces(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view)
 {
     const int tableW = view.TableW > 0 ? view.TableW : W, tableH = view.TableH > 0 ? view.TableH : H;
+    const TOneToOne sharp({RoleTex(textures, texBackground), b.FinishedTex}, OnePixelATexel(W, H, view));
     OnTable(W, H, view);
     DrawBackground(textures, b, tableW, tableH);
     OnWindow(W, H);
-    DrawRole(textures, texCornerPlate, float(W - play::CornerPlateWidth), float(H - play::CornerPlateHeight),
-             play::CornerPlateHeight, play::CornerPlateWidth);
+    const QRect plate = FixedOnWindow(W, H);
+    DrawRole(textures, texCornerPlate, float(plate.x()), float(plate.y()), float(plate.height()),
+             float(plate.width()));
     if (b.Paused) {
         // The table is covered: nothing of the picture shows while the
         // clock stands.
@@ -553,13 +584,19 @@ void AddPieceState(TDigest &d, const Tpiece &p)
 void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
                const TTableView &view, const TAtlasLayout &atlas)
 {
+    DrawFramePart(b, textures, W, H, timeCaption, view, atlas, QRect(0, 0, W, H));
+}
+
+void DrawFramePart(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
+                   const TTableView &view, const TAtlasLayout &atlas, const QRect &clip)
+{
     BeginFrame();
     if (!DrawUnderPieces(b, textures, W, H, view)) {
         EndFrame();
         return;
     }
     if (b.PiecesVisible)
-        DrawPieces(b, atlas, OnePixelATexel(W, H, view), view, {}, VisibleBoard(W, H, view));
+        DrawPieces(b, atlas, OnePixelATexel(W, H, view), view, {}, BoardOfWindow(clip, view));
     // What the table shows over its pieces: the hint's pulse, the selection.
     OnTable(W, H, view);
     DrawHintGlow(b, atlas);
@@ -651,9 +688,15 @@ void DrawSettled(const Board &b, int W, int H, const TTableView &view, const TAt
 void DrawTable(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
                const TAtlasLayout &atlas, const std::vector<int> &moving)
 {
+    DrawTablePart(b, textures, W, H, view, atlas, moving, QRect(0, 0, W, H));
+}
+
+void DrawTablePart(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+                   const TAtlasLayout &atlas, const std::vector<int> &moving, const QRect &clip)
+{
     BeginFrame();
     if (DrawUnderPieces(b, textures, W, H, view) && b.PiecesVisible)
-        DrawPieces(b, atlas, OnePixelATexel(W, H, view), view, moving, VisibleBoard(W, H, view));
+        DrawPieces(b, atlas, OnePixelATexel(W, H, view), view, moving, BoardOfWindow(clip, view));
     EndFrame();
 }
 
@@ -724,4 +767,33 @@ uint64_t FrameSignature(const Board &b, const TTextureList &textures, int W, int
     if (b.ShowFinished)
         d.Add(qHash(timeCaption));
     return d.Value();
+}
+
+bool FrameMovesWithView(const Board &b, const TTableView &view, int W, int H, int deviceW, int deviceH)
+{
+    return view.Zoom == 1.0 && view.Left == std::floor(view.Left) && view.Top == std::floor(view.Top) &&
+           deviceW == W && deviceH == H && !b.Paused && !b.ShowFinished && !b.Cutting && !view.Hand.Shown &&
+           !ValidPiece(b, b.TurnPiece) && !ValidPiece(b, b.HintPiece);
+}
+
+QRect FixedOnWindow(int W, int H)
+{
+    return QRect(W - play::CornerPlateWidth, H - play::CornerPlateHeight, play::CornerPlateWidth,
+                 play::CornerPlateHeight);
+}
+
+uint64_t FrameSignatureAnywhere(const Board &b, const TTextureList &textures, int W, int H,
+                                const QString &timeCaption, const TTableView &view, const TAtlasLayout &atlas)
+{
+    TTableView still = view;
+    still.Left = still.Top = 0;
+    return FrameSignature(b, textures, W, H, timeCaption, still, atlas);
+}
+
+uint64_t TableSignatureAnywhere(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+                                const TAtlasLayout &atlas, const std::vector<int> &moving)
+{
+    TTableView still = view;
+    still.Left = still.Top = 0;
+    return TableSignature(b, textures, W, H, still, atlas, moving);
 }

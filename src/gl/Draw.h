@@ -102,3 +102,28 @@ uint64_t TableSignature(const Board &b, const TTextureList &textures, int W, int
 // The same for the whole frame DrawFrame draws.
 uint64_t FrameSignature(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
                         const TTableView &view, const TAtlasLayout &atlas);
+
+// ---- a pan moves the last frame ----
+// Whether this frame, drawn at another offset of the same view, would be
+// the same pixels moved by the whole window pixels between the two, but
+// for the strips that come into view and the window's fixed rectangle
+// (the corner plate, drawn on the window under the pieces): 100% on whole
+// board pixels, a device pixel a logical one, and nothing else on the
+// window or off the pixel grid (no pause, finish, cutting, hand, turn or
+// hint's pulse).
+bool FrameMovesWithView(const Board &b, const TTableView &view, int W, int H, int deviceW, int deviceH);
+// The part of the window that stays put when the table moves under it.
+QRect FixedOnWindow(int W, int H);
+// FrameSignature less the view's offset: two frames with equal digests
+// differ only in where the window lies over the table.
+uint64_t FrameSignatureAnywhere(const Board &b, const TTextureList &textures, int W, int H,
+                                const QString &timeCaption, const TTableView &view, const TAtlasLayout &atlas);
+// TableSignature less the view's offset, the same way.
+uint64_t TableSignatureAnywhere(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+                                const TAtlasLayout &atlas, const std::vector<int> &moving);
+// DrawFrame's (DrawTable's) pixels within `clip` (window pixels), for a
+// caller that scissors to it: pieces wholly outside it are not sent.
+void DrawFramePart(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
+                   const TTableView &view, const TAtlasLayout &atlas, const QRect &clip);
+void DrawTablePart(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+                   const TAtlasLayout &atlas, const std::vector<int> &moving, const QRect &clip);

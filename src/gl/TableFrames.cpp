@@ -3,9 +3,12 @@
 #include <GL/gl.h>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
+#include <QOpenGLExtraFunctions>
 #include <QOpenGLFunctions>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <utility>
 
 #ifndef GL_RGBA8
 #define GL_RGBA8 0x8058
@@ -26,9 +29,9 @@ void WindowProjection(int W, int H)
 }
 
 // A part of a texture of the window's size (bottom row first, as a
-// framebuffer keeps it) laid over the same part of the target, texel for
-// pixel, unblended.
-void CopyTexture(uint32_t tex, int W, int H, const QRect &part)
+// framebuffer keeps it) laid over the same part of the target moved by
+// `by`, texel for pixel, unblended.
+void CopyTexture(uint32_t tex, int W, int H, const QRect &part, QPoint by = {})
 {
     WindowProjection(W, H);
     glDisable(GL_BLEND);
@@ -39,18 +42,42 @@ void CopyTexture(uint32_t tex, int W, int H, const QRect &part)
     const float x0 = float(part.left()), y0 = float(part.top());
     const float x1 = float(part.left() + part.width()), y1 = float(part.top() + part.height());
     const float s0 = x0 / float(W), s1 = x1 / float(W), t0 = 1.0f - y0 / float(H), t1 = 1.0f - y1 / float(H);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glTranslatef(float(by.x()), float(by.y()), 0);
     glBegin(GL_QUADS);
     glTexCoord2f(s0, t0); glVertex2f(x0, y0);
     glTexCoord2f(s0, t1); glVertex2f(x0, y1);
     glTexCoord2f(s1, t1); glVertex2f(x1, y1);
     glTexCoord2f(s1, t0); glVertex2f(x1, y0);
     glEnd();
+    glPopMatrix();
     glEnable(GL_BLEND);
+}
+
+// The source framebuffer's pixels into the target's moved by `by`
+// (window pixels, device pixels alike), the rest of the target as it was.
+void Blit(uint32_t from, uint32_t to, const TFrameScene &s, QPoint by)
+{
+    const QRect all(0, 0, s.W, s.H), src = all & all.translated(-by), dst = src.translated(by);
+    QOpenGLExtraFunctions *f = QOpenGLContext::currentContext()->extraFunctions();
+    f->glBindFramebuffer(GL_READ_FRAMEBUFFER, from);
+    f->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, to);
+    // Rows bottom first: the window's y runs the other way.
+    f->glBlitFramebuffer(src.left(), s.H - src.top() - src.height(), src.left() + src.width(), s.H - src.top(),
+                         dst.left(), s.H - dst.top() - dst.height(), dst.left() + dst.width(), s.H - dst.top(),
+                         GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    f->glBindFramebuffer(GL_FRAMEBUFFER, to);
 }
 
 } // namespace
 
 TTableFrames::TTableFrames() = default;
+
+bool TTableFrames::Blits() const
+{
+    return m_table && m_limits.Blits && QOpenGLFramebufferObject::hasOpenGLFramebufferBlit();
+}
 
 TTableFrames::~TTableFrames() = default;
 
@@ -71,6 +98,8 @@ void TTableFrames::Invalidate()
 {
     m_tableDigest = 0;
     m_frameDigest = 0;
+    m_anywhere = 0;
+    m_tableAnywhere = 0;
 }
 
 void TTableFrames::Release()
@@ -169,6 +198,8 @@ TFrameKind TTableFrames::Paint(const TFrameScene &s, uint32_t window)
         m_changed = QRect();
     } else if (moving.empty() && DrawDrop(s, window)) {
         kind = TFrameKind::Settled;
+    } else if (moving.empty() && DrawPan(s, window)) {
+        kind = TFrameKind::Panned;
     } else if (moving.empty()) {
         BindFrame(window);
         DrawFrame(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas);
@@ -176,7 +207,9 @@ TFrameKind TTableFrames::Paint(const TFrameScene &s, uint32_t window)
         kind = TFrameKind::Whole;
     } else {
         const uint64_t table = TableSignature(s.B, s.Textures, s.W, s.H, s.View, s.Atlas, moving);
-        if (table != m_tableDigest || moving != m_moving) {
+        if ((table != m_tableDigest || moving != m_moving) && MoveCache(s, moving, table, window)) {
+            kind = TFrameKind::CacheMoved;
+        } else if (table != m_tableDigest || moving != m_moving) {
             kind = DrawCache(s, moving, table, window);
         } else {
             DrawMotion(s, moving, window);
@@ -184,6 +217,14 @@ TFrameKind TTableFrames::Paint(const TFrameScene &s, uint32_t window)
         }
     }
     m_frameDigest = Kept() ? frame : 0;
+    // A drag's frames are not moved by a pan (the cached table is): their
+    // digest is not worth a second pass over the pieces.
+    m_anywhere = Kept() && m_mode != TCacheMode::None && moving.empty() &&
+                         FrameMovesWithView(s.B, s.View, s.W, s.H, s.DeviceW, s.DeviceH)
+                     ? FrameSignatureAnywhere(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas)
+                     : 0;
+    m_left = s.View.Left;
+    m_top = s.View.Top;
     Show(s, window);
     SetupProjection(s.W, s.H, s.DeviceW, s.DeviceH);
     return kind;
@@ -209,6 +250,11 @@ TFrameKind TTableFrames::DrawCache(const TFrameScene &s, const std::vector<int> 
     m_tableDigest = table;
     m_moving = moving;
     m_movingWas = MovingBounds(s.B, s.View, moving);
+    m_tableAnywhere = FrameMovesWithView(s.B, s.View, s.W, s.H, s.DeviceW, s.DeviceH)
+                          ? TableSignatureAnywhere(s.B, s.Textures, s.W, s.H, s.View, s.Atlas, moving)
+                          : 0;
+    m_tableLeft = s.View.Left;
+    m_tableTop = s.View.Top;
     return TFrameKind::CacheDrawn;
 }
 
@@ -257,5 +303,116 @@ bool TTableFrames::DrawDrop(const TFrameScene &s, uint32_t window)
     m_changed = part;
     BindFrame(window);
     RepaintPart(s, part, [&] { DrawSettled(s.B, s.W, s.H, s.View, s.Atlas, settled, part); });
+    return true;
+}
+
+std::optional<QPoint> TTableFrames::PanSince(const TFrameScene &s, uint64_t was, uint64_t now, double left,
+                                             double top) const
+{
+    if (was == 0 || was != now || !FrameMovesWithView(s.B, s.View, s.W, s.H, s.DeviceW, s.DeviceH))
+        return std::nullopt;
+    // At 100% on whole pixels the board's offsets are the window's.
+    const QPoint by(int(left - s.View.Left), int(top - s.View.Top));
+    if (std::abs(by.x()) >= s.W || std::abs(by.y()) >= s.H)
+        return std::nullopt;
+    return by;
+}
+
+void TTableFrames::DrawComing(const TFrameScene &s, QPoint by, const std::function<void(const QRect &)> &draw) const
+{
+    SetupProjection(s.W, s.H, s.DeviceW, s.DeviceH);
+    const QRect all(0, 0, s.W, s.H), plate = FixedOnWindow(s.W, s.H);
+    const QRect parts[] = {
+        by.x() > 0 ? QRect(0, 0, by.x(), s.H) : QRect(s.W + by.x(), 0, -by.x(), s.H),
+        by.y() > 0 ? QRect(0, 0, s.W, by.y()) : QRect(0, s.H + by.y(), s.W, -by.y()),
+        plate,
+        plate.translated(by),
+    };
+    glEnable(GL_SCISSOR_TEST);
+    for (const QRect &r : parts) {
+        const QRect part = r & all;
+        if (part.isEmpty())
+            continue;
+        glScissor(part.left(), s.H - part.top() - part.height(), part.width(), part.height());
+        draw(part);
+    }
+    glDisable(GL_SCISSOR_TEST);
+}
+
+bool TTableFrames::DrawPan(const TFrameScene &s, uint32_t window)
+{
+    const std::optional<QPoint> by =
+        m_anywhere == 0 ? std::nullopt
+                        : PanSince(s, m_anywhere,
+                                   FrameSignatureAnywhere(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas),
+                                   m_left, m_top);
+    if (!by)
+        return false;
+    const QRect all(0, 0, s.W, s.H);
+    // The last frame moved, through the cached table's texture (which it
+    // spoils): framebuffers trade places, a kept window is copied first.
+    const bool blit = Blits();
+    if (blit && m_frame) {
+        Blit(m_frame->handle(), m_table->handle(), s, *by);
+        std::swap(m_frame, m_table);
+    } else if (blit) {
+        Blit(window, m_table->handle(), s, *by);
+        Blit(m_table->handle(), window, s, QPoint());
+    } else if (m_frame && m_table) {
+        m_table->bind();
+        CopyTexture(m_frame->texture(), s.W, s.H, all, *by);
+        std::swap(m_frame, m_table);
+    } else {
+        const uint32_t scratch = m_table ? m_table->texture() : m_copy;
+        BindFrame(window);
+        glBindTexture(GL_TEXTURE_2D, scratch);
+        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, s.DeviceW, s.DeviceH);
+        CopyTexture(scratch, s.W, s.H, all, *by);
+    }
+    m_tableDigest = 0;
+    m_tableAnywhere = 0;
+    BindFrame(window);
+    DrawComing(s, *by, [&](const QRect &part) {
+        DrawFramePart(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas, part);
+    });
+    return true;
+}
+
+bool TTableFrames::MoveCache(const TFrameScene &s, const std::vector<int> &moving, uint64_t table, uint32_t window)
+{
+    if (m_tableAnywhere == 0 || moving != m_moving)
+        return false;
+    const std::optional<QPoint> by =
+        PanSince(s, m_tableAnywhere, TableSignatureAnywhere(s.B, s.Textures, s.W, s.H, s.View, s.Atlas, moving),
+                 m_tableLeft, m_tableTop);
+    if (!by)
+        return false;
+    // The cached table moved onto the frame, what came into view drawn
+    // there, and the whole taken back into the cache.
+    const QRect all(0, 0, s.W, s.H);
+    const uint32_t cache = m_table ? m_table->texture() : m_copy;
+    const uint32_t frame = m_frame ? m_frame->handle() : window;
+    const bool blit = Blits();
+    if (blit) {
+        Blit(m_table->handle(), frame, s, *by);
+    } else {
+        BindFrame(window);
+        CopyTexture(cache, s.W, s.H, all, *by);
+    }
+    DrawComing(s, *by, [&](const QRect &part) {
+        DrawTablePart(s.B, s.Textures, s.W, s.H, s.View, s.Atlas, moving, part);
+    });
+    if (blit) {
+        Blit(frame, m_table->handle(), s, QPoint());
+        BindFrame(window);
+    } else {
+        glBindTexture(GL_TEXTURE_2D, cache);
+        glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, s.DeviceW, s.DeviceH);
+    }
+    DrawMoving(s.B, s.W, s.H, s.View, s.Atlas, moving, all);
+    m_tableDigest = table;
+    m_tableLeft = s.View.Left;
+    m_tableTop = s.View.Top;
+    m_movingWas = MovingBounds(s.B, s.View, moving);
     return true;
 }

@@ -4,7 +4,11 @@
 // rectangle the moving pieces left and entered: that part of the cached
 // table, then the pieces and their shadows.  Anything else that changes the
 // table (a drop, a zoom, a pan, the background) changes its digest and the
-// cache is drawn again.  The frame itself is kept in a framebuffer of its
+// cache is drawn again.  A pan step at 100% moves the last frame (where it
+// is kept) by its whole pixels and draws only the strips that came into
+// view and the corner plate, which stays on the window; under a drag the
+// cached table is moved the same way.  At any other zoom, or with anything
+// else drawn on the window, a pan draws the frame (or the cache) whole.  The frame itself is kept in a framebuffer of its
 // own so that a frame may repaint a part of it, and is copied whole to the
 // window's framebuffer to be shown; a frame that changed nothing is only
 // shown again.
@@ -19,6 +23,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "gl/Draw.h"
@@ -45,11 +50,14 @@ struct TCacheLimits {
     bool Framebuffers = true; // framebuffer objects where the context has them
     int LargestTexture = 0;   // texels a side at most; 0: the card's own limit
     bool FailAllocation = false;
+    bool Blits = true; // framebuffer blits where the context has them
 };
 
 // What a frame was.
 // Settled: the pieces just dropped laid on the cached table they moved over.
-enum class TFrameKind { Shown, Whole, CacheDrawn, Motion, Settled };
+// Panned: the last frame moved by the pan, with what came into view drawn;
+// CacheMoved: the same done to the cached table under a drag.
+enum class TFrameKind { Shown, Whole, CacheDrawn, Motion, Settled, Panned, CacheMoved };
 
 class TTableFrames {
 public:
@@ -85,6 +93,21 @@ private:
     // The dropped pieces over the cached table, when it is the table under
     // them; false (nothing drawn) otherwise.
     bool DrawDrop(const TFrameScene &s, uint32_t window);
+    // The last frame moved by a pan of whole pixels and only the strips
+    // that came into view (and the window's fixed plate) drawn, when that
+    // is the whole redraw; false (nothing drawn) otherwise.
+    bool DrawPan(const TFrameScene &s, uint32_t window);
+    // The same for the cached table under a drag (the table scrolling
+    // under the dragged pieces), the pieces then drawn over it.
+    bool MoveCache(const TFrameScene &s, const std::vector<int> &moving, uint64_t table, uint32_t window);
+    // How far the window moved over the table since a frame at
+    // (left, top) whose digest less its offset was `was`, when that frame
+    // moved is this one but for what DrawComing draws; nullopt otherwise.
+    std::optional<QPoint> PanSince(const TFrameScene &s, uint64_t was, uint64_t now, double left, double top) const;
+    // Draws with `draw`, each part scissored, the strips that came into
+    // view by the move `by` and the fixed plate where it is and where the
+    // move took it (the frame's framebuffer bound).
+    void DrawComing(const TFrameScene &s, QPoint by, const std::function<void(const QRect &)> &draw) const;
     // The part of the window to repaint for pieces now at `now`.
     QRect PartFor(const QRect &now, const TFrameScene &s) const;
     void RepaintPart(const TFrameScene &s, const QRect &part, const std::function<void()> &pieces) const;
@@ -92,6 +115,8 @@ private:
     // The last frame is there to be repainted in part: in the window's
     // framebuffer or in a framebuffer of the frames' own.
     bool Kept() const { return m_keeps || m_frame; }
+    // Framebuffers copy into each other directly.
+    bool Blits() const;
 
     TCacheLimits m_limits;
     bool m_keeps = false;
@@ -106,4 +131,8 @@ private:
     uint64_t m_frameDigest = 0;   // of the frame in m_frame; 0 = none
     std::vector<int> m_moving;    // the cache leaves these out
     QRect m_movingWas;            // where they were drawn last, window pixels
+    uint64_t m_anywhere = 0;      // the kept frame's digest less its offset; 0 = it cannot move
+    double m_left = 0, m_top = 0; // its offset
+    uint64_t m_tableAnywhere = 0; // the same for the cached table
+    double m_tableLeft = 0, m_tableTop = 0;
 };

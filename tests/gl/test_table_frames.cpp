@@ -14,8 +14,9 @@
 
 namespace {
 
-// A big cut's table: a patterned background, 60 pieces over faint shadows,
-// a group of four dragged over its strong shadows.
+// A big cut's table: a patterned background of odd tiles, the corner
+// plate, 60 pieces over faint shadows, a group of four dragged over its
+// strong shadows.
 struct TScene {
     Board b;
     TTextureList list;
@@ -25,13 +26,18 @@ struct TScene {
     {
         b.SizeIndex = FirstBigCut;
         const int side = b.Cut().TexSize;
-        QImage bg(16, 16, QImage::Format_RGB888);
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 16; ++x)
-                bg.setPixelColor(x, y, QColor(x * 16, y * 16, 90));
+        QImage bg(13, 11, QImage::Format_RGB888);
+        for (int y = 0; y < bg.height(); ++y)
+            for (int x = 0; x < bg.width(); ++x)
+                bg.setPixelColor(x, y, QColor(x * 19, y * 23, 90));
         list.resize(16);
-        list[0].Id = int32_t(TexFromPicture(list, b, TPicture::FromImage(bg, TPicture::Bitmap), false, false, false,
-                                            false, false));
+        list[texBackground].Id = int32_t(TexFromPicture(list, b, TPicture::FromImage(bg, TPicture::Bitmap), false,
+                                                        false, false, false, false));
+        QImage plate(64, 16, QImage::Format_RGBA8888);
+        for (int y = 0; y < plate.height(); ++y)
+            for (int x = 0; x < plate.width(); ++x)
+                plate.setPixelColor(x, y, QColor(x * 4, 250 - y * 9, 30, 120 + x));
+        list[texCornerPlate].Id = int32_t(TexFromPNG(list, plate, false, false));
         atlas.CapPageSize(pageCap);
         const int n = 60;
         atlas.Reserve(2 * n, side);
@@ -82,7 +88,7 @@ struct TScene {
 
 } // namespace
 
-TEST(TableFrames, MotionAndDropFramesAreTheWholeRedrawPixelForPixelAndEachFallbackDrawsWhole)
+TEST(TableFrames, MotionDropAndPanFramesAreTheWholeRedrawPixelForPixelAndEachFallbackDrawsWhole)
 {
     struct TRow {
         const char *name;
@@ -91,16 +97,24 @@ TEST(TableFrames, MotionAndDropFramesAreTheWholeRedrawPixelForPixelAndEachFallba
         bool windowKeeps;
         TCacheMode mode;
         TFrameKind motion;
+        double zoom;
+        TFrameKind pan;
     };
+    const TFrameKind Whole = TFrameKind::Whole, Motion = TFrameKind::Motion, Panned = TFrameKind::Panned;
     const TRow rows[] = {
-        {"framebuffers", {}, 400, 300, 0, false, TCacheMode::Framebuffer, TFrameKind::Motion},
-        {"a window that keeps its frame", {}, 400, 300, 0, true, TCacheMode::Framebuffer, TFrameKind::Motion},
-        {"no framebuffers", {false, 0, false}, 400, 300, 0, false, TCacheMode::BackBufferCopy, TFrameKind::Motion},
+        {"framebuffers", {}, 400, 300, 0, false, TCacheMode::Framebuffer, Motion, 1, Panned},
+        {"a window that keeps its frame", {}, 400, 300, 0, true, TCacheMode::Framebuffer, Motion, 1, Panned},
+        {"framebuffers without blits", {true, 0, false, false}, 400, 300, 0, false, TCacheMode::Framebuffer, Motion,
+         1, Panned},
+        {"a window that keeps, without blits", {true, 0, false, false}, 400, 300, 0, true, TCacheMode::Framebuffer,
+         Motion, 1, Panned},
+        {"no framebuffers", {false, 0, false}, 400, 300, 0, false, TCacheMode::BackBufferCopy, Motion, 1, Whole},
         {"no framebuffers, a window that keeps", {false, 0, false}, 400, 300, 0, true, TCacheMode::BackBufferCopy,
-         TFrameKind::Motion},
-        {"a 1024-texel card", {true, 1024, false}, 1100, 200, 0, false, TCacheMode::None, TFrameKind::Whole},
-        {"no room for the cache", {true, 0, true}, 400, 300, 0, false, TCacheMode::None, TFrameKind::Whole},
-        {"atlas pages of 256", {}, 400, 300, 256, false, TCacheMode::Framebuffer, TFrameKind::Motion},
+         Motion, 1, Panned},
+        {"a 1024-texel card", {true, 1024, false}, 1100, 200, 0, false, TCacheMode::None, Whole, 1, Whole},
+        {"no room for the cache", {true, 0, true}, 400, 300, 0, false, TCacheMode::None, Whole, 1, Whole},
+        {"atlas pages of 256", {}, 400, 300, 256, false, TCacheMode::Framebuffer, Motion, 1, Panned},
+        {"at half size", {}, 400, 300, 0, false, TCacheMode::Framebuffer, Motion, 0.5, Whole},
     };
     for (const TRow &r : rows) {
         SCOPED_TRACE(r.name);
@@ -115,7 +129,9 @@ TEST(TableFrames, MotionAndDropFramesAreTheWholeRedrawPixelForPixelAndEachFallba
         TTableFrames frames;
         frames.SetLimits(r.limits);
         frames.SetWindowKeeps(r.windowKeeps);
-        const TFrameScene scene{sc.b, sc.list, r.W, r.H, r.W, r.H, QString(), TTableView(), sc.atlas.Layout()};
+        TTableView view;
+        view.Zoom = r.zoom;
+        const TFrameScene scene{sc.b, sc.list, r.W, r.H, r.W, r.H, QString(), view, sc.atlas.Layout()};
 
         const TFrameKind first = frames.Paint(scene, uint32_t(window));
         EXPECT_EQ(frames.Mode(), r.mode);
@@ -127,7 +143,7 @@ TEST(TableFrames, MotionAndDropFramesAreTheWholeRedrawPixelForPixelAndEachFallba
             EXPECT_EQ(frames.Paint(scene, uint32_t(window)), TFrameKind::Shown);
         }
 
-        DrawFrame(sc.b, sc.list, r.W, r.H, QString(), TTableView(), sc.atlas.Layout());
+        DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
         EXPECT_TRUE(motion == GLTestContext::Frame());
 
         sc.b.Dragging = false; // dropped, a little off where it was last drawn
@@ -135,8 +151,37 @@ TEST(TableFrames, MotionAndDropFramesAreTheWholeRedrawPixelForPixelAndEachFallba
         EXPECT_EQ(frames.Paint(scene, uint32_t(window)),
                   r.mode == TCacheMode::None ? TFrameKind::Whole : TFrameKind::Settled);
         const QImage dropped = GLTestContext::Frame();
-        DrawFrame(sc.b, sc.list, r.W, r.H, QString(), TTableView(), sc.atlas.Layout());
+        DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
         EXPECT_TRUE(dropped == GLTestContext::Frame());
+
+        // Panned by whole window pixels one way, then the other.
+        for (const QPoint by : {QPoint(-9, 6), QPoint(31, -17)}) {
+            view.Left -= by.x() / r.zoom;
+            view.Top -= by.y() / r.zoom;
+            const TFrameScene moved{sc.b, sc.list, r.W, r.H, r.W, r.H, QString(), view, sc.atlas.Layout()};
+            EXPECT_EQ(frames.Paint(moved, uint32_t(window)), r.pan);
+            const QImage panned = GLTestContext::Frame();
+            DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
+            EXPECT_TRUE(panned == GLTestContext::Frame());
+        }
+
+        // Picked up again, the table scrolling under it.
+        sc.b.Dragging = true;
+        const TFrameScene held{sc.b, sc.list, r.W, r.H, r.W, r.H, QString(), view, sc.atlas.Layout()};
+        frames.Paint(held, uint32_t(window)); // the cached table drawn, or moved where it outlived the pan
+        view.Left += 14 / r.zoom;
+        view.Top -= 9 / r.zoom;
+        sc.MoveGroup(14, -9);
+        const TFrameScene scrolled{sc.b, sc.list, r.W, r.H, r.W, r.H, QString(), view, sc.atlas.Layout()};
+        EXPECT_EQ(frames.Paint(scrolled, uint32_t(window)), r.mode != TCacheMode::None && r.zoom == 1 ? TFrameKind::CacheMoved : first);
+        const QImage underDrag = GLTestContext::Frame();
+        DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
+        EXPECT_TRUE(underDrag == GLTestContext::Frame());
+        sc.MoveGroup(-6, 4); // and the next motion frame over the moved cache
+        EXPECT_EQ(frames.Paint(scrolled, uint32_t(window)), r.motion);
+        const QImage after = GLTestContext::Frame();
+        DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
+        EXPECT_TRUE(after == GLTestContext::Frame());
         frames.Release();
     }
 }
