@@ -33,7 +33,8 @@ TDrawPanel::TDrawPanel(QWidget *parent) : QWidget(parent), m_surface(new TTableS
         m_refresh.stop(); // this frame shows the latest state
         m_shown.start();
         m_changed = rect();
-        m_lost = m_surface->TakeResized();
+        m_lost = m_surface->TakeResized() || m_redrawWhole;
+        m_redrawWhole = false;
         m_painting = true;
         emit Painted();
         m_painting = false;
@@ -42,6 +43,11 @@ TDrawPanel::TDrawPanel(QWidget *parent) : QWidget(parent), m_surface(new TTableS
     m_refresh.setSingleShot(true);
     m_refresh.setTimerType(Qt::PreciseTimer);
     connect(&m_refresh, &QTimer::timeout, this, [this] { m_surface->Render(true); });
+    m_settle.setSingleShot(true);
+    connect(&m_settle, &QTimer::timeout, this, [this] {
+        m_redrawWhole = true;
+        m_surface->Render(true, true);
+    });
     m_container = QWidget::createWindowContainer(m_surface, this);
     m_container->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_container->setFocusPolicy(Qt::NoFocus);
@@ -87,6 +93,7 @@ QImage TDrawPanel::grabFramebuffer()
 void TDrawPanel::resizeEvent(QResizeEvent *e)
 {
     QWidget::resizeEvent(e);
+    m_settle.start(100);
     emit Resized();
 }
 

@@ -64,6 +64,11 @@ private:
     QRect m_changed;
     bool m_lost = true;
     QTimer m_refresh;      // the next frame asked for, at the next refresh
+    // Once the window has stopped changing size, one whole frame more: the
+    // window system may drop the surface's picture when it shrinks without
+    // asking for it again.
+    QTimer m_settle;
+    bool m_redrawWhole = false;
     QElapsedTimer m_shown; // since the last frame
     int m_wheel = 0; // eighths of a degree not yet a whole notch
 };
