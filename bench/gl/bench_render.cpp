@@ -318,6 +318,8 @@ void BM_WheelStep1000Pieces(benchmark::State &state)
     int k = 0;
     for (auto _ : state) {
         g_panel->view = TTableView{0, 0, k++ % 2 ? 0.5 : 0.6, 0, 0};
+        // As the game draws it: the atlas's reduced copies below their zoom.
+        g_panel->view.Reduced = g_panel->view.Zoom < ReducedZoom && g_panel->atlas.PrepareReduced();
         g_panel->repaint();
     }
     b.Dragging = true;
