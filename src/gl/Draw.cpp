@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <vector>
 
 #include "picture/PictureSetup.h"
@@ -11,6 +10,7 @@
 #include "board/EdgeFilter.h"
 #include "play/CornerPlate.h"
 #include "gl/TableHints.h"
+#include "gl/QuadBatch.h"
 #include "gl/SelectionOutline.h"
 
 namespace {
@@ -18,7 +18,6 @@ namespace {
 const long long MaxBackgroundTiles = 4096;
 // The dragged pieces' shadow lies 2 px off them at full strength; a resting
 // piece's lies 1 px off at a fraction of it.
-const int DragShadowOffset = 2;
 const int RestingShadowOffset = 1;
 const float RestingShadowAlpha = 0.4f;
 
@@ -97,105 +96,6 @@ void DrawRole(const TTextureList &list, int role, float x, float y, float h, flo
         DrawQuad(uint32_t(tex), x, y, h, w);
 }
 
-// The quads of one frame's pieces and shadows, in drawing order, with the
-// texture of each run of quads that share one (one run per atlas page as
-// long as the stacking order stays on it).  Each quad carries its own
-// opacity, so faint and strong shadows and the pieces go out together.
-class TQuadBatch {
-public:
-    explicit TQuadBatch(const TAtlasLayout &atlas) : m_atlas(atlas) {}
-
-    // The texture square at corner (x, y), turned by `quarters` about its
-    // centre, then (when `turn`) by the turn's angle about its centre.  Only
-    // its middle `cell` square is sent: the ring around it is transparent in
-    // every piece texture, and costs a software renderer as much as the rest.
-    void AddSquare(uint32_t handle, float x, float y, float side, float cell, int quarters, const float *turn,
-                   float alpha)
-    {
-        if (handle == 0)
-            return;
-        QRectF uv(0, 0, 1, 1);
-        uint32_t tex = handle;
-        if (!m_atlas.Pages.empty()) {
-            uv = m_atlas.SlotCoords(handle);
-            tex = m_atlas.TextureOf(handle);
-            if (uv.isEmpty() || tex == 0)
-                return;
-        }
-        // The cell lies at the texture's inset, (side - cell) div 2.
-        const float in = std::floor((side - cell) / 2), before = in / side, after = (side - in - cell) / side;
-        uv.adjust(uv.width() * before, uv.height() * before, -uv.width() * after, -uv.height() * after);
-        // Corners top-left, bottom-left, bottom-right, top-right of the
-        // unturned square with their texture coordinates.
-        const float x0 = x + in, y0 = y + in, x1 = x + in + cell, y1 = y + in + cell;
-        float px[4] = {x0, x0, x1, x1};
-        float py[4] = {y0, y1, y1, y0};
-        const float s[4] = {float(uv.left()), float(uv.left()), float(uv.right()), float(uv.right())};
-        const float t[4] = {float(uv.top()), float(uv.bottom()), float(uv.bottom()), float(uv.top())};
-        if (quarters % 4 != 0)
-            Turn(px, py, x + side / 2, y + side / 2, float(quarters % 4) * 90.0f);
-        if (turn)
-            Turn(px, py, turn[0], turn[1], turn[2]);
-        if (m_runs.empty() || m_runs.back().Texture != tex)
-            m_runs.push_back({tex, int(m_v.size() / Floats)});
-        for (int k = 0; k < 4; ++k) {
-            const float v[Floats] = {px[k], py[k], s[k], t[k], 1.0f, 1.0f, 1.0f, alpha};
-            m_v.insert(m_v.end(), v, v + Floats);
-        }
-    }
-
-    void Draw() const
-    {
-        if (m_v.empty())
-            return;
-        // Fully transparent texels (round every piece's shape) are skipped
-        // before blending.
-        glEnable(GL_ALPHA_TEST);
-        glAlphaFunc(GL_GREATER, 0.0f);
-        const int vertices = int(m_v.size() / Floats);
-        glEnableClientState(GL_VERTEX_ARRAY);
-        glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-        glEnableClientState(GL_COLOR_ARRAY);
-        glVertexPointer(2, GL_FLOAT, Floats * sizeof(float), m_v.data());
-        glTexCoordPointer(2, GL_FLOAT, Floats * sizeof(float), m_v.data() + 2);
-        glColorPointer(4, GL_FLOAT, Floats * sizeof(float), m_v.data() + 4);
-        for (size_t r = 0; r < m_runs.size(); ++r) {
-            const int end = r + 1 < m_runs.size() ? m_runs[r + 1].First : vertices;
-            glBindTexture(GL_TEXTURE_2D, m_runs[r].Texture);
-            glDrawArrays(GL_QUADS, m_runs[r].First, end - m_runs[r].First);
-        }
-        glDisableClientState(GL_COLOR_ARRAY);
-        glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-        glDisableClientState(GL_VERTEX_ARRAY);
-        glDisable(GL_ALPHA_TEST);
-    }
-
-private:
-    // Clockwise on the screen (y runs down) by deg about (cx, cy).
-    static void Turn(float *px, float *py, float cx, float cy, float deg)
-    {
-        const double a = double(deg) * M_PI / 180.0;
-        // Quarter turns exactly, so that turned pieces stay on whole pixels.
-        double c = std::cos(a), s = std::sin(a);
-        if (std::fabs(c) < 1e-9) c = 0;
-        if (std::fabs(s) < 1e-9) s = 0;
-        for (int k = 0; k < 4; ++k) {
-            const double dx = px[k] - cx, dy = py[k] - cy;
-            px[k] = float(cx + dx * c - dy * s);
-            py[k] = float(cy + dx * s + dy * c);
-        }
-    }
-
-    static constexpr int Floats = 8; // x, y, s, t, r, g, b, a per vertex
-    struct TRun {
-        uint32_t Texture;
-        int First; // vertex
-    };
-    const TAtlasLayout &m_atlas;
-    std::vector<float> m_v;
-    std::vector<TRun> m_runs;
-};
-
 void DrawFinishedPicture(const Board &b)
 {
     if (!b.ShowFinished || b.FinishedTex <= 0 || b.Pieces.Count() == 0)
@@ -254,76 +154,6 @@ struct TPieceQuads {
                         turn, alpha);
     }
 };
-
-// The filters of every atlas page for this frame: the nearest texel at full
-// size (every texel lands on one pixel, whole quarter turns included, so it
-// is exactly what filtering would give at a fraction of a software
-// renderer's cost), the reduced copies below ReducedZoom, linear between.
-void SetPageFilters(const TAtlasLayout &atlas, GLint minFilter, GLint magFilter)
-{
-    for (const uint32_t page : atlas.Pages) {
-        glBindTexture(GL_TEXTURE_2D, page);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, magFilter);
-    }
-}
-
-class TPageFilters {
-public:
-    TPageFilters(const TAtlasLayout &atlas, bool fullSize, const TTableView &view) : m_atlas(atlas)
-    {
-        if (fullSize)
-            m_changed = true, SetPageFilters(atlas, GL_NEAREST, GL_NEAREST);
-        else if (view.Reduced && view.Zoom < ReducedZoom)
-            m_changed = true, SetPageFilters(atlas, GL_LINEAR_MIPMAP_NEAREST, GL_LINEAR);
-    }
-    ~TPageFilters()
-    {
-        if (m_changed)
-            SetPageFilters(m_atlas, GL_LINEAR, GL_LINEAR);
-    }
-
-private:
-    const TAtlasLayout &m_atlas;
-    bool m_changed = false;
-};
-
-// The background's and the picture's textures sampled nearest while a
-// board pixel is one window pixel: every texel then lies on one pixel, so
-// it is what filtering gives, and stays so wherever the window lies over
-// the table (a pan may move the last frame instead of drawing it again).
-class TOneToOne {
-public:
-    TOneToOne(std::initializer_list<int32_t> textures, bool on)
-    {
-        if (on)
-            for (const int32_t t : textures)
-                if (t > 0)
-                    m_textures.push_back(uint32_t(t));
-        Set(GL_NEAREST);
-    }
-    ~TOneToOne() { Set(GL_LINEAR); }
-
-private:
-    void Set(GLint filter) const
-    {
-        for (const uint32_t t : m_textures) {
-            glBindTexture(GL_TEXTURE_2D, t);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-        }
-    }
-    std::vector<uint32_t> m_textures;
-};
-
-std::vector<char> Flags(const Board &b, const std::vector<int> &pieces)
-{
-    std::vector<char> f(size_t(b.Pieces.Count()), 0);
-    for (int u : pieces)
-        if (ValidPiece(b, u))
-            f[size_t(u)] = 1;
-    return f;
-}
 
 // The resting pieces in stacking order, each over its faint shadow when
 // shadows are on, less the moving ones (drawn by their own layer).
@@ -385,7 +215,7 @@ void DrawPieces(const Board &b, const TAtlasLayout &atlas, bool fullSize, const 
     if (dragOnTop)
         for (int u : onTop)
             skip[size_t(u)] = 1; // drawn last, over its shadow
-    AddResting(q, b, view, Flags(b, moving), skip);
+    AddResting(q, b, view, PieceFlags(b, moving), skip);
 
     if (turn >= 0) {
         const TCutInfo &cut = b.Cut();
@@ -532,53 +362,6 @@ bool DrawUnderPieces(const Board &b, const TTextureList &textures, int W, int H,
     return true;
 }
 
-// FNV-1a over the values that decide a layer's pixels.
-class TDigest {
-public:
-    template <typename T> void Add(const T &v)
-    {
-        const auto *p = reinterpret_cast<const unsigned char *>(&v);
-        for (size_t i = 0; i < sizeof(T); ++i)
-            m_h = (m_h ^ p[i]) * 1099511628211ull;
-    }
-    uint64_t Value() const { return m_h; }
-
-private:
-    uint64_t m_h = 14695981039346656037ull;
-};
-
-void AddScene(TDigest &d, const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
-              const TAtlasLayout &atlas)
-{
-    for (const auto v : {W, H, view.TableW, view.TableH, b.BgTileW, b.BgTileH, b.Pieces.Count(), b.FinishedTex,
-                         b.TurnPiece, int(b.SizeIndex), int(b.DrawOrder.size())})
-        d.Add(v);
-    for (const double v : {view.Left, view.Top, view.Zoom, double(b.PieceAlpha), double(b.TurnAngle),
-                           double(view.Ghost), double(view.UiScale)})
-        d.Add(v);
-    for (const bool v : {view.DragShadow, view.Reduced, b.Paused, b.PiecesVisible, b.ShowFinished, b.EdgeOnly})
-        d.Add(v);
-    for (const auto v : {b.HintPiece, b.HintTicks, b.Band.left(), b.Band.top(), b.Band.right(), b.Band.bottom()})
-        d.Add(v);
-    for (const int u : b.Selected)
-        d.Add(u);
-    for (const TTexture &t : textures)
-        d.Add(t.Id);
-    for (const uint32_t page : atlas.Pages)
-        d.Add(page);
-    GLint viewport[4] = {0, 0, 0, 0};
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    d.Add(viewport);
-}
-
-void AddPieceState(TDigest &d, const Tpiece &p)
-{
-    for (const auto v : {p.X, p.Y, int(p.Rotation), p.Group})
-        d.Add(v);
-    d.Add(p.ImgTex);
-    d.Add(p.ShdTex);
-}
-
 } // namespace
 
 void DrawFrame(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
@@ -616,51 +399,6 @@ void DrawFramePart(const Board &b, const TTextureList &textures, int W, int H, c
         DrawCuttingOverlay(textures, b, W, H);
     DrawHandMark(view.Hand);
     EndFrame();
-}
-
-namespace {
-
-// Nothing but pieces changes on the table: no turn, no overlay over it (a
-// hint's pulse, a selection's outline or band); else frames are whole.
-bool OnlyPiecesChange(const Board &b)
-{
-    return !ValidPiece(b, b.TurnPiece) && !b.Cutting && !b.ShowFinished && !b.Paused && b.PiecesVisible &&
-           !ValidPiece(b, b.HintPiece) && b.Selected.empty() && b.Band.isEmpty();
-}
-
-// The top of the stacking order when it holds exactly `pieces`.
-std::vector<int> TopHolding(const Board &b, const std::vector<int> &pieces)
-{
-    const std::vector<char> mine = Flags(b, pieces);
-    if (pieces.empty() || pieces.size() > b.DrawOrder.size())
-        return {};
-    const std::vector<int> tail(b.DrawOrder.end() - std::ptrdiff_t(pieces.size()), b.DrawOrder.end());
-    for (int u : tail)
-        if (!ValidPiece(b, u) || !mine[size_t(u)])
-            return {};
-    return tail;
-}
-
-} // namespace
-
-std::vector<int> MovingPieces(const Board &b, bool dragShadow)
-{
-    if (!b.Dragging || !ValidPiece(b, b.DragPiece) || !OnlyPiecesChange(b))
-        return {};
-    const int g = b.Pieces[b.DragPiece].Group;
-    std::vector<int> members = g >= 0 ? b.Members(g) : std::vector<int>{b.DragPiece};
-    if (dragShadow)
-        return members;
-    // Without shadows the dragged pieces keep their place in the stacking
-    // order: they move alone only while they lie on top of it.
-    return TopHolding(b, members);
-}
-
-std::vector<int> SettledPieces(const Board &b, const std::vector<int> &dropped)
-{
-    if (b.Dragging || !OnlyPiecesChange(b))
-        return {};
-    return TopHolding(b, dropped);
 }
 
 void DrawSettled(const Board &b, int W, int H, const TTableView &view, const TAtlasLayout &atlas,
@@ -713,87 +451,4 @@ void DrawMoving(const Board &b, int W, int H, const TTableView &view, const TAtl
         batch.Draw();
     }
     EndFrame();
-}
-
-QRect MovingBounds(const Board &b, const TTableView &view, const std::vector<int> &moving)
-{
-    const double zoom = view.Zoom > 0 ? view.Zoom : 1.0;
-    const int side = b.Cut().TexSize + DragShadowOffset;
-    QRect r;
-    for (int m : moving) {
-        if (!ValidPiece(b, m))
-            continue;
-        const Tpiece &p = b.Pieces[m];
-        const int x0 = int(std::floor((p.X - view.Left) * zoom)) - 1, y0 = int(std::floor((p.Y - view.Top) * zoom)) - 1;
-        const int x1 = int(std::ceil((p.X + side - view.Left) * zoom)) + 1;
-        const int y1 = int(std::ceil((p.Y + side - view.Top) * zoom)) + 1;
-        r |= QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
-    }
-    return r;
-}
-
-uint64_t TableSignature(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
-                        const TAtlasLayout &atlas, const std::vector<int> &moving)
-{
-    TDigest d;
-    AddScene(d, b, textures, W, H, view, atlas);
-    const std::vector<char> mine = Flags(b, moving);
-    const std::vector<char> shown = PieceOnTable(b);
-    for (const int u : b.DrawOrder) {
-        d.Add(u);
-        if (!ValidPiece(b, u))
-            continue;
-        d.Add(mine[size_t(u)]);
-        d.Add(shown[size_t(u)]);
-        if (!mine[size_t(u)])
-            AddPieceState(d, b.Pieces[u]);
-    }
-    return d.Value();
-}
-
-uint64_t FrameSignature(const Board &b, const TTextureList &textures, int W, int H, const QString &timeCaption,
-                        const TTableView &view, const TAtlasLayout &atlas)
-{
-    TDigest d;
-    d.Add(TableSignature(b, textures, W, H, view, atlas, {}));
-    for (const auto v : {b.Dragging, b.Cutting, b.NewRecord})
-        d.Add(v);
-    d.Add(b.DragPiece);
-    d.Add(b.CutProgress);
-    d.Add(view.Hand.Shown);
-    d.Add(view.Hand.Holding);
-    for (const float v : {view.Hand.X, view.Hand.Y, view.Hand.Side})
-        d.Add(v);
-    if (b.ShowFinished)
-        d.Add(qHash(timeCaption));
-    return d.Value();
-}
-
-bool FrameMovesWithView(const Board &b, const TTableView &view, int W, int H, int deviceW, int deviceH)
-{
-    return view.Zoom == 1.0 && view.Left == std::floor(view.Left) && view.Top == std::floor(view.Top) &&
-           deviceW == W && deviceH == H && !b.Paused && !b.ShowFinished && !b.Cutting && !view.Hand.Shown &&
-           !ValidPiece(b, b.TurnPiece) && !ValidPiece(b, b.HintPiece);
-}
-
-QRect FixedOnWindow(int W, int H)
-{
-    return QRect(W - play::CornerPlateWidth, H - play::CornerPlateHeight, play::CornerPlateWidth,
-                 play::CornerPlateHeight);
-}
-
-uint64_t FrameSignatureAnywhere(const Board &b, const TTextureList &textures, int W, int H,
-                                const QString &timeCaption, const TTableView &view, const TAtlasLayout &atlas)
-{
-    TTableView still = view;
-    still.Left = still.Top = 0;
-    return FrameSignature(b, textures, W, H, timeCaption, still, atlas);
-}
-
-uint64_t TableSignatureAnywhere(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
-                                const TAtlasLayout &atlas, const std::vector<int> &moving)
-{
-    TTableView still = view;
-    still.Left = still.Top = 0;
-    return TableSignature(b, textures, W, H, still, atlas, moving);
 }

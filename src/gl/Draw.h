@@ -31,6 +31,11 @@ struct TTableView {
 
 // Below this zoom the pieces are sampled from the atlas's reduced copies.
 constexpr double ReducedZoom = 0.75;
+// The dragged pieces' shadow lies this many pixels off them.
+constexpr int DragShadowOffset = 2;
+// One flag a piece: set for each of `pieces` (numbers naming no piece are
+// left out).
+std::vector<char> PieceFlags(const Board &b, const std::vector<int> &pieces);
 
 // The table's colour where no background covers it: (0.3, 0.4, 0.6).
 void SetTableClearColour();
