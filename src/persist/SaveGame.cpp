@@ -6,23 +6,10 @@
 
 #include "base/FileName.h"
 #include "base/ProfileFile.h"
+#include "persist/SaveChecker.h"
 
 namespace {
 
-// The reader of these files has always returned at most this many
-// characters; a big cut's lists (the stacking order, a group of most of the
-// pieces) are longer, and are allowed what the longest list of its pieces
-// takes.
-constexpr int kMaxValueChars = 2047;
-
-// Characters of the list "0,1,...,n-1".
-int ListChars(int n)
-{
-    int chars = std::max(0, n - 1); // the commas
-    for (int from = 0, to = 10, digits = 1; from < n; from = to, to *= 10, ++digits)
-        chars += digits * (std::min(n, to) - from);
-    return chars;
-}
 // Pieces never lie this far off the table; anything beyond is damage.
 constexpr int kMaxCoord = 1000000;
 // No table is laid out larger than this on either side.
@@ -35,129 +22,6 @@ const QString kGroups = QStringLiteral("Groups");
 
 QString PieceSection(int i) { return QStringLiteral("piece") + QString::number(i); }
 QString GroupKey(int j) { return QStringLiteral("gr") + QString::number(j); }
-
-// Decimal with an optional sign, or hexadecimal after "0x", as integer keys
-// are read; false for anything else or for a number beyond 32 bits.
-bool ParseInt(const QString &text, int32_t &out)
-{
-    const QString s = text.trimmed();
-    if (s.isEmpty())
-        return false;
-    bool ok = false;
-    if (s.size() > 2 && s[0] == QLatin1Char('0') && (s[1] == QLatin1Char('x') || s[1] == QLatin1Char('X'))) {
-        static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{1,8}$"));
-        const QString digits = s.mid(2);
-        if (!hex.match(digits).hasMatch())
-            return false;
-        out = int32_t(uint32_t(digits.toULongLong(&ok, 16)));
-        return ok;
-    }
-    static const QRegularExpression dec(QStringLiteral("^[+-]?[0-9]{1,10}$"));
-    if (!dec.match(s).hasMatch())
-        return false;
-    const qlonglong v = s.toLongLong(&ok, 10);
-    if (!ok || v < INT32_MIN || v > INT32_MAX)
-        return false;
-    out = int32_t(v);
-    return true;
-}
-
-// A list item: a piece number in plain decimal (leading zeros allowed).
-bool ParseIndex(const QString &text, int &out)
-{
-    static const QRegularExpression dec(QStringLiteral("^[0-9]{1,9}$"));
-    if (!dec.match(text).hasMatch())
-        return false;
-    out = text.toInt();
-    return true;
-}
-
-// Reads the keys of one file, stopping at the first broken rule with the
-// reason kept for the player's message.
-class TChecker {
-public:
-    explicit TChecker(const TProfileFile &f) : m_f(f) {}
-
-    // Values up to the longest list of this many pieces are read whole.
-    void AllowListsOf(int pieces) { m_maxChars = std::max(kMaxValueChars, ListChars(pieces)); }
-
-    bool Failed() const { return !m_reason.isEmpty(); }
-    const QString &Reason() const { return m_reason; }
-    bool Fail(const QString &reason)
-    {
-        if (m_reason.isEmpty())
-            m_reason = reason;
-        return false;
-    }
-
-    // The stored value, or nothing when the key is missing.
-    bool Raw(const QString &section, const QString &key, QString &value, bool &found)
-    {
-        value = m_f.ReadRaw(section, key, &found);
-        if (found && value.size() > m_maxChars)
-            return Fail(QStringLiteral("значение «%1» в разделе «%2» длиннее %3 знаков")
-                            .arg(key, section)
-                            .arg(m_maxChars));
-        return true;
-    }
-
-    // An integer key: a value that is not a number (or is beyond 32 bits)
-    // takes the key's default, as a missing key does.
-    int32_t Integer(const QString &section, const QString &key, int32_t def) const
-    {
-        bool found = false;
-        const QString v = m_f.ReadRaw(section, key, &found);
-        int32_t out = def;
-        if (!found || !ParseInt(v, out))
-            return def;
-        return out;
-    }
-
-    // A clock key ("H:mm:ss") in whole seconds: a value that cannot be read
-    // as one takes the default.
-    int64_t Time(const QString &section, const QString &key, int64_t def) const
-    {
-        bool found = false;
-        const QString v = m_f.ReadRaw(section, key, &found);
-        int64_t out = def;
-        if (!found || !ParseGameTime(v, out))
-            return def;
-        return out;
-    }
-
-    // A Boolean key: any number but 0 is true.
-    bool Bool(const QString &section, const QString &key, bool def) const
-    {
-        return Integer(section, key, def ? 1 : 0) != 0;
-    }
-
-    // Piece numbers below `limit`.
-    bool Indices(const QString &section, const QString &key, int limit, std::vector<int> &out, bool *found = nullptr)
-    {
-        QString v;
-        bool present = false;
-        if (!Raw(section, key, v, present))
-            return false;
-        if (found)
-            *found = present;
-        out.clear();
-        static const QRegularExpression sep(QStringLiteral("[,\\s]+"));
-        const QStringList items = v.split(sep, Qt::SkipEmptyParts);
-        out.reserve(size_t(items.size()));
-        for (const QString &item : items) {
-            int n = 0;
-            if (!ParseIndex(item, n) || n >= limit)
-                return Fail(QStringLiteral("«%1» называет кусочек «%2», которого нет").arg(key, item));
-            out.push_back(n);
-        }
-        return true;
-    }
-
-private:
-    const TProfileFile &m_f;
-    QString m_reason;
-    int m_maxChars = kMaxValueChars;
-};
 
 bool ReadSet(TChecker &c, const Board &current, TSavedGame &g)
 {
