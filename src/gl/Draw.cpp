@@ -401,8 +401,13 @@ void DrawFramePart(const Board &b, const TTextureList &textures, int W, int H, c
     EndFrame();
 }
 
-void DrawSettled(const Board &b, int W, int H, const TTableView &view, const TAtlasLayout &atlas,
-                 const std::vector<int> &settled, const QRect &clip)
+namespace {
+
+// Pieces laid over the frame already shown, within `clip`: `add` sends
+// their quads.
+template <typename TAdd>
+void DrawOver(const Board &b, int W, int H, const TTableView &view, const TAtlasLayout &atlas, const QRect &clip,
+              TAdd add)
 {
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
     OnTable(W, H, view);
@@ -410,6 +415,18 @@ void DrawSettled(const Board &b, int W, int H, const TTableView &view, const TAt
     const TPieceQuads q{batch, b, BoardOfWindow(clip, view), b.PieceAlpha};
     {
         const TPageFilters filters(atlas, OnePixelATexel(W, H, view), view);
+        add(q);
+        batch.Draw();
+    }
+    EndFrame();
+}
+
+} // namespace
+
+void DrawSettled(const Board &b, int W, int H, const TTableView &view, const TAtlasLayout &atlas,
+                 const std::vector<int> &settled, const QRect &clip)
+{
+    DrawOver(b, W, H, view, atlas, clip, [&](const TPieceQuads &q) {
         const std::vector<char> shown = PieceOnTable(b);
         for (int u : settled) {
             if (!ValidPiece(b, u) || !shown[size_t(u)])
@@ -418,9 +435,7 @@ void DrawSettled(const Board &b, int W, int H, const TTableView &view, const TAt
                 q.Add(u, TShadow::Resting);
             q.Add(u, TShadow::None);
         }
-        batch.Draw();
-    }
-    EndFrame();
+    });
 }
 
 void DrawTable(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
@@ -441,14 +456,5 @@ void DrawTablePart(const Board &b, const TTextureList &textures, int W, int H, c
 void DrawMoving(const Board &b, int W, int H, const TTableView &view, const TAtlasLayout &atlas,
                 const std::vector<int> &moving, const QRect &clip)
 {
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
-    OnTable(W, H, view);
-    TQuadBatch batch(atlas);
-    const TPieceQuads q{batch, b, BoardOfWindow(clip, view), b.PieceAlpha};
-    {
-        const TPageFilters filters(atlas, OnePixelATexel(W, H, view), view);
-        AddMoving(q, b, view, moving);
-        batch.Draw();
-    }
-    EndFrame();
+    DrawOver(b, W, H, view, atlas, clip, [&](const TPieceQuads &q) { AddMoving(q, b, view, moving); });
 }
