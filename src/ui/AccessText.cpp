@@ -19,12 +19,14 @@ const QHash<QString, QString> &Descriptions()
          QStringLiteral("Переключатель: новая игра раскладывает детали по краям стола")},
         {QStringLiteral("MusicBtn"), QStringLiteral("Переключатель: музыка во время игры")},
         {QStringLiteral("Eff3dBtn"), QStringLiteral("Переключатель: объёмные детали со следующей игры")},
-        {QStringLiteral("ShadowBtn"), QStringLiteral("Переключатель: тень под деталью, которую несут")},
+        {QStringLiteral("ShadowBtn"), QStringLiteral("Переключатель: тени деталей, у той, которую несут, — сильнее")},
         {QStringLiteral("BgBtn"), QStringLiteral("Выбрать фон стола")},
         {QStringLiteral("ChMusBtn"), QStringLiteral("Поставить другую мелодию")},
         {QStringLiteral("PauseBtn"), QStringLiteral("Переключатель: пауза, стол закрыт и часы стоят")},
         {QStringLiteral("LidBtn"), QStringLiteral("Переключатель: картинка с крышки коробки поверх стола")},
         {QStringLiteral("EdgeBtn"), QStringLiteral("Переключатель: на столе только краевые детали")},
+        {QStringLiteral("HideBtn"),
+         QStringLiteral("Переключатель: собранные части скрыты, на столе только отдельные детали")},
         {QStringLiteral("SettingsBtn"), QStringLiteral("Открыть окно настроек")},
     };
     return d;
