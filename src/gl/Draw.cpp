@@ -7,6 +7,7 @@
 
 #include "picture/PictureSetup.h"
 
+#include "board/CoveredShadows.h"
 #include "board/EdgeFilter.h"
 #include "play/CornerPlate.h"
 #include "gl/TableHints.h"
@@ -22,6 +23,12 @@ const int RestingShadowOffset = 1;
 const float RestingShadowAlpha = 0.4f;
 
 enum class TShadow { None, Drag, Resting };
+
+// Resting pieces cast their faint shadow from 100% up, where its board
+// pixel off the piece is at least a window pixel: zoomed out it falls
+// within a pixel of the piece's edge, where it is hardly seen and would
+// double the cost of every piece.
+bool RestingShadows(const TTableView &view) { return view.DragShadow && view.Zoom >= 1.0; }
 
 // The texture of a role, or -1 when the artwork is missing.
 int32_t RoleTex(const TTextureList &list, int role)
@@ -136,12 +143,14 @@ struct TPieceQuads {
     const Board &B;
     QRectF Cull;
     float Alpha;
+    // The shadows the pieces' own groups cover, left out.
+    std::vector<char> Covered = CoveredShadows(B, ShownPieces(B));
 
     // The piece (shadow: its shadow, strong or faint), unless it lies
     // wholly outside the cull rectangle; a turning piece is always sent.
     void Add(int piece, TShadow shadow, const float *turn = nullptr) const
     {
-        if (!ValidPiece(B, piece))
+        if (!ValidPiece(B, piece) || (shadow != TShadow::None && Covered[size_t(piece)]))
             return;
         const Tpiece &p = B.Pieces[piece];
         const TCutInfo &cut = B.Cut();
@@ -164,7 +173,7 @@ void AddResting(const TPieceQuads &q, const Board &b, const TTableView &view, co
     for (const int u : b.DrawOrder) {
         if (!ValidPiece(b, u) || !shown[size_t(u)] || moving[size_t(u)] || skip[size_t(u)])
             continue;
-        if (view.DragShadow)
+        if (RestingShadows(view))
             q.Add(u, TShadow::Resting);
         q.Add(u, TShadow::None);
     }
@@ -431,7 +440,7 @@ void DrawSettled(const Board &b, int W, int H, const TTableView &view, const TAt
         for (int u : settled) {
             if (!ValidPiece(b, u) || !shown[size_t(u)])
                 continue;
-            if (view.DragShadow)
+            if (RestingShadows(view))
                 q.Add(u, TShadow::Resting);
             q.Add(u, TShadow::None);
         }

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "picture/AtlasLayout.h"
@@ -22,7 +23,7 @@ struct TTableView {
     double Zoom = 1;
     int TableW = 0;
     int TableH = 0;
-    bool DragShadow = true; // shadows on: the dragged pieces cast strong ones, resting pieces faint ones
+    bool DragShadow = true; // shadows on: the dragged pieces cast strong ones, resting pieces faint ones (from 100% up)
     bool Reduced = false;   // the atlas has its reduced copies, sampled below ReducedZoom
     THandMark Hand = {};    // the hand of keyboard play
     float UiScale = 1;      // the interface's scale: the finish time's size
@@ -52,7 +53,8 @@ void DrawQuad(uint32_t tex, float x, float y, float height, float width);
 
 // One complete frame of the table for a panel of W x H logical pixels:
 // background tiles over the table, finished picture, resting pieces (those
-// the edge filter shows, each over its faint shadow when shadows are on),
+// the edge filter shows, each over its faint shadow when shadows are on
+// from 100% up, less the shadows their own groups cover),
 // the turning piece or group, the dragged piece or group with its strong
 // shadows, all seen through the view; then, on the window itself, the
 // corner plate, the finish time (and the record label) and the cutting
@@ -132,3 +134,32 @@ void DrawFramePart(const Board &b, const TTextureList &textures, int W, int H, c
                    const TTableView &view, const TAtlasLayout &atlas, const QRect &clip);
 void DrawTablePart(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
                    const TAtlasLayout &atlas, const std::vector<int> &moving, const QRect &clip);
+
+// ---- a frame repaints what changed since the last ----
+// What the last frame drew of each piece, so that the next may repaint
+// only round the pieces that changed: any frame whose pieces alone change
+// (no overlay over the table, nothing but pieces on it) against one with
+// the same scene.
+struct TPieceDrawn {
+    int X = 0, Y = 0;
+    int Rotation = 0;
+    int Look = 0; // shown, its shadow covered, drawn in the moving layer (flags)
+    uint32_t Img = 0, Shd = 0;
+    bool operator==(const TPieceDrawn &o) const
+    {
+        return X == o.X && Y == o.Y && Rotation == o.Rotation && Look == o.Look && Img == o.Img && Shd == o.Shd;
+    }
+};
+struct TPiecesDrawn {
+    uint64_t Scene = 0; // everything but the pieces; 0: not to be repainted in part
+    std::vector<TPieceDrawn> Pieces;
+    std::vector<int> Order; // stacking order as drawn, the moving layer last
+};
+// The frame's pieces as drawn with `moving` in the moving layer.
+TPiecesDrawn PiecesDrawn(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+                         const TAtlasLayout &atlas, const std::vector<int> &moving);
+// The window pixels that differ between the frame `was` and `now`: round
+// every piece drawn otherwise or elsewhere, or moved in the stacking order
+// past another.  Nullopt when the two cannot be compared (another scene).
+std::optional<QRect> ChangedSince(const Board &b, const TTableView &view, const TPiecesDrawn &was,
+                                  const TPiecesDrawn &now);

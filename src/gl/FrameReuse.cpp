@@ -6,6 +6,7 @@
 #include <QHash>
 #include <cmath>
 
+#include "board/CoveredShadows.h"
 #include "board/EdgeFilter.h"
 #include "gl/Draw.h"
 #include "play/CornerPlate.h"
@@ -79,12 +80,14 @@ uint64_t TableSignature(const Board &b, const TTextureList &textures, int W, int
     AddScene(d, b, textures, W, H, view, atlas);
     const std::vector<char> mine = PieceFlags(b, moving);
     const std::vector<char> shown = ShownPieces(b);
+    const std::vector<char> covered = CoveredShadows(b, shown);
     for (const int u : b.DrawOrder) {
         d.Add(u);
         if (!ValidPiece(b, u))
             continue;
         d.Add(mine[size_t(u)]);
         d.Add(shown[size_t(u)]);
+        d.Add(covered[size_t(u)]);
         if (!mine[size_t(u)])
             AddPieceState(d, b.Pieces[u]);
     }
@@ -170,20 +173,27 @@ std::vector<int> SettledPieces(const Board &b, const std::vector<int> &dropped)
     return TopHolding(b, dropped);
 }
 
-QRect MovingBounds(const Board &b, const TTableView &view, const std::vector<int> &moving)
+namespace {
+
+// The window pixels a piece's square at (x, y) and its shadows can touch.
+QRect SquareBounds(const Board &b, const TTableView &view, int x, int y)
 {
     const double zoom = view.Zoom > 0 ? view.Zoom : 1.0;
     const int side = b.Cut().TexSize + DragShadowOffset;
+    const int x0 = int(std::floor((x - view.Left) * zoom)) - 1, y0 = int(std::floor((y - view.Top) * zoom)) - 1;
+    const int x1 = int(std::ceil((x + side - view.Left) * zoom)) + 1;
+    const int y1 = int(std::ceil((y + side - view.Top) * zoom)) + 1;
+    return QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
+}
+
+} // namespace
+
+QRect MovingBounds(const Board &b, const TTableView &view, const std::vector<int> &moving)
+{
     QRect r;
-    for (int m : moving) {
-        if (!ValidPiece(b, m))
-            continue;
-        const Tpiece &p = b.Pieces[m];
-        const int x0 = int(std::floor((p.X - view.Left) * zoom)) - 1, y0 = int(std::floor((p.Y - view.Top) * zoom)) - 1;
-        const int x1 = int(std::ceil((p.X + side - view.Left) * zoom)) + 1;
-        const int y1 = int(std::ceil((p.Y + side - view.Top) * zoom)) + 1;
-        r |= QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1));
-    }
+    for (int m : moving)
+        if (ValidPiece(b, m))
+            r |= SquareBounds(b, view, b.Pieces[m].X, b.Pieces[m].Y);
     return r;
 }
 
@@ -198,4 +208,79 @@ QRect FixedOnWindow(int W, int H)
 {
     return QRect(W - play::CornerPlateWidth, H - play::CornerPlateHeight, play::CornerPlateWidth,
                  play::CornerPlateHeight);
+}
+
+namespace {
+
+enum : int { LookShown = 1, LookCovered = 2, LookMoving = 4 };
+
+} // namespace
+
+TPiecesDrawn PiecesDrawn(const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
+                         const TAtlasLayout &atlas, const std::vector<int> &moving)
+{
+    TPiecesDrawn d;
+    // Only pieces may differ between two such frames: nothing drawn over
+    // them, nothing on the window but the corner plate.
+    if (!OnlyPiecesChange(b) || b.Cutting || b.NewRecord || view.Hand.Shown)
+        return d;
+    TDigest scene;
+    AddScene(scene, b, textures, W, H, view, atlas);
+    d.Scene = scene.Value() | 1; // never 0
+    const std::vector<char> shown = ShownPieces(b), covered = CoveredShadows(b, shown), mine = PieceFlags(b, moving);
+    d.Pieces.resize(size_t(b.Pieces.Count()));
+    for (int u = 0; u < b.Pieces.Count(); ++u) {
+        const Tpiece &p = b.Pieces[u];
+        const size_t i = size_t(u);
+        d.Pieces[i] = {p.X, p.Y, int(p.Rotation),
+                       (shown[i] ? LookShown : 0) | (covered[i] ? LookCovered : 0) | (mine[i] ? LookMoving : 0),
+                       p.ImgTex, p.ShdTex};
+    }
+    d.Order.reserve(b.DrawOrder.size());
+    for (int u : b.DrawOrder)
+        if (ValidPiece(b, u) && !mine[size_t(u)])
+            d.Order.push_back(u);
+    for (int u : moving)
+        if (ValidPiece(b, u))
+            d.Order.push_back(u);
+    return d;
+}
+
+std::optional<QRect> ChangedSince(const Board &b, const TTableView &view, const TPiecesDrawn &was,
+                                  const TPiecesDrawn &now)
+{
+    if (was.Scene == 0 || was.Scene != now.Scene || was.Pieces.size() != now.Pieces.size() ||
+        was.Order.size() != now.Order.size())
+        return std::nullopt;
+    const size_t n = now.Pieces.size();
+    std::vector<char> changed(n, 0);
+    for (size_t i = 0; i < n; ++i)
+        changed[i] = !(was.Pieces[i] == now.Pieces[i]);
+    // The stacking order: the pieces kept in the order they had (the
+    // longest run of rising old places, taken greedily) draw over each
+    // other as before; every other piece counts as changed, so that any
+    // two pieces that now lie the other way round have one changed.
+    std::vector<int> wasAt(n, -1);
+    for (size_t k = 0; k < was.Order.size(); ++k)
+        if (size_t(was.Order[k]) < n)
+            wasAt[size_t(was.Order[k])] = int(k);
+    int last = -1;
+    for (const int u : now.Order) {
+        if (size_t(u) >= n || wasAt[size_t(u)] < 0)
+            return std::nullopt;
+        if (wasAt[size_t(u)] > last)
+            last = wasAt[size_t(u)];
+        else
+            changed[size_t(u)] = 1;
+    }
+    QRect r;
+    for (size_t i = 0; i < n; ++i) {
+        if (!changed[i])
+            continue;
+        if (was.Pieces[i].Look & LookShown)
+            r |= SquareBounds(b, view, was.Pieces[i].X, was.Pieces[i].Y);
+        if (now.Pieces[i].Look & LookShown)
+            r |= SquareBounds(b, view, now.Pieces[i].X, now.Pieces[i].Y);
+    }
+    return r;
 }

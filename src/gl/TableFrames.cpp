@@ -100,6 +100,7 @@ void TTableFrames::Invalidate()
     m_frameDigest = 0;
     m_anywhere = 0;
     m_tableAnywhere = 0;
+    m_drawn = {};
 }
 
 void TTableFrames::Release()
@@ -193,6 +194,14 @@ TFrameKind TTableFrames::Paint(const TFrameScene &s, uint32_t window)
                                         ? std::vector<int>()
                                         : MovingPieces(s.B, s.View.DragShadow);
     m_changed = QRect(0, 0, s.W, s.H);
+    // What this frame draws of each piece, when a later frame may repaint
+    // round the pieces that changed.
+    TPiecesDrawn now;
+    const auto Drawn = [&] {
+        return Kept() && m_mode != TCacheMode::None
+                   ? PiecesDrawn(s.B, s.Textures, s.W, s.H, s.View, s.Atlas, moving)
+                   : TPiecesDrawn();
+    };
     if (Kept() && frame == m_frameDigest) {
         // Nothing changed (the window was uncovered): shown again.
         m_changed = QRect();
@@ -200,6 +209,8 @@ TFrameKind TTableFrames::Paint(const TFrameScene &s, uint32_t window)
         kind = TFrameKind::Settled;
     } else if (moving.empty() && DrawPan(s, window)) {
         kind = TFrameKind::Panned;
+    } else if (moving.empty() && DrawChanged(s, window, now = Drawn())) {
+        kind = TFrameKind::Repainted;
     } else if (moving.empty()) {
         BindFrame(window);
         DrawFrame(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas);
@@ -217,6 +228,17 @@ TFrameKind TTableFrames::Paint(const TFrameScene &s, uint32_t window)
         }
     }
     m_frameDigest = Kept() ? frame : 0;
+    if (kind == TFrameKind::Motion) {
+        // Only the moving pieces moved (or turned) since the last frame.
+        for (int m : moving)
+            if (m_drawn.Scene != 0 && size_t(m) < m_drawn.Pieces.size()) {
+                m_drawn.Pieces[size_t(m)].X = s.B.Pieces[m].X;
+                m_drawn.Pieces[size_t(m)].Y = s.B.Pieces[m].Y;
+                m_drawn.Pieces[size_t(m)].Rotation = s.B.Pieces[m].Rotation;
+            }
+    } else if (kind != TFrameKind::Shown) {
+        m_drawn = now.Scene != 0 ? std::move(now) : Drawn();
+    }
     // A drag's frames are not moved by a pan (the cached table is): their
     // digest is not worth a second pass over the pieces.
     m_anywhere = Kept() && m_mode != TCacheMode::None && moving.empty() &&
@@ -266,15 +288,20 @@ QRect TTableFrames::PartFor(const QRect &now, const TFrameScene &s) const
     return Kept() ? (now | m_movingWas) & all : all;
 }
 
-void TTableFrames::RepaintPart(const TFrameScene &s, const QRect &part, const std::function<void()> &pieces) const
+void TTableFrames::Scissor(const TFrameScene &s, const QRect &part)
 {
-    if (part.isEmpty())
-        return;
     const double dpr = double(s.DeviceW) / std::max(1, s.W);
     glEnable(GL_SCISSOR_TEST);
     const int x0 = int(std::floor(part.left() * dpr)), x1 = int(std::ceil((part.left() + part.width()) * dpr));
     const int y0 = int(std::floor(part.top() * dpr)), y1 = int(std::ceil((part.top() + part.height()) * dpr));
     glScissor(x0, s.DeviceH - y1, x1 - x0, y1 - y0);
+}
+
+void TTableFrames::RepaintPart(const TFrameScene &s, const QRect &part, const std::function<void()> &pieces) const
+{
+    if (part.isEmpty())
+        return;
+    Scissor(s, part);
     LayCache(s, part);
     pieces();
     glDisable(GL_SCISSOR_TEST);
@@ -375,6 +402,23 @@ bool TTableFrames::DrawPan(const TFrameScene &s, uint32_t window)
     DrawComing(s, *by, [&](const QRect &part) {
         DrawFramePart(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas, part);
     });
+    return true;
+}
+
+bool TTableFrames::DrawChanged(const TFrameScene &s, uint32_t window, const TPiecesDrawn &now)
+{
+    if (!Kept() || m_mode == TCacheMode::None || m_frameDigest == 0)
+        return false;
+    const std::optional<QRect> changed = ChangedSince(s.B, s.View, m_drawn, now);
+    if (!changed)
+        return false;
+    m_changed = *changed & QRect(0, 0, s.W, s.H);
+    BindFrame(window);
+    if (!m_changed.isEmpty()) {
+        Scissor(s, m_changed);
+        DrawFramePart(s.B, s.Textures, s.W, s.H, s.Caption, s.View, s.Atlas, m_changed);
+        glDisable(GL_SCISSOR_TEST);
+    }
     return true;
 }
 

@@ -17,6 +17,10 @@
 // and every motion frame lays the whole of it down before the pieces; where
 // the card's largest texture is smaller than the window, or the cache
 // cannot be made, every frame is drawn whole.  Slower, never wrong.
+//
+// Any other frame in which pieces alone changed (a join, a piece sent to a
+// tray, a step taken back) draws only round the pieces drawn otherwise,
+// elsewhere or in another place of the stacking order, over the kept frame.
 #pragma once
 
 #include <QString>
@@ -57,7 +61,8 @@ struct TCacheLimits {
 // Settled: the pieces just dropped laid on the cached table they moved over.
 // Panned: the last frame moved by the pan, with what came into view drawn;
 // CacheMoved: the same done to the cached table under a drag.
-enum class TFrameKind { Shown, Whole, CacheDrawn, Motion, Settled, Panned, CacheMoved };
+// Repainted: the last frame drawn again round the pieces that changed.
+enum class TFrameKind { Shown, Whole, CacheDrawn, Motion, Settled, Panned, CacheMoved, Repainted };
 
 class TTableFrames {
 public:
@@ -97,6 +102,9 @@ private:
     // that came into view (and the window's fixed plate) drawn, when that
     // is the whole redraw; false (nothing drawn) otherwise.
     bool DrawPan(const TFrameScene &s, uint32_t window);
+    // The last frame with the part round the pieces that changed since
+    // (`now`) drawn again, when the two can be compared; false otherwise.
+    bool DrawChanged(const TFrameScene &s, uint32_t window, const TPiecesDrawn &now);
     // The same for the cached table under a drag (the table scrolling
     // under the dragged pieces), the pieces then drawn over it.
     bool MoveCache(const TFrameScene &s, const std::vector<int> &moving, uint64_t table, uint32_t window);
@@ -111,6 +119,8 @@ private:
     // The part of the window to repaint for pieces now at `now`.
     QRect PartFor(const QRect &now, const TFrameScene &s) const;
     void RepaintPart(const TFrameScene &s, const QRect &part, const std::function<void()> &pieces) const;
+    // Scissors drawing to the part of the window (logical pixels).
+    static void Scissor(const TFrameScene &s, const QRect &part);
 
     // The last frame is there to be repainted in part: in the window's
     // framebuffer or in a framebuffer of the frames' own.
@@ -135,4 +145,5 @@ private:
     double m_left = 0, m_top = 0; // its offset
     uint64_t m_tableAnywhere = 0; // the same for the cached table
     double m_tableLeft = 0, m_tableTop = 0;
+    TPiecesDrawn m_drawn; // the pieces of the kept frame
 };

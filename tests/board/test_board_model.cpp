@@ -4,6 +4,7 @@
 
 #include "TestBoard.h"
 #include "board/Board.h"
+#include "board/CoveredShadows.h"
 
 TEST(CutTable, DerivedGeometryOfBothCuts)
 {
@@ -88,6 +89,27 @@ TEST(Groups, MembersInJoiningOrder)
     EXPECT_EQ(b.Members(0), (std::vector<int>{8, 0, 9}));
     EXPECT_TRUE(b.Members(1).empty());
     EXPECT_TRUE(b.Members(-1).empty());
+}
+
+// The 7 x 5 cut joined whole but for one piece: only members with all
+// eight neighbours joined and shown have their shadow covered.
+TEST(Groups, ShadowCoveredOnlyInTheMiddleOfAGroup)
+{
+    Board b = MakeBoard(1);
+    const int cols = b.Cut().Cols, loose = 2 * cols + 5; // row 2, column 5
+    for (int i = 0; i < b.Pieces.Count(); ++i)
+        b.Pieces[i].Group = i == loose ? -1 : 0;
+    std::vector<char> shown(size_t(b.Pieces.Count()), 1);
+    const int hidden = 3 * cols + 2; // row 3, column 2
+    const auto covered = [&](int row, int col) { return bool(CoveredShadows(b, shown)[size_t(row * cols + col)]); };
+    EXPECT_TRUE(covered(1, 1));
+    EXPECT_FALSE(covered(0, 3)) << "an edge piece's shadow lies beyond the group";
+    EXPECT_FALSE(covered(1, 4)) << "beside the loose piece";
+    EXPECT_FALSE(covered(2, 5)) << "the loose piece itself";
+    shown[size_t(hidden)] = 0;
+    EXPECT_FALSE(covered(2, 2)) << "beside a hidden neighbour";
+    EXPECT_FALSE(covered(2, 1));
+    EXPECT_TRUE(covered(1, 2));
 }
 
 TEST(GameTime, CountsHoursBeyondADayAndParsesBack)

@@ -88,7 +88,7 @@ struct TScene {
 
 } // namespace
 
-TEST(TableFrames, MotionDropAndPanFramesAreTheWholeRedrawPixelForPixelAndEachFallbackDrawsWhole)
+TEST(TableFrames, MotionDropPanAndJoinFramesAreTheWholeRedrawPixelForPixelAndEachFallbackDrawsWhole)
 {
     struct TRow {
         const char *name;
@@ -182,6 +182,19 @@ TEST(TableFrames, MotionDropAndPanFramesAreTheWholeRedrawPixelForPixelAndEachFal
         const QImage after = GLTestContext::Frame();
         DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
         EXPECT_TRUE(after == GLTestContext::Frame());
+
+        // Dropped, then a join: a resting piece raised over the rest and
+        // snapped a little, another sent off the table.
+        sc.b.Dragging = false;
+        frames.Paint(scrolled, uint32_t(window));
+        BringToTop(sc.b, 30);
+        sc.b.Pieces[30].X += 5;
+        sc.b.Trays[0].Pieces.push_back(41);
+        const bool kept = r.mode == TCacheMode::Framebuffer || (r.mode == TCacheMode::BackBufferCopy && r.windowKeeps);
+        EXPECT_EQ(frames.Paint(scrolled, uint32_t(window)), kept ? TFrameKind::Repainted : TFrameKind::Whole);
+        const QImage joined = GLTestContext::Frame();
+        DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
+        EXPECT_TRUE(joined == GLTestContext::Frame());
         frames.Release();
     }
 }
