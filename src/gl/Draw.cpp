@@ -96,6 +96,36 @@ void DrawBackground(const TTextureList &list, const Board &b, int W, int H)
     glEnable(GL_BLEND);
 }
 
+// The felt scaled for the zoom over the table's part of the window, texel
+// for pixel, tiled from the table's corner (window projection).
+void DrawFeltAtZoom(const TTableView &view, int tableW, int tableH, int W, int H)
+{
+    const int tw = view.FeltW, th = view.FeltH;
+    if (tw <= 0 || th <= 0)
+        return;
+    const int ox = int(std::lround(-view.Left * view.Zoom)), oy = int(std::lround(-view.Top * view.Zoom));
+    const int right = std::min(W, ox + int(std::lround(tableW * view.Zoom)));
+    const int bottom = std::min(H, oy + int(std::lround(tableH * view.Zoom)));
+    glBindTexture(GL_TEXTURE_2D, view.FeltTex);
+    GLint alphaBits = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_ALPHA_SIZE, &alphaBits);
+    if (alphaBits == 0)
+        glDisable(GL_BLEND);
+    glBegin(GL_QUADS);
+    for (int x0 = ox + std::max(0, -ox / tw) * tw; x0 < right; x0 += tw)
+        for (int y0 = oy + std::max(0, -oy / th) * th; y0 < bottom; y0 += th) {
+            const int x1 = std::min(x0 + tw, right), y1 = std::min(y0 + th, bottom);
+            // Rows bottom first, as the felt's own tile: t = 1 at the top.
+            const float s1 = float(x1 - x0) / float(tw), t1 = 1.0f - float(y1 - y0) / float(th);
+            glTexCoord2f(0, 1); glVertex2f(float(x0), float(y0));
+            glTexCoord2f(0, t1); glVertex2f(float(x0), float(y1));
+            glTexCoord2f(s1, t1); glVertex2f(float(x1), float(y1));
+            glTexCoord2f(s1, 1); glVertex2f(float(x1), float(y0));
+        }
+    glEnd();
+    glEnable(GL_BLEND);
+}
+
 void DrawRole(const TTextureList &list, int role, float x, float y, float h, float w)
 {
     const int32_t tex = RoleTex(list, role);
@@ -353,9 +383,14 @@ bool DrawUnderPieces(const Board &b, const TTextureList &textures, int W, int H,
 {
     const int tableW = view.TableW > 0 ? view.TableW : W, tableH = view.TableH > 0 ? view.TableH : H;
     const TOneToOne sharp({RoleTex(textures, texBackground), b.FinishedTex}, OnePixelATexel(W, H, view));
-    OnTable(W, H, view);
-    DrawBackground(textures, b, tableW, tableH);
-    OnWindow(W, H);
+    if (view.FeltTex != 0) {
+        OnWindow(W, H);
+        DrawFeltAtZoom(view, tableW, tableH, W, H);
+    } else {
+        OnTable(W, H, view);
+        DrawBackground(textures, b, tableW, tableH);
+        OnWindow(W, H);
+    }
     const QRect plate = FixedOnWindow(W, H);
     DrawRole(textures, texCornerPlate, float(plate.x()), float(plate.y()), float(plate.height()),
              float(plate.width()));

@@ -28,6 +28,10 @@ struct TTableView {
     THandMark Hand = {};    // the hand of keyboard play
     float UiScale = 1;      // the interface's scale: the finish time's size
     float Ghost = 0;        // the picture's ghost on the home area, 0..1
+    // The felt's tile scaled to this zoom, laid texel for pixel from the
+    // table's corner (0: the felt's own tile, drawn through the view).
+    uint32_t FeltTex = 0;
+    int FeltW = 0, FeltH = 0;
 };
 
 // Below this zoom the pieces are sampled from the atlas's reduced copies.

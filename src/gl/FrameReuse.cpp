@@ -33,7 +33,8 @@ private:
 void AddScene(TDigest &d, const Board &b, const TTextureList &textures, int W, int H, const TTableView &view,
               const TAtlasLayout &atlas)
 {
-    for (const auto v : {W, H, view.TableW, view.TableH, b.BgTileW, b.BgTileH, b.Pieces.Count(), b.FinishedTex,
+    for (const auto v : {W, H, view.TableW, view.TableH, b.BgTileW, b.BgTileH, int(view.FeltTex), view.FeltW,
+                         view.FeltH, b.Pieces.Count(), b.FinishedTex,
                          b.TurnPiece, int(b.SizeIndex), int(b.DrawOrder.size())})
         d.Add(v);
     for (const double v : {view.Left, view.Top, view.Zoom, double(b.PieceAlpha), double(b.TurnAngle),

@@ -101,9 +101,16 @@ void TTableFrames::Invalidate()
     m_anywhere = 0;
     m_tableAnywhere = 0;
     m_drawn = {};
+    m_felt.Forget();
 }
 
 void TTableFrames::Release()
+{
+    ReleaseTargets();
+    m_felt.Release();
+}
+
+void TTableFrames::ReleaseTargets()
 {
     m_frame.reset();
     m_table.reset();
@@ -172,16 +179,34 @@ void TTableFrames::LayCache(const TFrameScene &s, const QRect &part) const
     CopyTexture(m_table ? m_table->texture() : m_copy, s.W, s.H, part);
 }
 
-TFrameKind TTableFrames::Paint(const TFrameScene &s, uint32_t window)
+TTableView TTableFrames::ViewFor(const TFrameScene &s)
+{
+    TTableView view = s.View;
+    QSize tile;
+    // Texel for pixel only where a window pixel is a device pixel.
+    view.FeltTex = s.DeviceW == s.W && s.DeviceH == s.H ? m_felt.For(s.Textures, s.B, view.Zoom, tile) : 0;
+    view.FeltW = tile.width();
+    view.FeltH = tile.height();
+    return view;
+}
+
+TFrameKind TTableFrames::Paint(const TFrameScene &given, uint32_t window)
+{
+    const TFrameScene s{given.B, given.Textures, given.W, given.H, given.DeviceW, given.DeviceH, given.Caption,
+                        ViewFor(given), given.Atlas};
+    return PaintScene(s, window);
+}
+
+TFrameKind TTableFrames::PaintScene(const TFrameScene &s, uint32_t window)
 {
     if (s.DeviceW != m_deviceW || s.DeviceH != m_deviceH) {
-        Release();
+        ReleaseTargets();
         m_deviceW = s.DeviceW;
         m_deviceH = s.DeviceH;
         m_mode = ChooseMode(s.DeviceW, s.DeviceH);
         if (m_mode != TCacheMode::None && !MakeTargets(s.DeviceW, s.DeviceH)) {
             const int w = m_deviceW, h = m_deviceH;
-            Release(); // full redraws at this size
+            ReleaseTargets(); // full redraws at this size
             m_deviceW = w;
             m_deviceH = h;
         }

@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "gl/Draw.h"
+#include "gl/FeltAtZoom.h"
 
 class QOpenGLFramebufferObject;
 
@@ -78,6 +79,9 @@ public:
     // window shows (0: the context's default), with the projection of
     // SetupProjection in force.  Context current.
     TFrameKind Paint(const TFrameScene &s, uint32_t window);
+    // The view a frame of this scene is drawn through: the felt scaled for
+    // its zoom (context current).
+    TTableView ViewFor(const TFrameScene &s);
     // Something the digest cannot see changed (a background's picture
     // refilled into the same texture): the next frame is drawn whole.
     void Invalidate();
@@ -88,6 +92,9 @@ public:
     QRect Changed() const { return m_changed; }
 
 private:
+    TFrameKind PaintScene(const TFrameScene &s, uint32_t window);
+    // The framebuffers and the copy go; the scaled felt stays.
+    void ReleaseTargets();
     TCacheMode ChooseMode(int deviceW, int deviceH) const;
     bool MakeTargets(int deviceW, int deviceH);
     void BindFrame(uint32_t window) const;
@@ -146,4 +153,5 @@ private:
     uint64_t m_tableAnywhere = 0; // the same for the cached table
     double m_tableLeft = 0, m_tableTop = 0;
     TPiecesDrawn m_drawn; // the pieces of the kept frame
+    TFeltAtZoom m_felt;
 };

@@ -132,6 +132,11 @@ TEST(TableFrames, MotionDropPanAndJoinFramesAreTheWholeRedrawPixelForPixelAndEac
         TTableView view;
         view.Zoom = r.zoom;
         const TFrameScene scene{sc.b, sc.list, r.W, r.H, r.W, r.H, QString(), view, sc.atlas.Layout()};
+        // The full redraw, through the view the frames draw with.
+        const auto Whole = [&](const TTableView &v) {
+            const TFrameScene at{sc.b, sc.list, r.W, r.H, r.W, r.H, QString(), v, sc.atlas.Layout()};
+            DrawFrame(sc.b, sc.list, r.W, r.H, QString(), frames.ViewFor(at), sc.atlas.Layout());
+        };
 
         const TFrameKind first = frames.Paint(scene, uint32_t(window));
         EXPECT_EQ(frames.Mode(), r.mode);
@@ -143,7 +148,7 @@ TEST(TableFrames, MotionDropPanAndJoinFramesAreTheWholeRedrawPixelForPixelAndEac
             EXPECT_EQ(frames.Paint(scene, uint32_t(window)), TFrameKind::Shown);
         }
 
-        DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
+        Whole(view);
         EXPECT_TRUE(motion == GLTestContext::Frame());
 
         sc.b.Dragging = false; // dropped, a little off where it was last drawn
@@ -151,7 +156,7 @@ TEST(TableFrames, MotionDropPanAndJoinFramesAreTheWholeRedrawPixelForPixelAndEac
         EXPECT_EQ(frames.Paint(scene, uint32_t(window)),
                   r.mode == TCacheMode::None ? TFrameKind::Whole : TFrameKind::Settled);
         const QImage dropped = GLTestContext::Frame();
-        DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
+        Whole(view);
         EXPECT_TRUE(dropped == GLTestContext::Frame());
 
         // Panned by whole window pixels one way, then the other.
@@ -161,7 +166,7 @@ TEST(TableFrames, MotionDropPanAndJoinFramesAreTheWholeRedrawPixelForPixelAndEac
             const TFrameScene moved{sc.b, sc.list, r.W, r.H, r.W, r.H, QString(), view, sc.atlas.Layout()};
             EXPECT_EQ(frames.Paint(moved, uint32_t(window)), r.pan);
             const QImage panned = GLTestContext::Frame();
-            DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
+            Whole(view);
             EXPECT_TRUE(panned == GLTestContext::Frame());
         }
 
@@ -175,12 +180,12 @@ TEST(TableFrames, MotionDropPanAndJoinFramesAreTheWholeRedrawPixelForPixelAndEac
         const TFrameScene scrolled{sc.b, sc.list, r.W, r.H, r.W, r.H, QString(), view, sc.atlas.Layout()};
         EXPECT_EQ(frames.Paint(scrolled, uint32_t(window)), r.mode != TCacheMode::None && r.zoom == 1 ? TFrameKind::CacheMoved : first);
         const QImage underDrag = GLTestContext::Frame();
-        DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
+        Whole(view);
         EXPECT_TRUE(underDrag == GLTestContext::Frame());
         sc.MoveGroup(-6, 4); // and the next motion frame over the moved cache
         EXPECT_EQ(frames.Paint(scrolled, uint32_t(window)), r.motion);
         const QImage after = GLTestContext::Frame();
-        DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
+        Whole(view);
         EXPECT_TRUE(after == GLTestContext::Frame());
 
         // Dropped, then a join: a resting piece raised over the rest and
@@ -193,7 +198,7 @@ TEST(TableFrames, MotionDropPanAndJoinFramesAreTheWholeRedrawPixelForPixelAndEac
         const bool kept = r.mode == TCacheMode::Framebuffer || (r.mode == TCacheMode::BackBufferCopy && r.windowKeeps);
         EXPECT_EQ(frames.Paint(scrolled, uint32_t(window)), kept ? TFrameKind::Repainted : TFrameKind::Whole);
         const QImage joined = GLTestContext::Frame();
-        DrawFrame(sc.b, sc.list, r.W, r.H, QString(), view, sc.atlas.Layout());
+        Whole(view);
         EXPECT_TRUE(joined == GLTestContext::Frame());
         frames.Release();
     }
