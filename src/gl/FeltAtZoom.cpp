@@ -35,7 +35,13 @@ uint32_t TFeltAtZoom::For(const TTextureList &list, const Board &b, double zoom,
         return 0;
     const QSize to(std::max(1, int(std::lround(from.width() * zoom))), std::max(1, int(std::lround(from.height() * zoom))));
     if (source != m_source || from != m_from || to != m_to) {
-        m_source = 0;
+        // Whatever happens, this tile at this zoom is tried once.
+        m_source = source;
+        m_from = from;
+        m_to = to;
+        m_failed = true;
+        while (glGetError() != GL_NO_ERROR) {
+        }
         glBindTexture(GL_TEXTURE_2D, GLuint(source));
         GLint w = 0, h = 0, alpha = 0;
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
@@ -52,6 +58,8 @@ uint32_t TFeltAtZoom::For(const TTextureList &list, const Board &b, double zoom,
         glGetTexImage(GL_TEXTURE_2D, 0, opaque ? GL_RGB : GL_RGBA, GL_UNSIGNED_BYTE, texels.bits());
         const QImage scaled =
             texels.scaled(to, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(texels.format());
+        if (scaled.isNull())
+            return 0;
         if (m_texture == 0) {
             GLuint n = 0;
             glGenTextures(1, &n);
@@ -68,12 +76,10 @@ uint32_t TFeltAtZoom::For(const TTextureList &list, const Board &b, double zoom,
         glTexImage2D(GL_TEXTURE_2D, 0, opaque ? GL_RGB8 : GL_RGBA8, to.width(), to.height(), 0,
                      opaque ? GL_RGB : GL_RGBA, GL_UNSIGNED_BYTE, scaled.constBits());
         glPixelStorei(GL_UNPACK_ALIGNMENT, unpack);
-        if (glGetError() != GL_NO_ERROR)
-            return 0;
-        m_source = source;
-        m_from = from;
-        m_to = to;
+        m_failed = glGetError() != GL_NO_ERROR;
     }
+    if (m_failed)
+        return 0;
     tile = m_to;
     return m_texture;
 }

@@ -33,4 +33,5 @@ private:
     uint32_t m_texture = 0;
     int32_t m_source = 0; // the background texture it was scaled from; 0 = none
     QSize m_from, m_to;
+    bool m_failed = false; // that tile could not be scaled for that zoom
 };
