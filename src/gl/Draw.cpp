@@ -1,7 +1,6 @@
 #include "gl/Draw.h"
 
 #include <GL/gl.h>
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -11,12 +10,12 @@
 #include "board/EdgeFilter.h"
 #include "play/CornerPlate.h"
 #include "gl/TableHints.h"
+#include "gl/Felt.h"
 #include "gl/QuadBatch.h"
 #include "gl/SelectionOutline.h"
 
 namespace {
 
-const long long MaxBackgroundTiles = 4096;
 // The dragged pieces' shadow lies 2 px off them at full strength; a resting
 // piece's lies 1 px off at a fraction of it.
 const int RestingShadowOffset = 1;
@@ -46,84 +45,6 @@ void TurnAbout(float cx, float cy, float deg)
     glTranslatef(cx, cy, 0.0f);
     glRotatef(deg, 0.0f, 0.0f, 1.0f);
     glTranslatef(-cx, -cy, 0.0f);
-}
-
-void DrawBackground(const TTextureList &list, const Board &b, int W, int H)
-{
-    const int32_t tex = RoleTex(list, texBackground);
-    const int tw = b.BgTileW, th = b.BgTileH;
-    if (tex < 0 || tw <= 0 || th <= 0)
-        return;
-    glBindTexture(GL_TEXTURE_2D, GLuint(tex));
-    // An opaque background covers the table whole: blending it would cost
-    // a read of every pixel of the panel for nothing.
-    GLint alphaBits = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_ALPHA_SIZE, &alphaBits);
-    if (alphaBits == 0)
-        glDisable(GL_BLEND);
-    // The background's rows run bottom row first: t = 1 at the top edge.
-    const long long columns = W / tw + 1, rows = H / th + 1;
-    if (columns * rows > MaxBackgroundTiles) {
-        // A tiny tile (a picture of a few pixels) would mean millions of
-        // quads a frame; the texture repeats, so one quad whose texture
-        // coordinates run over the same tiles draws the same pixels.
-        const float x1 = float(W), y1 = float(H);
-        const float s1 = x1 / float(tw), t0 = 1.0f - y1 / float(th);
-        glBegin(GL_QUADS);
-        glTexCoord2f(0, 1); glVertex2f(0, 0);
-        glTexCoord2f(0, t0); glVertex2f(0, y1);
-        glTexCoord2f(s1, t0); glVertex2f(x1, y1);
-        glTexCoord2f(s1, 1); glVertex2f(x1, 0);
-        glEnd();
-        glEnable(GL_BLEND);
-        return;
-    }
-    // The last column and row stop at the table's edge, their tiles cut.
-    glBegin(GL_QUADS);
-    for (int c = 0; c <= W / tw; ++c)
-        for (int r = 0; r <= H / th; ++r) {
-            const float x0 = float(c * tw), y0 = float(r * th);
-            const float x1 = float(std::min((c + 1) * tw, W)), y1 = float(std::min((r + 1) * th, H));
-            if (x1 <= x0 || y1 <= y0)
-                continue;
-            const float s1 = (x1 - x0) / float(tw), t1 = 1.0f - (y1 - y0) / float(th);
-            glTexCoord2f(0, 1); glVertex2f(x0, y0);
-            glTexCoord2f(0, t1); glVertex2f(x0, y1);
-            glTexCoord2f(s1, t1); glVertex2f(x1, y1);
-            glTexCoord2f(s1, 1); glVertex2f(x1, y0);
-        }
-    glEnd();
-    glEnable(GL_BLEND);
-}
-
-// The felt scaled for the zoom over the table's part of the window, texel
-// for pixel, tiled from the table's corner (window projection).
-void DrawFeltAtZoom(const TTableView &view, int tableW, int tableH, int W, int H)
-{
-    const int tw = view.FeltW, th = view.FeltH;
-    if (tw <= 0 || th <= 0)
-        return;
-    const int ox = int(std::lround(-view.Left * view.Zoom)), oy = int(std::lround(-view.Top * view.Zoom));
-    const int right = std::min(W, ox + int(std::lround(tableW * view.Zoom)));
-    const int bottom = std::min(H, oy + int(std::lround(tableH * view.Zoom)));
-    glBindTexture(GL_TEXTURE_2D, view.FeltTex);
-    GLint alphaBits = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_ALPHA_SIZE, &alphaBits);
-    if (alphaBits == 0)
-        glDisable(GL_BLEND);
-    glBegin(GL_QUADS);
-    for (int x0 = ox + std::max(0, -ox / tw) * tw; x0 < right; x0 += tw)
-        for (int y0 = oy + std::max(0, -oy / th) * th; y0 < bottom; y0 += th) {
-            const int x1 = std::min(x0 + tw, right), y1 = std::min(y0 + th, bottom);
-            // Rows bottom first, as the felt's own tile: t = 1 at the top.
-            const float s1 = float(x1 - x0) / float(tw), t1 = 1.0f - float(y1 - y0) / float(th);
-            glTexCoord2f(0, 1); glVertex2f(float(x0), float(y0));
-            glTexCoord2f(0, t1); glVertex2f(float(x0), float(y1));
-            glTexCoord2f(s1, t1); glVertex2f(float(x1), float(y1));
-            glTexCoord2f(s1, 1); glVertex2f(float(x1), float(y0));
-        }
-    glEnd();
-    glEnable(GL_BLEND);
 }
 
 void DrawRole(const TTextureList &list, int role, float x, float y, float h, float w)
@@ -173,8 +94,10 @@ struct TPieceQuads {
     const Board &B;
     QRectF Cull;
     float Alpha;
-    // The shadows the pieces' own groups cover, left out.
-    std::vector<char> Covered = CoveredShadows(B, ShownPieces(B));
+    // The pieces the table shows, and the shadows their own groups cover
+    // (left out).
+    std::vector<char> Shown = PieceOnTable(B);
+    std::vector<char> Covered = CoveredShadows(B, Shown);
 
     // The piece (shadow: its shadow, strong or faint), unless it lies
     // wholly outside the cull rectangle; a turning piece is always sent.
@@ -199,9 +122,8 @@ struct TPieceQuads {
 void AddResting(const TPieceQuads &q, const Board &b, const TTableView &view, const std::vector<char> &moving,
                 const std::vector<char> &skip)
 {
-    const std::vector<char> shown = PieceOnTable(b);
     for (const int u : b.DrawOrder) {
-        if (!ValidPiece(b, u) || !shown[size_t(u)] || moving[size_t(u)] || skip[size_t(u)])
+        if (!ValidPiece(b, u) || !q.Shown[size_t(u)] || moving[size_t(u)] || skip[size_t(u)])
             continue;
         if (RestingShadows(view))
             q.Add(u, TShadow::Resting);
@@ -388,7 +310,8 @@ bool DrawUnderPieces(const Board &b, const TTextureList &textures, int W, int H,
         DrawFeltAtZoom(view, tableW, tableH, W, H);
     } else {
         OnTable(W, H, view);
-        DrawBackground(textures, b, tableW, tableH);
+        const int32_t felt = RoleTex(textures, texBackground);
+        DrawFelt(felt > 0 ? uint32_t(felt) : 0, b.BgTileW, b.BgTileH, tableW, tableH);
         OnWindow(W, H);
     }
     const QRect plate = FixedOnWindow(W, H);
@@ -471,9 +394,8 @@ void DrawSettled(const Board &b, int W, int H, const TTableView &view, const TAt
                  const std::vector<int> &settled, const QRect &clip)
 {
     DrawOver(b, W, H, view, atlas, clip, [&](const TPieceQuads &q) {
-        const std::vector<char> shown = PieceOnTable(b);
         for (int u : settled) {
-            if (!ValidPiece(b, u) || !shown[size_t(u)])
+            if (!ValidPiece(b, u) || !q.Shown[size_t(u)])
                 continue;
             if (RestingShadows(view))
                 q.Add(u, TShadow::Resting);

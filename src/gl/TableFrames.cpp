@@ -332,14 +332,21 @@ void TTableFrames::RepaintPart(const TFrameScene &s, const QRect &part, const st
     glDisable(GL_SCISSOR_TEST);
 }
 
-void TTableFrames::DrawMotion(const TFrameScene &s, const std::vector<int> &moving, uint32_t window)
+void TTableFrames::LayOver(const TFrameScene &s, const std::vector<int> &pieces, uint32_t window,
+                           const std::function<void(const QRect &)> &draw)
 {
-    const QRect now = MovingBounds(s.B, s.View, moving);
+    const QRect now = MovingBounds(s.B, s.View, pieces);
     const QRect part = PartFor(now, s);
     m_movingWas = now;
     m_changed = part;
     BindFrame(window);
-    RepaintPart(s, part, [&] { DrawMoving(s.B, s.W, s.H, s.View, s.Atlas, moving, part); });
+    RepaintPart(s, part, [&] { draw(part); });
+}
+
+void TTableFrames::DrawMotion(const TFrameScene &s, const std::vector<int> &moving, uint32_t window)
+{
+    LayOver(s, moving, window,
+            [&](const QRect &part) { DrawMoving(s.B, s.W, s.H, s.View, s.Atlas, moving, part); });
 }
 
 bool TTableFrames::DrawDrop(const TFrameScene &s, uint32_t window)
@@ -349,12 +356,8 @@ bool TTableFrames::DrawDrop(const TFrameScene &s, uint32_t window)
     const std::vector<int> settled = SettledPieces(s.B, m_moving);
     if (settled.empty() || TableSignature(s.B, s.Textures, s.W, s.H, s.View, s.Atlas, settled) != m_tableDigest)
         return false;
-    const QRect now = MovingBounds(s.B, s.View, settled);
-    const QRect part = PartFor(now, s);
-    m_movingWas = now;
-    m_changed = part;
-    BindFrame(window);
-    RepaintPart(s, part, [&] { DrawSettled(s.B, s.W, s.H, s.View, s.Atlas, settled, part); });
+    LayOver(s, settled, window,
+            [&](const QRect &part) { DrawSettled(s.B, s.W, s.H, s.View, s.Atlas, settled, part); });
     return true;
 }
 

@@ -101,6 +101,10 @@ private:
     void Show(const TFrameScene &s, uint32_t window) const;
     void LayCache(const TFrameScene &s, const QRect &part) const;
     TFrameKind DrawCache(const TFrameScene &s, const std::vector<int> &moving, uint64_t table, uint32_t window);
+    // The cached table repainted where `pieces` were last drawn and lie
+    // now, `draw` laying them over it there (the part passed).
+    void LayOver(const TFrameScene &s, const std::vector<int> &pieces, uint32_t window,
+                 const std::function<void(const QRect &)> &draw);
     void DrawMotion(const TFrameScene &s, const std::vector<int> &moving, uint32_t window);
     // The dropped pieces over the cached table, when it is the table under
     // them; false (nothing drawn) otherwise.
